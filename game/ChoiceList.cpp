@@ -1,0 +1,85 @@
+#include "ChoiceList.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kevolan {
+namespace {
+
+// Decodes one UTF-8 sequence at `pos` and lower-cases Latin and Cyrillic capitals. A byte that
+// does not start a well-formed two-byte sequence is taken as it stands, so any text compares.
+std::uint32_t NextFolded(std::string_view s, std::size_t& pos) {
+  const auto b0 = static_cast<unsigned char>(s[pos]);
+  if (b0 >= 'A' && b0 <= 'Z') {
+    ++pos;
+    return b0 + 32;
+  }
+  if ((b0 & 0xE0) == 0xC0 && pos + 1 < s.size() &&
+      (static_cast<unsigned char>(s[pos + 1]) & 0xC0) == 0x80) {
+    std::uint32_t cp = ((b0 & 0x1Fu) << 6) | (static_cast<unsigned char>(s[pos + 1]) & 0x3Fu);
+    pos += 2;
+    if (cp >= 0x0410 && cp <= 0x042F) return cp + 0x20;  // А..Я
+    if (cp >= 0x0400 && cp <= 0x040F) return cp + 0x50;  // Ѐ..Џ, Ё among them
+    return cp;
+  }
+  ++pos;
+  return 0x110000u + b0;  // any other byte stands for itself, apart from every code point
+}
+
+}  // namespace
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (NextFolded(a, i) != NextFolded(b, j)) return false;
+  }
+  return i == a.size() && j == b.size();
+}
+
+int ChoiceList::IndexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < Options.size(); ++i) {
+    if (EqualIgnoringCase(Options[i], name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void ChoiceList::Append(std::string_view name) { Options.emplace_back(name); }
+
+void ChoiceList::RemoveAt(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= Options.size()) return;
+  Options.erase(Options.begin() + index);
+  // The box keeps pointing at the same option, or at none when that option is the one removed.
+  if (Selected == index) {
+    Selected = -1;
+  } else if (Selected > index) {
+    --Selected;
+  }
+}
+
+void ChoiceList::Select(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= Options.size()) {
+    ClearSelection();
+    return;
+  }
+  Selected = index;
+  Text.assign(Options[static_cast<std::size_t>(index)]);
+}
+
+void ChoiceList::ClearSelection() {
+  Selected = -1;
+  Text.clear();
+}
+
+void ChoiceList::Type(std::string_view text) {
+  Selected = -1;
+  Text.assign(text);
+}
+
+bool ChoiceList::Pick(long long index) {
+  if (index < 0 || static_cast<unsigned long long>(index) >= Options.size()) return false;
+  Select(static_cast<int>(index));
+  return true;
+}
+
+}  // namespace kevolan

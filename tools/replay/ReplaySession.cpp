@@ -1,0 +1,100 @@
+#include "ReplaySession.h"
+
+#include <string>
+
+#include "DayTurn.h"
+#include "Handlers.h"
+#include "StateJson.h"
+
+namespace kevolan::replay {
+namespace {
+
+class MessageList final : public Messenger {
+ public:
+  explicit MessageList(std::vector<std::string>& into) : into_(into) {}
+  void Show(std::string_view text) override { into_.emplace_back(text); }
+
+ private:
+  std::vector<std::string>& into_;
+};
+
+ChoiceList& BoxOf(GameState& s, Box box) {
+  switch (box) {
+    case Box::Food:
+      return s.FoodChoice;
+    case Box::Gather:
+      return s.GatherChoice;
+    case Box::Create:
+      return s.CreateChoice;
+    case Box::Repair:
+      break;
+  }
+  return s.RepairChoice;
+}
+
+}  // namespace
+
+ReplaySession::ReplaySession() : state_(NewGame()) {}
+
+std::string_view ReplaySession::Apply(const Command& c) {
+  switch (c.Verb) {
+    case Verb::Eat:
+      SetEatToday(state_, c.On);
+      return {};
+    case Verb::Activity:
+      return ClickActivity(state_, c.Activity) ? std::string_view() : "activity group is disabled";
+    case Verb::Type:
+    case Verb::Pick: {
+      ChoiceList& box = BoxOf(state_, c.Box);
+      if (!box.Enabled) return "box is disabled";
+      if (c.Verb == Verb::Type) {
+        box.Type(c.Text);
+      } else if (!box.Pick(c.Index)) {
+        return "no such option";
+      }
+      if (c.Box == Box::Create) ComboBox3Change(state_);
+      return {};
+    }
+    case Verb::Next: {
+      if (!CanStartTurn(state_)) return "game is over";
+      messages_.clear();
+      MessageList sink(messages_);
+      DayTurn(state_, sink);
+      ++turns_;
+      return {};
+    }
+    case Verb::State:
+      break;
+  }
+  return {};
+}
+
+void ReplaySession::Run(const Command& command, std::string_view line, std::string& out) {
+  const std::string_view refused = Apply(command);
+  if (!refused.empty()) {
+    out += "{\"Refused\": ";
+    AppendJsonString(out, line);
+    out += ", \"Reason\": ";
+    AppendJsonString(out, refused);
+    out += "}\n";
+    return;
+  }
+  if (command.Verb == Verb::Next) {
+    out += "{\"Turn\": ";
+    out += std::to_string(turns_);
+    out += ", \"Messages\": [";
+    for (std::size_t i = 0; i < messages_.size(); ++i) {
+      if (i > 0) out += ", ";
+      AppendJsonString(out, messages_[i]);
+    }
+    out += "], \"State\": ";
+    AppendStateJson(out, state_);
+    out += "}\n";
+  } else if (command.Verb == Verb::State) {
+    out += "{\"State\": ";
+    AppendStateJson(out, state_);
+    out += "}\n";
+  }
+}
+
+}  // namespace kevolan::replay

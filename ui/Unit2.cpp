@@ -1,0 +1,55 @@
+#include "Unit2.h"
+
+#include <QFont>
+#include <QStringList>
+
+#include "ZelCredits.h"
+
+namespace {
+
+// The windows were drawn with "MS Sans Serif" 8 pt at 96 dpi, 11 pixels high; where that face is
+// missing, DejaVu Sans at the same pixel height keeps the credits the size they were drawn.
+QFont DesignFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+  font.setPixelSize(11);
+  font.setWeight(QFont::Normal);
+  font.setStyle(QFont::StyleNormal);
+  return font;
+}
+
+const QStringList kCreditLines = {
+    QString(),
+    QString(),
+    QStringLiteral("Составил"),
+    QStringLiteral("Команда игры «Кеволан»"),
+    QString(),
+    QStringLiteral("Игра \"Кеволан\""),
+};
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint) {
+  setWindowTitle(QStringLiteral("Form2"));
+  setFont(DesignFont());
+  resize(188, 106);  // 196 x 133 with the frame and the title bar
+  move(265, 141);
+  // Only the main window keeps the program alive: closing it ends the game even while the
+  // credits are open, and closing the credits just hides them.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  ZelCredits1 = new TZelCredits(this);
+  ZelCredits1->setObjectName(QStringLiteral("ZelCredits1"));
+  ZelCredits1->setGeometry(0, 0, 185, 97);  // stays put when the window is resized
+  ZelCredits1->setFrameStyle(QFrame::Box | QFrame::Plain);
+  ZelCredits1->setLineWidth(1);
+  ZelCredits1->setFont(DesignFont());
+  ZelCredits1->setReadOnly(true);
+  ZelCredits1->SetLines(kCreditLines);
+  ZelCredits1->SetSpeedRun(40);  // a line every 400 ms
+  ZelCredits1->SetMove(mUp);
+  ZelCredits1->SetRunCredits(true);  // rolls from now on, shown or hidden
+}
