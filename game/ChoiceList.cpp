@@ -10,9 +10,9 @@ namespace {
 // does not start a well-formed two-byte sequence is taken as it stands, so any text compares.
 std::uint32_t NextFolded(std::string_view s, std::size_t& pos) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
-  if (b0 >= 'A' && b0 <= 'Z') {
+  if (b0 < 0x80) {
     ++pos;
-    return b0 + 32;
+    return (b0 >= 'A' && b0 <= 'Z') ? b0 + 32u : b0;
   }
   if ((b0 & 0xE0) == 0xC0 && pos + 1 < s.size() &&
       (static_cast<unsigned char>(s[pos + 1]) & 0xC0) == 0x80) {

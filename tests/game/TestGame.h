@@ -1,0 +1,61 @@
+// A game to play in tests: the rules as the window runs them, with the messages recorded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "DayTurn.h"
+#include "GameState.h"
+#include "Handlers.h"
+#include "Messenger.h"
+
+namespace kevolan::testing {
+
+class RecordingMessenger final : public Messenger {
+ public:
+  void Show(std::string_view text) override { Shown.emplace_back(text); }
+  std::vector<std::string> Shown;
+};
+
+struct TestGame {
+  GameState S = NewGame();
+
+  // Runs one day and returns the messages it showed, in order.
+  std::vector<std::string> Next() {
+    RecordingMessenger m;
+    DayTurn(S, m);
+    return m.Shown;
+  }
+  void Days(int n) {
+    for (int i = 0; i < n; ++i) Next();
+  }
+  void Choose(kevolan::Activity a) { ClickActivity(S, a); }
+  void Eat(bool on) { SetEatToday(S, on); }
+  void PickFood(std::string_view name) { S.FoodChoice.Type(name); }
+  void Gather(std::string_view option) {
+    Choose(kevolan::Activity::GatherFood);
+    S.GatherChoice.Type(option);
+  }
+  void Create(std::string_view name) {
+    Choose(kevolan::Activity::Create);
+    S.CreateChoice.Type(name);
+    ComboBox3Change(S);
+  }
+  void Repair(std::string_view name) {
+    Choose(kevolan::Activity::Repair);
+    S.RepairChoice.Type(name);
+  }
+  // Owns an item as if it had just been made, with its full wear days.
+  void Own(Item item) {
+    S[item].Owned = true;
+    S[item].WearDaysLeft.Shown = true;
+    S.CreateChoice.Remove(NameOf(item));
+    if (!S.RepairChoice.Contains(NameOf(item))) S.RepairChoice.Append(NameOf(item));
+  }
+};
+
+inline std::vector<std::string> Names(std::initializer_list<std::string_view> names) {
+  return {names.begin(), names.end()};
+}
+
+}  // namespace kevolan::testing

@@ -1,0 +1,25 @@
+#include "MessageBoxMessenger.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <utility>
+
+QString ApplicationTitle(const QString& programPath) {
+  const QString name = QFileInfo(programPath).completeBaseName();
+  if (name.isEmpty()) return name;
+  // Keep a first letter outside the basic plane whole.
+  const qsizetype first = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
+  return name.left(first) + name.mid(first).toLower();
+}
+
+MessageBoxMessenger::MessageBoxMessenger(QWidget* owner, std::function<void()> beforeShow)
+    : owner_(owner), beforeShow_(std::move(beforeShow)) {}
+
+void MessageBoxMessenger::Show(std::string_view text) {
+  if (beforeShow_) beforeShow_();
+  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(QCoreApplication::applicationFilePath()),
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                  QMessageBox::Ok, owner_);
+  box.exec();
+}
