@@ -1,1 +1,19 @@
-# (main window: to be written)
+# kevolan_form1: the main window, its view of the game, its message boxes and its pictures.
+add_library(kevolan_form1 STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1.h
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1.ui
+  ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/GameView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameView.h
+  ${CMAKE_CURRENT_LIST_DIR}/MessageBoxMessenger.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MessageBoxMessenger.h
+  ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.h
+  ${CMAKE_CURRENT_LIST_DIR}/resources.qrc
+)
+target_include_directories(kevolan_form1 PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(kevolan_form1 PUBLIC kevolan_game kevolan_form2 Qt6::Widgets)

@@ -1,0 +1,26 @@
+// Кеволан: one game per run. The main window is created first and shown; the credits window
+// after it, hidden until "About" asks for it. Closing the main window ends the program.
+#include <QApplication>
+#include <iostream>
+
+#include "Pictures.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  // The window's pictures are JPEG images; without a JPEG reader the game goes on without them.
+  if (!JpegReadable()) {
+    std::cerr << "kevolan: no JPEG image reader (formats \"jpeg\" and \"jpg\"); "
+                 "the pictures are left out\n";
+  }
+
+  TForm1 form1;
+  TForm2 form2;
+  form1.SetForm2(&form2);
+  // The credits window may still be open; the main window alone decides when the game ends.
+  QObject::connect(&form1, &TForm1::Closed, &application, &QApplication::quit,
+                   Qt::QueuedConnection);
+  form1.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,123 @@
+// Random player scripts through the driver's reader and session: after every turn the state
+// must keep the promises the rules make, whatever the player did.
+#include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ReplayCommand.h"
+#include "ReplaySession.h"
+
+namespace kevolan::replay::testing {
+namespace {
+
+const std::vector<std::string> kWords = {
+    "Фрукты", "Рыба", "Дичь", "Поход за фруктами", "Рыбная ловля", "Охота на дичь",
+    "Рыболовные снасти", "Орудие охоты", "Хижина", "Пещера", "Новая одежда", "Старая одежда",
+    "Лодка", "фрукты", "", " ", "Хижина ", "Ёж \t\"\\"};
+
+// A script line, weighted towards what keeps a castaway alive long enough to see the rules:
+// picking from lists, typing known names, and pressing the next-day button.
+rc::Gen<std::string> GenLine() {
+  const auto box = rc::gen::element<std::string>("food", "gather", "create", "repair");
+  return rc::gen::weightedOneOf<std::string>({
+      {6, rc::gen::just<std::string>("next")},
+      {2, rc::gen::element<std::string>("eat on", "eat off")},
+      {3, rc::gen::element<std::string>("activity gather", "activity create", "activity repair")},
+      {6, rc::gen::map(rc::gen::pair(box, rc::gen::inRange(-1, 7)),
+                       [](const std::pair<std::string, int>& p) {
+                         return "pick " + p.first + " " + std::to_string(p.second);
+                       })},
+      {3, rc::gen::map(rc::gen::pair(box, rc::gen::elementOf(kWords)),
+                       [](const std::pair<std::string, std::string>& p) {
+                         return "type " + p.first + " " + p.second;
+                       })},
+      {1, rc::gen::just<std::string>("state")},
+  });
+}
+
+bool Distinct(const std::vector<std::string>& v) {
+  return std::set<std::string>(v.begin(), v.end()).size() == v.size();
+}
+
+// Days of the month never shown: a month turns on the day that equals its length.
+bool ValidDate(int day, const std::string& month) {
+  const int turning = month == "Февраля" ? 28
+                      : (month == "Апреля" || month == "Июня" || month == "Сентября" ||
+                         month == "Ноября")
+                          ? 30
+                          : 31;
+  return day >= 1 && day < turning;
+}
+
+void CheckAfterTurn(const GameState& s, Count hungerBefore, bool overBefore) {
+  const int positiveStreaks =
+      (s.FruitStreak > 0) + (s.FishStreak > 0) + (s.WildGameStreak > 0);
+  RC_ASSERT(positiveStreaks <= 1);
+  RC_ASSERT(s.SickDays >= 0 && s.SickDays <= 10);
+  RC_ASSERT(s.HungryDays >= hungerBefore);
+  RC_ASSERT(s.ActivityEnabled == (s.SickDays == 0));
+  RC_ASSERT(!overBefore || s.GameOver);
+  RC_ASSERT(ValidDate(s.Day, s.Month));
+
+  RC_ASSERT(s.FishStock <= 10);
+  RC_ASSERT(s.WildGameStock <= 15);
+  // The food box offers exactly the foods in store, each once.
+  for (Food food : kFoods) {
+    RC_ASSERT(s.FoodChoice.Contains(NameOf(food)) == (s.Stock(food) != 0));
+  }
+  RC_ASSERT(Distinct(s.FoodChoice.Options));
+
+  RC_ASSERT(s.CreateChoice.Options.size() <= 6u);
+  RC_ASSERT(Distinct(s.CreateChoice.Options));
+  RC_ASSERT(s.CreateChoice.Contains("Лодка"));
+  RC_ASSERT(!s.GatherChoice.Options.empty());
+  RC_ASSERT(s.GatherChoice.Options.front() == "Поход за фруктами");
+  RC_ASSERT(s.GatherChoice.Options.size() <= 3u);
+  RC_ASSERT(Distinct(s.GatherChoice.Options));
+  RC_ASSERT(s.RepairChoice.Options.size() <= 6u);
+  RC_ASSERT(Distinct(s.RepairChoice.Options));
+
+  int buildShown = 0;
+  for (Item item : kCreatableItems) {
+    const ItemState& it = s[item];
+    RC_ASSERT(it.BuildDaysLeft.Value >= 1 && it.BuildDaysLeft.Value <= Info(item).BuildDays);
+    buildShown += it.BuildDaysLeft.Shown;
+    // An owned item is never on offer in the creation list.
+    RC_ASSERT(!(it.Owned && s.CreateChoice.Contains(NameOf(item))));
+  }
+  RC_ASSERT(buildShown <= 1);
+  RC_ASSERT(s[Item::Boat].BuildDaysLeft.Shown);
+  RC_ASSERT(s[Item::Boat].BuildDaysLeft.Value >= 0);
+  for (std::size_t i = 0; i < kItemCount; ++i) {
+    const ItemState& it = s.Items[i];
+    if (it.Owned) RC_ASSERT(it.WearDaysLeft.Value >= 1);
+  }
+  RC_ASSERT(s.GatherChoice.Enabled == (s.Activity == Activity::GatherFood));
+  RC_ASSERT(s.CreateChoice.Enabled == (s.Activity == Activity::Create));
+  RC_ASSERT(s.RepairChoice.Enabled == (s.Activity == Activity::Repair));
+}
+
+RC_GTEST_PROP(Invariants, HoldAfterEveryTurnOfAnyScript, ()) {
+  const auto script =
+      *rc::gen::container<std::vector<std::string>>(GenLine()).as("script");
+  ReplaySession session;
+  std::string out;
+  for (const std::string& line : script) {
+    const ParsedLine parsed = ParseLine(line);
+    RC_ASSERT(parsed.Kind == ParsedLine::Kind::Command);
+    const Count hungerBefore = session.State().HungryDays;
+    const bool overBefore = session.State().GameOver;
+    const int turnsBefore = session.Turns();
+    out.clear();
+    session.Run(parsed.Command, line, out);
+    RC_ASSERT(!out.empty() || parsed.Command.Verb != Verb::Next);
+    if (session.Turns() != turnsBefore) CheckAfterTurn(session.State(), hungerBefore, overBefore);
+  }
+}
+
+}  // namespace
+}  // namespace kevolan::replay::testing

@@ -1,0 +1,163 @@
+// The replay driver's protocol: what it accepts, refuses and prints.
+#include <gtest/gtest.h>
+
+#include "ReplayCommand.h"
+#include "ReplayTestSupport.h"
+
+namespace kevolan::replay::testing {
+namespace {
+
+using nlohmann::json;
+
+TEST(Protocol, StatePrintsEveryKeyOfAFreshGame) {
+  const ReplayRun run = Replay("state\n");
+  ASSERT_EQ(run.Exit, 0);
+  ASSERT_EQ(run.Lines.size(), 1u);
+  const json& s = run.Lines[0].at("State");
+  EXPECT_EQ(s.at("Day"), 1);
+  EXPECT_EQ(s.at("Month"), "Января");
+  EXPECT_EQ(s.at("Activity"), "none");
+  EXPECT_EQ(s.at("ActivityEnabled"), true);
+  EXPECT_EQ(s.at("GameOver"), false);
+  EXPECT_EQ(s.at("EatToday"), false);
+  for (const char* key : {"SickDays", "HungryDays", "FruitStock", "FishStock", "WildGameStock",
+                          "FruitStreak", "FishStreak", "WildGameStreak"}) {
+    EXPECT_EQ(s.at(key), 0) << key;
+  }
+  const json& items = s.at("Items");
+  EXPECT_EQ(items.size(), 7u);
+  for (const char* item : {"FishingTackle", "HuntingWeapon", "Hut", "Cave", "NewClothes"}) {
+    EXPECT_EQ(items.at(item).size(), 7u) << item;
+  }
+  EXPECT_EQ(items.at("Hut").at("BuildDaysLeft"), 4);
+  EXPECT_EQ(items.at("OldClothes"),
+            json::parse(R"({"Owned": true, "RepairDaysLeft": 2, "RepairShown": false,
+                            "WearDaysLeft": 30, "WearShown": true})"));
+  EXPECT_EQ(items.at("Boat"), json::parse(R"({"BuildDaysLeft": 100})"));
+  const json& boxes = s.at("Boxes");
+  EXPECT_EQ(boxes.at("GatherChoice"),
+            json::parse(R"({"Options": ["Поход за фруктами"], "Text": "Поход за фруктами",
+                            "Enabled": false})"));
+  EXPECT_EQ(boxes.at("FoodChoice"), json::parse(R"({"Options": [], "Text": "", "Enabled": false})"));
+  EXPECT_EQ(boxes.at("CreateChoice").at("Options").size(), 5u);
+}
+
+TEST(Protocol, NextCountsTurnsAndListsTheTurnsMessagesInOrder) {
+  std::string script = "# six days without food\n\n";
+  for (int i = 0; i < 6; ++i) script += "next\r\n";
+  script += "next\n";
+  const ReplayRun run = Replay(script);
+  ASSERT_EQ(run.Exit, 0);
+  ASSERT_EQ(run.Lines.size(), 7u);
+  EXPECT_EQ(run.Lines[0].at("Turn"), 1);
+  EXPECT_EQ(run.Lines[0].at("Messages"), json::array());
+  EXPECT_EQ(run.Lines[5].at("Turn"), 6);
+  EXPECT_EQ(run.Lines[5].at("Messages"),
+            json::array({"Вы не ели за весь период пребывания на острове больше 5 дней и "
+                         "умерли с голода"}));
+  EXPECT_EQ(run.Lines[5].at("State").at("GameOver"), true);
+  EXPECT_EQ(run.Lines[6], json::parse(R"({"Refused": "next", "Reason": "game is over"})"));
+}
+
+TEST(Protocol, DisabledControlsAndMissingOptionsAreRefusedNotFatal) {
+  const ReplayRun run = Replay(
+      "type gather Рыбная ловля\n"
+      "pick create 0\n"
+      "activity create\n"
+      "pick create 5\n"
+      "pick create -1\n"
+      "pick create 99999999999999999999999999\n"
+      "pick create -0\n"
+      "state\n");
+  ASSERT_EQ(run.Exit, 0);
+  ASSERT_EQ(run.Lines.size(), 6u);
+  EXPECT_EQ(run.Lines[0].at("Refused"), "type gather Рыбная ловля");
+  EXPECT_EQ(run.Lines[0].at("Reason"), "box is disabled");
+  EXPECT_EQ(run.Lines[1].at("Reason"), "box is disabled");
+  EXPECT_EQ(run.Lines[2].at("Reason"), "no such option");
+  EXPECT_EQ(run.Lines[3].at("Reason"), "no such option");
+  EXPECT_EQ(run.Lines[4].at("Reason"), "no such option");
+  const json& s = run.Lines[5].at("State");
+  EXPECT_EQ(s.at("Boxes").at("CreateChoice").at("Text"), "Рыболовные снасти");
+  EXPECT_EQ(s.at("Items").at("FishingTackle").at("BuildShown"), true);  // the change handler ran
+}
+
+TEST(Protocol, ALockedActivityGroupRefusesClicks) {
+  std::string script = "eat on\n";
+  // Gather fruit for a store, then eat fruit until the 25th day makes the castaway ill.
+  script += "activity gather\n";
+  for (int i = 0; i < 28; ++i) script += "pick gather 0\nnext\npick food 0\n";
+  script += "activity repair\n";
+  const ReplayRun run = Replay(script);
+  ASSERT_EQ(run.Exit, 0);
+  const json& last = run.Lines.back();
+  EXPECT_EQ(last.at("Refused"), "activity repair");
+  EXPECT_EQ(last.at("Reason"), "activity group is disabled");
+}
+
+TEST(Protocol, TypeTakesEverythingAfterTheBoxByteForByte) {
+  const ReplayRun run = Replay(
+      "eat on\n"
+      "type food  два  пробела \n"
+      "state\n"
+      "type food\n"
+      "state\n"
+      "type food \n"
+      "state\n");
+  ASSERT_EQ(run.Exit, 0);
+  ASSERT_EQ(run.Lines.size(), 3u);
+  EXPECT_EQ(run.Lines[0]["State"]["Boxes"]["FoodChoice"]["Text"], " два  пробела ");
+  EXPECT_EQ(run.Lines[1]["State"]["Boxes"]["FoodChoice"]["Text"], "");
+  EXPECT_EQ(run.Lines[2]["State"]["Boxes"]["FoodChoice"]["Text"], "");
+}
+
+TEST(Protocol, AMegabyteOfTypedTextIsAcceptedAndEchoedIntact) {
+  const std::string big(1 << 20, 'x');
+  const ReplayRun run = Replay("eat on\ntype food " + big + "\"\\\t\nnext\n");
+  ASSERT_EQ(run.Exit, 0);
+  ASSERT_EQ(run.Lines.size(), 1u);
+  // The text names no food: nothing eaten, not a hungry day, and the empty store clears it.
+  EXPECT_EQ(run.Lines[0]["State"]["HungryDays"], 0);
+  EXPECT_EQ(run.Lines[0]["State"]["Boxes"]["FoodChoice"]["Text"], "");
+  const ReplayRun refused = Replay("type repair " + big + "\n");
+  ASSERT_EQ(refused.Lines.size(), 1u);
+  EXPECT_EQ(refused.Lines[0]["Refused"].get<std::string>().size(), big.size() + 12);
+}
+
+TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
+  const std::vector<std::string> bad = {
+      "eat on ",   "eat",         "eat yes",       "activity",    "activity fish",
+      "next ",     "state now",   " next",         "pick food",   "pick food x",
+      "pick food 1 ", "pick food +1", "pick food 1.0", "pick boat 0", "type",
+      "type boat x", "type  food", "jump",         "Next",        "next\tnext",
+      "\xD0",      "ok \xC0\xAF", "\xED\xA0\x80",  "# \xFF comment"};
+  for (const std::string& line : bad) {
+    const ReplayRun run = Replay("state\n" + line + "\nstate\n");
+    EXPECT_EQ(run.Exit, 2) << line;
+    EXPECT_EQ(run.Lines.size(), 1u) << line;  // the first state only: nothing after the error
+    EXPECT_NE(run.Err.find("line 2"), std::string::npos) << run.Err;
+  }
+  const ReplayRun run = Replay("eat maybe\n");
+  EXPECT_NE(run.Err.find("eat maybe"), std::string::npos) << run.Err;
+}
+
+TEST(Protocol, EatSetToItsOwnStateChangesNothing) {
+  const ReplayRun run = Replay("eat off\nstate\neat on\neat on\nstate\n");
+  ASSERT_EQ(run.Lines.size(), 2u);
+  EXPECT_EQ(run.Lines[0]["State"]["Boxes"]["FoodChoice"]["Enabled"], false);
+  EXPECT_EQ(run.Lines[1]["State"]["EatToday"], true);
+  EXPECT_EQ(run.Lines[1]["State"]["Boxes"]["FoodChoice"]["Enabled"], true);
+}
+
+TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
+  EXPECT_EQ(ParseLine("pick food 007").Command.Index, 7);
+  EXPECT_EQ(ParseLine("pick food -0").Command.Index, 0);
+  EXPECT_EQ(ParseLine("pick food -5").Command.Index, -1);
+  EXPECT_EQ(ParseLine("pick food 9223372036854775808").Command.Index,
+            std::numeric_limits<long long>::max());
+  EXPECT_EQ(ParseLine("pick food -").Kind, ParsedLine::Kind::UsageError);
+  EXPECT_EQ(ParseLine("#").Kind, ParsedLine::Kind::Skip);
+}
+
+}  // namespace
+}  // namespace kevolan::replay::testing

@@ -1,0 +1,203 @@
+#include "Unit1.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <utility>
+
+#include "DayTurn.h"
+#include "GameView.h"
+#include "Handlers.h"
+#include "Pictures.h"
+#include "PixelFonts.h"
+#include "Unit2.h"
+
+using kevolan::Activity;
+using kevolan::Item;
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent),
+      state_(kevolan::NewGame()),
+      messenger_(this, [this] { RefreshView(); }),
+      openDocument_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+  Q_INIT_RESOURCE(resources);
+  setupUi(this);
+  // A caption, a system menu and a close box, no minimise or maximise boxes; the border resizes.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  move(264, 125);
+  UsePixelFonts(this);
+  ShowPictures();
+
+  RadioGroup1Items = new QButtonGroup(this);
+  RadioGroup1Items->setObjectName(QStringLiteral("RadioGroup1Items"));
+  RadioGroup1Items->addButton(RadioGroup1Button0, static_cast<int>(Activity::GatherFood));
+  RadioGroup1Items->addButton(RadioGroup1Button1, static_cast<int>(Activity::Create));
+  RadioGroup1Items->addButton(RadioGroup1Button2, static_cast<int>(Activity::Repair));
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  Help1 = PopupMenu1->addAction(QStringLiteral("Help"));
+  Help1->setObjectName(QStringLiteral("Help1"));
+  About1 = PopupMenu1->addAction(QStringLiteral("About"));
+  About1->setObjectName(QStringLiteral("About1"));
+
+  itemLabels_ = {{
+      {Item::FishingTackle, Label50, Label40, Label31, Label25},
+      {Item::HuntingWeapon, Label51, Label41, Label32, Label26},
+      {Item::Hut, Label52, Label42, Label33, Label27},
+      {Item::Cave, Label53, Label43, Label34, Label28},
+      {Item::NewClothes, Label54, Label44, Label35, Label30},
+      {Item::OldClothes, Label55, nullptr, Label36, Label29},
+      {Item::Boat, nullptr, Label45, nullptr, nullptr},
+  }};
+
+  connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+  connect(RadioGroup1Items, &QButtonGroup::idClicked, this, &TForm1::RadioGroup1Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
+  connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+  BindChoice(ComboBox1, &kevolan::GameState::FoodChoice);
+  BindChoice(ComboBox2, &kevolan::GameState::GatherChoice);
+  BindChoice(ComboBox3, &kevolan::GameState::CreateChoice);
+  BindChoice(ComboBox4, &kevolan::GameState::RepairChoice);
+
+  RefreshView();
+  Button1->setFocus();
+}
+
+void TForm1::SetForm2(TForm2* form2) { form2_ = form2; }
+
+void TForm1::SetDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+
+void TForm1::BindChoice(TChoiceBox* box, kevolan::ChoiceList kevolan::GameState::*list) {
+  connect(box, &TChoiceBox::Typed, this, [this, box, list](const QString& text) {
+    if (!turnRunning_) (state_.*list).Type(ToGame(text));
+    ChoiceChanged(box);
+  });
+  connect(box, &TChoiceBox::Picked, this, [this, box, list](int index) {
+    if (!turnRunning_) (state_.*list).Pick(index);
+    ChoiceChanged(box);
+  });
+}
+
+void TForm1::ChoiceChanged(TChoiceBox* box) {
+  if (box == ComboBox3) {
+    ComboBox3Change();
+  } else {
+    RefreshView();
+  }
+}
+
+void TForm1::CheckBox1Click() {
+  if (!turnRunning_) kevolan::SetEatToday(state_, CheckBox1->isChecked());
+  RefreshView();
+}
+
+void TForm1::RadioGroup1Click() {
+  const int index = RadioGroup1Items->checkedId();
+  if (!turnRunning_ && index >= 0) kevolan::ClickActivity(state_, static_cast<Activity>(index));
+  RefreshView();
+}
+
+void TForm1::Button1Click() {
+  if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
+  turnRunning_ = true;
+  kevolan::DayTurn(state_, messenger_);
+  turnRunning_ = false;
+  RefreshView();
+}
+
+void TForm1::Button2Click() { close(); }
+
+void TForm1::Help1Click() {
+  // The help document lies in the current directory; without it nothing happens at all.
+  const QFileInfo help(QStringLiteral("help.doc"));
+  if (!help.isFile() || !openDocument_) return;
+  openDocument_(QUrl::fromLocalFile(help.absoluteFilePath()));
+}
+
+void TForm1::ComboBox3Change() {
+  if (!turnRunning_) kevolan::ComboBox3Change(state_);
+  RefreshView();
+}
+
+void TForm1::About1Click() {
+  if (!form2_) return;
+  form2_->show();
+  form2_->raise();
+  form2_->activateWindow();
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+  PopupMenu1->popup(event->globalPos());
+  event->accept();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // A turn that waits on a message box finishes before the window can go.
+  if (turnRunning_) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+  emit Closed();
+}
+
+void TForm1::ShowPictures() {
+  Image1->setPixmap(LoadJpegPicture(QStringLiteral(":/pictures/food.jpg")));
+  Image3->setPixmap(LoadJpegPicture(QStringLiteral(":/pictures/creation.jpg")));
+  Image2->setPixmap(LoadJpegPicture(QStringLiteral(":/pictures/repair.jpg")));
+}
+
+void TForm1::ShowActivity() {
+  const QSignalBlocker blocker(RadioGroup1Items);
+  const int index = static_cast<int>(state_.Activity);
+  if (QAbstractButton* button = RadioGroup1Items->button(index)) {
+    button->setChecked(true);
+  } else {
+    // No activity: an exclusive group cannot be emptied while it stays exclusive.
+    RadioGroup1Items->setExclusive(false);
+    for (QAbstractButton* option : RadioGroup1Items->buttons()) option->setChecked(false);
+    RadioGroup1Items->setExclusive(true);
+  }
+  RadioGroup1->setEnabled(state_.ActivityEnabled);
+}
+
+void TForm1::RefreshView() {
+  const kevolan::GameState& s = state_;
+  SetCaption(Label57, QString::number(s.Day));
+  SetCaption(Label58, FromGame(s.Month));
+  ShowNumber(Label56, s.SickDays);
+  ShowNumber(Label46, s.HungryDays);
+  ShowNumber(Label37, s.FruitStock);
+  ShowNumber(Label38, s.FishStock);
+  ShowNumber(Label39, s.WildGameStock);
+  ShowNumber(Label47, s.FruitStreak);
+  ShowNumber(Label48, s.FishStreak);
+  ShowNumber(Label49, s.WildGameStreak);
+
+  for (const ItemLabels& labels : itemLabels_) {
+    const kevolan::ItemState& item = s[labels.Id];
+    if (labels.Owned) labels.Owned->setHidden(!item.Owned);
+    if (labels.BuildDaysLeft) ShowCounter(labels.BuildDaysLeft, item.BuildDaysLeft);
+    if (labels.RepairDaysLeft) ShowCounter(labels.RepairDaysLeft, item.RepairDaysLeft);
+    if (labels.WearDaysLeft) ShowCounter(labels.WearDaysLeft, item.WearDaysLeft);
+  }
+
+  {
+    const QSignalBlocker blocker(CheckBox1);
+    CheckBox1->setChecked(s.EatToday);
+  }
+  ShowActivity();
+  ShowChoice(ComboBox1, s.FoodChoice);
+  ShowChoice(ComboBox2, s.GatherChoice);
+  ShowChoice(ComboBox3, s.CreateChoice);
+  ShowChoice(ComboBox4, s.RepairChoice);
+
+  Button1->setHidden(s.GameOver);
+  Button2->setHidden(!s.GameOver);
+}

@@ -1,0 +1,77 @@
+// The main window: the game's only playing surface. It holds the game and shows every part of
+// it in a control of its own; the player's actions go to the rules, and the window then shows the
+// state again. Nothing but a day turn moves the game on.
+#pragma once
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QMenu>
+#include <QPointer>
+#include <QUrl>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "GameState.h"
+#include "MessageBoxMessenger.h"
+#include "ui_Unit1.h"
+
+class TForm2;
+
+class TForm1 : public QWidget, public Ui::TForm1 {
+  Q_OBJECT
+ public:
+  // Opens a document with the desktop's default application.
+  using DocumentOpener = std::function<void(const QUrl&)>;
+
+  explicit TForm1(QWidget* parent = nullptr);
+
+  const kevolan::GameState& State() const { return state_; }
+  // The credits window that "About" shows.
+  void SetForm2(TForm2* form2);
+  void SetDocumentOpener(DocumentOpener opener);
+
+  QButtonGroup* RadioGroup1Items;  // the three activity options, numbered as kevolan::Activity
+  QMenu* PopupMenu1;
+  QAction* Help1;
+  QAction* About1;
+
+ public slots:
+  void CheckBox1Click();
+  void RadioGroup1Click();
+  void Button1Click();
+  void Button2Click();
+  void Help1Click();
+  void ComboBox3Change();
+  void About1Click();
+
+ signals:
+  // The window has been closed, which ends the program.
+  void Closed();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct ItemLabels {
+    kevolan::Item Id;
+    QLabel* Owned;
+    QLabel* BuildDaysLeft;
+    QLabel* RepairDaysLeft;
+    QLabel* WearDaysLeft;
+  };
+
+  void BindChoice(TChoiceBox* box, kevolan::ChoiceList kevolan::GameState::*list);
+  void ChoiceChanged(TChoiceBox* box);
+  void ShowPictures();
+  void ShowActivity();
+  void RefreshView();
+
+  kevolan::GameState state_;
+  MessageBoxMessenger messenger_;
+  bool turnRunning_ = false;  // a turn waits on its message boxes; no second one may start
+  QPointer<QWidget> form2_;
+  DocumentOpener openDocument_;
+  std::array<ItemLabels, kevolan::kItemCount> itemLabels_{};
+};
