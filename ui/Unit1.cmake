@@ -4,6 +4,8 @@ add_library(kevolan_form1 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.h
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.ui
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClassicStyle.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClassicStyle.h
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.h
   ${CMAKE_CURRENT_LIST_DIR}/GameView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameView.h
@@ -15,5 +17,7 @@ add_library(kevolan_form1 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.h
   ${CMAKE_CURRENT_LIST_DIR}/resources.qrc
 )
-target_include_directories(kevolan_form1 PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+# Unit1.h shows the controls by name, so whoever includes it also needs the generated ui_Unit1.h.
+target_include_directories(kevolan_form1 PUBLIC ${CMAKE_CURRENT_LIST_DIR}
+  ${CMAKE_CURRENT_BINARY_DIR}/kevolan_form1_autogen/include)
 target_link_libraries(kevolan_form1 PUBLIC kevolan_game kevolan_form2 Qt6::Widgets)

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <utility>
 
+#include "ClassicStyle.h"
 #include "DayTurn.h"
 #include "GameView.h"
 #include "Handlers.h"
@@ -28,7 +29,12 @@ TForm1::TForm1(QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   move(264, 125);
+  UseClassicStyle(this);
   UsePixelFonts(this);
+  // Captions size their labels, as the fonts here are not those the window was drawn with.
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (!label->text().isEmpty()) SetCaption(label, label->text());
+  }
   ShowPictures();
 
   RadioGroup1Items = new QButtonGroup(this);
