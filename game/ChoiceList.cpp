@@ -29,6 +29,9 @@ std::uint32_t NextFolded(std::string_view s, std::size_t& pos) {
 }  // namespace
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  // Folding keeps every letter's byte length, so texts of different lengths never match.
+  if (a.size() != b.size()) return false;
+  if (a == b) return true;
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {

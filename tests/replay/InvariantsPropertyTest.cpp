@@ -10,9 +10,12 @@
 
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
+#include "SensibleCastaway.h"
 
 namespace kevolan::replay::testing {
 namespace {
+
+using kevolan::testing::SensibleMove;
 
 const std::vector<std::string> kWords = {
     "Фрукты", "Рыба", "Дичь", "Поход за фруктами", "Рыбная ловля", "Охота на дичь",
@@ -120,67 +123,6 @@ RC_GTEST_PROP(Invariants, HoldAfterEveryTurnOfAnyScript, ()) {
   for (const std::string& line : script) RunChecked(session, line);
 }
 
-// What a castaway who tries to survive would do next: keep a store of food and vary it,
-// build a hut, tackle and new clothes, repair what is wearing out, then work on the boat.
-std::string SensibleMove(const GameState& s) {
-  if (!s.EatToday) return "eat on";
-  if (s.FoodChoice.Text.empty() && !s.FoodChoice.Options.empty()) {
-    // Of the foods in store, the one eaten least in a row, so no streak runs to 25.
-    int best = -1;
-    for (Food f : kFoods) {
-      const int at = s.FoodChoice.IndexOf(NameOf(f));
-      if (at >= 0 && s.Stock(f) > 0 &&
-          (best < 0 || s.Streak(f) < s.Streak(kFoods[static_cast<std::size_t>(best)]))) {
-        best = static_cast<int>(f);
-      }
-    }
-    if (best >= 0) {
-      return "pick food " +
-             std::to_string(s.FoodChoice.IndexOf(NameOf(static_cast<Food>(best))));
-    }
-  }
-  const auto wearing = [&](Item item, Count below) {
-    return s[item].Owned && s[item].WearDaysLeft.Value < below;
-  };
-  const Count food = s.FruitStock + s.FishStock + s.WildGameStock;
-  std::string activity = "create";
-  std::string name = "Лодка";
-  if (food < 12 || (food < 20 && s.Activity == Activity::GatherFood)) {
-    activity = "gather";
-    name = s.GatherChoice.Contains("Рыбная ловля") && s.FishStock < 6 ? "Рыбная ловля"
-                                                                       : "Поход за фруктами";
-  } else if (wearing(Item::OldClothes, 12) && !s[Item::NewClothes].Owned) {
-    activity = "repair", name = "Старая одежда";
-  } else if (wearing(Item::NewClothes, 8)) {
-    activity = "repair", name = "Новая одежда";
-  } else if (wearing(Item::Hut, 8) && !s[Item::Cave].Owned) {
-    activity = "repair", name = "Хижина";
-  } else if (wearing(Item::FishingTackle, 3)) {
-    activity = "repair", name = "Рыболовные снасти";
-  } else if (!s[Item::Hut].Owned) {
-    name = "Хижина";
-  } else if (!s[Item::FishingTackle].Owned) {
-    name = "Рыболовные снасти";
-  } else if (!s[Item::NewClothes].Owned) {
-    name = "Новая одежда";
-  }
-  const kevolan::Activity a = activity == "gather"   ? Activity::GatherFood
-                              : activity == "create" ? Activity::Create
-                                                     : Activity::Repair;
-  if (s.Activity != a && s.ActivityEnabled) return "activity " + activity;
-  const ChoiceList& box = s.Activity == Activity::GatherFood ? s.GatherChoice
-                          : s.Activity == Activity::Create   ? s.CreateChoice
-                                                             : s.RepairChoice;
-  const std::string boxName = s.Activity == Activity::GatherFood ? "gather"
-                              : s.Activity == Activity::Create   ? "create"
-                                                                 : "repair";
-  if (s.Activity == a && box.Enabled && box.Text != name) {
-    const int at = box.IndexOf(name);
-    return at >= 0 ? "pick " + boxName + " " + std::to_string(at) : "type " + boxName + " " + name;
-  }
-  return "next";
-}
-
 // Long games: mostly sensible moves with random ones mixed in, so that creations finish,
 // items wear out and are repaired or lost, illness strikes and games end every way.
 RC_GTEST_PROP(Invariants, HoldThroughLongGamesOfAMostlySensibleCastaway, ()) {
@@ -189,7 +131,7 @@ RC_GTEST_PROP(Invariants, HoldThroughLongGamesOfAMostlySensibleCastaway, ()) {
   ReplaySession session;
   for (int i = 0; i < steps && !session.State().GameOver; ++i) {
     const bool sensible = *rc::gen::inRange(0, 100) < care;
-    RunChecked(session, sensible ? SensibleMove(session.State()) : *GenLine());
+    RunChecked(session, sensible ? SensibleMove(session.State(), true) : *GenLine());
   }
   RC_TAG(session.Turns() / 100 * 100);
   RC_TAG(session.State()[Item::Boat].BuildDaysLeft.Value == 0 ? "sailed away" : "did not");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ReplayCommand.h"
+#include "StateJson.h"
 #include "ReplayTestSupport.h"
 
 namespace kevolan::replay::testing {
@@ -157,6 +158,18 @@ TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
             std::numeric_limits<long long>::max());
   EXPECT_EQ(ParseLine("pick food -").Kind, ParsedLine::Kind::UsageError);
   EXPECT_EQ(ParseLine("#").Kind, ParsedLine::Kind::Skip);
+}
+
+TEST(Json, EveryTextComesBackIntactOrReplacedNeverBroken) {
+  for (const std::string text : {std::string("Рыба"), std::string("a\"b\\c\td\x01e\x7F"),
+                                 std::string("\0zero", 5), std::string()}) {
+    std::string out;
+    AppendJsonString(out, text);
+    EXPECT_EQ(json::parse(out).get<std::string>(), text) << out;
+  }
+  std::string out;
+  AppendJsonString(out, "bad \xFF byte");
+  EXPECT_EQ(json::parse(out).get<std::string>(), "bad \xEF\xBF\xBD byte");
 }
 
 }  // namespace

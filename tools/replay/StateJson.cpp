@@ -3,6 +3,8 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "Utf8.h"
+
 namespace kevolan::replay {
 namespace {
 
@@ -20,11 +22,10 @@ class Writer {
     first_ = false;
   }
   void Key(std::string_view key) {
-    if (!first_) out_ += ", ";
+    out_.append(first_ ? "\"" : ", \"");
     first_ = false;
-    out_ += '"';
-    out_ += key;  // keys are plain ASCII words
-    out_ += "\": ";
+    out_.append(key);  // keys are plain ASCII words
+    out_.append("\": ");
   }
   void Number(std::string_view key, long long value) {
     Key(key);
@@ -98,7 +99,14 @@ void WriteBox(Writer& w, std::string_view key, const ChoiceList& box) {
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
-  // The driver's texts are checked UTF-8; anything else would be replaced, never thrown on.
+  // Nearly every text is a game name that needs no escaping: it is written as it stands, and
+  // everything else goes through the JSON library (bad UTF-8 replaced, never thrown on).
+  if (IsPlainJsonText(text)) {
+    out += '"';
+    out += text;
+    out += '"';
+    return;
+  }
   out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 

@@ -4,13 +4,17 @@
 
 namespace kevolan::replay {
 
-bool IsValidUtf8(std::string_view bytes) {
+namespace {
+
+template <bool kPlainJson>
+bool Check(std::string_view bytes) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
     const unsigned char b = p[i];
     if (b < 0x80) {
+      if (kPlainJson && (b < 0x20 || b == '"' || b == '\\')) return false;
       ++i;
       continue;
     }
@@ -39,5 +43,10 @@ bool IsValidUtf8(std::string_view bytes) {
   }
   return true;
 }
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) { return Check<false>(bytes); }
+bool IsPlainJsonText(std::string_view bytes) { return Check<true>(bytes); }
 
 }  // namespace kevolan::replay

@@ -1,0 +1,69 @@
+#include "SensibleCastaway.h"
+
+namespace kevolan::testing {
+
+// What a castaway who tries to survive would do next: keep a store of food and vary it,
+// build a hut, tackle and new clothes, repair what is wearing out, then work on the boat.
+std::string SensibleMove(const GameState& s, bool buildBoat) {
+  if (!s.EatToday) return "eat on";
+  if (s.FoodChoice.Text.empty() && !s.FoodChoice.Options.empty()) {
+    // Of the foods in store, the one eaten least in a row, so no streak runs to 25.
+    int best = -1;
+    for (Food f : kFoods) {
+      const int at = s.FoodChoice.IndexOf(NameOf(f));
+      if (at >= 0 && s.Stock(f) > 0 &&
+          (best < 0 || s.Streak(f) < s.Streak(kFoods[static_cast<std::size_t>(best)]))) {
+        best = static_cast<int>(f);
+      }
+    }
+    if (best >= 0) {
+      return "pick food " +
+             std::to_string(s.FoodChoice.IndexOf(NameOf(static_cast<Food>(best))));
+    }
+  }
+  const auto wearing = [&](Item item, Count below) {
+    return s[item].Owned && s[item].WearDaysLeft.Value < below;
+  };
+  const Count food = s.FruitStock + s.FishStock + s.WildGameStock;
+  std::string activity = "create";
+  // Without the boat there is always the cave to work on, owned or not.
+  std::string name = buildBoat ? "Лодка" : "Пещера";
+  if (food < 12 || (food < 20 && s.Activity == Activity::GatherFood)) {
+    activity = "gather";
+    name = s.GatherChoice.Contains("Рыбная ловля") && s.FishStock < 6 ? "Рыбная ловля"
+                                                                       : "Поход за фруктами";
+  } else if (wearing(Item::OldClothes, 12) && !s[Item::NewClothes].Owned) {
+    activity = "repair", name = "Старая одежда";
+  } else if (wearing(Item::NewClothes, 8)) {
+    activity = "repair", name = "Новая одежда";
+  } else if (wearing(Item::Hut, 8)) {
+    activity = "repair", name = "Хижина";
+  } else if (wearing(Item::Cave, 10)) {
+    activity = "repair", name = "Пещера";
+  } else if (wearing(Item::FishingTackle, 3)) {
+    activity = "repair", name = "Рыболовные снасти";
+  } else if (!s[Item::Hut].Owned) {
+    name = "Хижина";
+  } else if (!s[Item::FishingTackle].Owned) {
+    name = "Рыболовные снасти";
+  } else if (!s[Item::NewClothes].Owned) {
+    name = "Новая одежда";
+  }
+  const kevolan::Activity a = activity == "gather"   ? Activity::GatherFood
+                              : activity == "create" ? Activity::Create
+                                                     : Activity::Repair;
+  if (s.Activity != a && s.ActivityEnabled) return "activity " + activity;
+  const ChoiceList& box = s.Activity == Activity::GatherFood ? s.GatherChoice
+                          : s.Activity == Activity::Create   ? s.CreateChoice
+                                                             : s.RepairChoice;
+  const std::string boxName = s.Activity == Activity::GatherFood ? "gather"
+                              : s.Activity == Activity::Create   ? "create"
+                                                                 : "repair";
+  if (s.Activity == a && box.Enabled && box.Text != name) {
+    const int at = box.IndexOf(name);
+    return at >= 0 ? "pick " + boxName + " " + std::to_string(at) : "type " + boxName + " " + name;
+  }
+  return "next";
+}
+
+}  // namespace kevolan::testing

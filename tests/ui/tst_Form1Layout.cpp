@@ -1,0 +1,347 @@
+// The main window as a new game opens it: every control in its place with its text and looks,
+// what is shown and what is hidden, and the context menu on every part of the window.
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QtTest>
+
+#include "MessageBoxMessenger.h"
+#include "PixelFonts.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "ViewChecks.h"
+
+class Form1Layout : public QObject {
+  Q_OBJECT
+
+ private:
+  QWidget* Find(TForm1& form, const char* name) {
+    if (form.objectName() == QLatin1String(name)) return &form;
+    return form.findChild<QWidget*>(QLatin1String(name));
+  }
+
+ private slots:
+  void everyControlHasItsNamePlaceAndSize_data();
+  void everyControlHasItsNamePlaceAndSize();
+  void textsFontsAndColours();
+  void newGameShown();
+  void everyCaptionFitsItsPlace();
+  void picturesFillTheirPanels();
+  void nextDayButtonComesFirst();
+  void rightClickAnywhereOpensTheMenu();
+  void aboutShowsTheCreditsWindow();
+  void applicationTitleComesFromTheProgramName();
+};
+
+void Form1Layout::everyControlHasItsNamePlaceAndSize_data() {
+  QTest::addColumn<QString>("parent");
+  QTest::addColumn<QRect>("place");
+  const auto row = [](const char* name, const char* parent, QRect place) {
+    QTest::newRow(name) << QString::fromLatin1(parent) << place;
+  };
+  row("GroupBox2", "Form1", {8, 24, 193, 97});
+  row("GroupBox3", "Form1", {208, 8, 161, 65});
+  row("GroupBox4", "Form1", {208, 72, 161, 33});
+  row("GroupBox7", "Form1", {376, 8, 153, 113});
+  row("RadioGroup1", "Form1", {8, 129, 177, 360});
+  row("GroupBox1", "Form1", {192, 128, 153, 121});
+  row("Panel1", "Form1", {48, 144, 73, 49});
+  row("ComboBox2", "Form1", {16, 208, 161, 21});
+  row("Panel3", "Form1", {40, 240, 89, 65});
+  row("GroupBox5", "Form1", {192, 248, 153, 121});
+  row("ComboBox3", "Form1", {16, 328, 161, 21});
+  row("Panel2", "Form1", {48, 360, 97, 57});
+  row("GroupBox6", "Form1", {192, 368, 153, 121});
+  row("ComboBox4", "Form1", {16, 440, 161, 21});
+  row("GroupBox8", "Form1", {360, 176, 169, 177});
+  row("Button1", "Form1", {360, 384, 169, 25});
+  row("Button2", "Form1", {360, 432, 169, 25});
+  row("CheckBox1", "GroupBox2", {8, 8, 65, 17});
+  row("ComboBox1", "GroupBox2", {8, 32, 153, 21});
+  // Labels size themselves to their captions: only the height is fixed, the width is checked
+  // for fit elsewhere.
+  row("Label57", "Form1", {8, 0, -1, 20});
+  row("Label58", "Form1", {32, 0, -1, 20});
+  row("Label56", "Form1", {208, 112, -1, 13});
+  row("Label46", "GroupBox4", {8, 16, -1, 13});
+  const char* foods[][2] = {{"Label1", "Label37"}, {"Label2", "Label38"}, {"Label3", "Label39"}};
+  for (int i = 0; i < 3; ++i) {
+    row(foods[i][0], "GroupBox1", {8, 24 + 24 * i, -1, 13});
+    row(foods[i][1], "GroupBox1", {104, 24 + 24 * i, -1, 13});
+  }
+  const char* streaks[][2] = {{"Label4", "Label47"}, {"Label5", "Label48"}, {"Label6", "Label49"}};
+  for (int i = 0; i < 3; ++i) {
+    row(streaks[i][0], "GroupBox3", {8, 16 + 16 * i, -1, 13});
+    row(streaks[i][1], "GroupBox3", {96, 16 + 16 * i, -1, 13});
+  }
+  const char* items[][5] = {
+      {"GroupBox5", "Label7,Label8,Label9,Label10,Label11,Label12",
+       "Label40,Label41,Label42,Label43,Label44,Label45"},
+      {"GroupBox6", "Label13,Label14,Label15,Label16,Label18,Label17",
+       "Label31,Label32,Label33,Label34,Label35,Label36"},
+      {"GroupBox7", "Label19,Label20,Label21,Label22,Label23,Label24",
+       "Label25,Label26,Label27,Label28,Label29,Label30"},
+  };
+  for (const auto& frame : items) {
+    const QList<QByteArray> nameLabels = QByteArray(frame[1]).split(',');
+    const QList<QByteArray> valueLabels = QByteArray(frame[2]).split(',');
+    for (int i = 0; i < 6; ++i) {
+      row(nameLabels[i].constData(), frame[0], {8, 16 + 16 * i, -1, 13});
+      row(valueLabels[i].constData(), frame[0], {128, 16 + 16 * i, -1, 13});
+    }
+  }
+  const char* owned[] = {"Label55", "Label50", "Label51", "Label52", "Label53", "Label54"};
+  const int ownedTops[] = {29, 56, 80, 104, 128, 152};
+  for (int i = 0; i < 6; ++i) row(owned[i], "GroupBox8", {8, ownedTops[i], -1, 20});
+}
+
+void Form1Layout::everyControlHasItsNamePlaceAndSize() {
+  QFETCH(QString, parent);
+  QFETCH(QRect, place);
+  TForm1 form;
+  QWidget* control = Find(form, QTest::currentDataTag());
+  QVERIFY2(control != nullptr, QTest::currentDataTag());
+  QCOMPARE(control->parentWidget()->objectName(), parent);
+  QCOMPARE(control->pos(), place.topLeft());
+  QCOMPARE(control->height(), place.height());
+  if (place.width() >= 0) QCOMPARE(control->width(), place.width());
+}
+
+void Form1Layout::textsFontsAndColours() {
+  TForm1 form;
+  QCOMPARE(form.objectName(), QStringLiteral("Form1"));
+  QCOMPARE(form.windowTitle(), QStringLiteral("Игра \"Кеволан\""));
+  // The client area inside the original 554 x 525 outer size, at the original place.
+  QCOMPARE(form.size(), QSize(546, 498));
+  QCOMPARE(form.pos(), QPoint(264, 125));
+  const Qt::WindowFlags flags = form.windowFlags();
+  QVERIFY(flags & Qt::WindowCloseButtonHint);
+  QVERIFY(flags & Qt::WindowSystemMenuHint);
+  QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+  QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+
+  QCOMPARE(form.font().pixelSize(), 11);
+  QCOMPARE(form.font().family(), WindowFontFamily());
+  const struct {
+    QWidget* Control;
+    int Pixels;
+    bool Bold;
+  } fonts[] = {
+      {form.Label57, 16, true},   {form.Label58, 16, true},   {form.GroupBox8, 24, true},
+      {form.Label55, 16, false},  {form.Label54, 16, false},  {form.Button1, 16, false},
+      {form.Button2, 16, true},   {form.Label37, 11, false},  {form.ComboBox3, 11, false},
+      {form.RadioGroup1Button0, 11, false}, {form.Label12, 11, false},
+  };
+  for (const auto& f : fonts) {
+    QCOMPARE(f.Control->font().pixelSize(), f.Pixels);
+    QCOMPARE(f.Control->font().bold(), f.Bold);
+    QCOMPARE(f.Control->font().family(), WindowFontFamily());
+  }
+
+  const QColor red(255, 0, 0);
+  for (QLabel* label : {form.Label12, form.Label45, form.Label50, form.Label51, form.Label52,
+                        form.Label53, form.Label54, form.Label55}) {
+    QCOMPARE(label->palette().color(QPalette::WindowText), red);
+  }
+  for (QLabel* label : {form.Label11, form.Label44, form.Label17, form.Label23, form.Label37}) {
+    QVERIFY(label->palette().color(QPalette::WindowText) != red);
+  }
+
+  const struct {
+    QLabel* Label;
+    const char* Text;
+  } texts[] = {
+      {form.Label1, "Фрукты "}, {form.Label2, "Рыба "},  {form.Label3, "Дичь"},
+      {form.Label4, "Фрукты"},  {form.Label5, "Рыба"},   {form.Label6, "Дичь"},
+      {form.Label7, "Рыболовные снасти"}, {form.Label12, "Лодка"}, {form.Label17, "Старая одежда"},
+      {form.Label18, "Новая одежда"}, {form.Label23, "Старая одежда"},
+      {form.Label24, "Новая одежда"}, {form.Label53, "Пещера"}, {form.Label55, "Старая одежда"},
+  };
+  for (const auto& t : texts) QCOMPARE(t.Label->text(), QString::fromUtf8(t.Text));
+
+  QCOMPARE(form.GroupBox2->title(), QString());
+  QCOMPARE(form.GroupBox3->title(), QStringLiteral("Питание дней подряд"));
+  QCOMPARE(form.GroupBox4->title(), QStringLiteral("Оставался голодный"));
+  QCOMPARE(form.GroupBox7->title(), QStringLiteral("Осталось дней действия"));
+  QCOMPARE(form.GroupBox1->title(), QStringLiteral("Запасы еды"));
+  QCOMPARE(form.GroupBox5->title(), QStringLiteral("Осталось дней на создание"));
+  QCOMPARE(form.GroupBox6->title(), QStringLiteral("Осталось дней на ремонт"));
+  QCOMPARE(form.GroupBox8->title(), QStringLiteral("У вас есть"));
+  QCOMPARE(form.RadioGroup1->title(), QStringLiteral("Вид деятельности"));
+  QCOMPARE(form.RadioGroup1Button0->text(), QStringLiteral("Заготовка продуктов"));
+  QCOMPARE(form.RadioGroup1Button1->text(), QStringLiteral("Создание"));
+  QCOMPARE(form.RadioGroup1Button2->text(), QStringLiteral("Ремонт"));
+  QCOMPARE(form.CheckBox1->text(), QStringLiteral("Питание"));
+  QCOMPARE(form.Button1->text(), QStringLiteral("следующий день ->"));
+  QCOMPARE(form.Button2->text(), QStringLiteral("ВЫ НЕ ВЫЖИЛИ"));
+}
+
+void Form1Layout::newGameShown() {
+  TForm1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QVERIFY_VIEW(form);
+
+  QCOMPARE(form.Label57->text(), QStringLiteral("1"));
+  QCOMPARE(form.Label58->text(), QStringLiteral("Января"));
+  // Of all the per-item numbers only the old clothes' wear and the boat's days are on show.
+  QStringList shownValues;
+  for (int n = 25; n <= 45; ++n) {
+    if (n >= 37 && n <= 39) continue;  // the stocks are always shown
+    auto* label = form.findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+    if (label->isVisible()) shownValues << label->objectName() + "=" + label->text();
+  }
+  QCOMPARE(shownValues, QStringList({"Label29=30", "Label45=100"}));
+  QVERIFY(form.Label55->isVisible());
+  for (QLabel* owned : {form.Label50, form.Label51, form.Label52, form.Label53, form.Label54}) {
+    QVERIFY(!owned->isVisible());
+  }
+
+  QVERIFY(!form.CheckBox1->isChecked());
+  QCOMPARE(form.RadioGroup1Items->checkedId(), -1);
+  QVERIFY(form.RadioGroup1->isEnabled());
+  for (TChoiceBox* box : {form.ComboBox1, form.ComboBox2, form.ComboBox3, form.ComboBox4}) {
+    QVERIFY(!box->isEnabled());
+    QVERIFY(box->isEditable());
+  }
+  QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Поход за фруктами"));
+  QCOMPARE(form.ComboBox3->count(), 5);
+  QCOMPARE(form.ComboBox3->currentText(), QString());
+  QCOMPARE(form.ComboBox4->itemText(0), QStringLiteral("Старая одежда"));
+  QCOMPARE(form.ComboBox4->currentText(), QString());
+  QCOMPARE(form.ComboBox1->count(), 0);
+  QVERIFY(form.Button1->isVisible());
+  QVERIFY(!form.Button2->isVisible());
+}
+
+void Form1Layout::everyCaptionFitsItsPlace() {
+  TForm1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  for (QLabel* label : form.findChildren<QLabel*>()) {
+    if (label->objectName().startsWith("Image")) continue;
+    const QSize needed = label->sizeHint();
+    QVERIFY2(label->width() >= needed.width() && label->height() >= needed.height() - 1,
+             qPrintable(label->objectName()));
+    // Inside its frame, clear of the frame's right border.
+    QVERIFY2(label->geometry().right() < label->parentWidget()->width() - 2,
+             qPrintable(label->objectName()));
+  }
+  // Name labels end before the numbers beside them, even the longest item names.
+  const QList<QPair<QLabel*, QLabel*>> rows = {
+      {form.Label7, form.Label40}, {form.Label13, form.Label31}, {form.Label19, form.Label25},
+      {form.Label17, form.Label36}, {form.Label23, form.Label29}, {form.Label1, form.Label37},
+      {form.Label4, form.Label47}};
+  for (const auto& [name, value] : rows) {
+    QVERIFY2(name->geometry().right() < value->x(), qPrintable(name->objectName()));
+  }
+  // The largest numbers a long game brings still fit their frames.
+  form.Label28->setText("183");
+  form.Label28->adjustSize();
+  QVERIFY(form.Label28->geometry().right() < form.GroupBox7->width() - 2);
+  for (QGroupBox* frame : form.findChildren<QGroupBox*>()) {
+    const int title = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
+    QVERIFY2(8 + title < frame->width(), qPrintable(frame->objectName()));
+  }
+  for (QAbstractButton* button :
+       {static_cast<QAbstractButton*>(form.CheckBox1), static_cast<QAbstractButton*>(form.Button1),
+        static_cast<QAbstractButton*>(form.Button2),
+        static_cast<QAbstractButton*>(form.RadioGroup1Button0)}) {
+    QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+  }
+  // The day fits before the month even on the widest day, "30".
+  form.Label57->setText("30");
+  form.Label57->adjustSize();
+  QVERIFY(form.Label57->geometry().right() < form.Label58->x());
+}
+
+void Form1Layout::picturesFillTheirPanels() {
+  TForm1 form;
+  const struct {
+    QLabel* Image;
+    QSize Size;
+    QPoint Offset;
+  } pictures[] = {
+      {form.Image1, {80, 56}, {0, 0}},  // cut to its panel
+      {form.Image3, {97, 65}, {-8, 0}},
+      {form.Image2, {97, 65}, {0, -8}},
+  };
+  for (const auto& p : pictures) {
+    QVERIFY2(!p.Image->pixmap().isNull(), qPrintable(p.Image->objectName()));
+    QCOMPARE(p.Image->pixmap().size(), p.Size);
+    QCOMPARE(p.Image->pos(), p.Offset);
+    // The picture covers its whole panel.
+    QVERIFY(p.Image->geometry().contains(p.Image->parentWidget()->rect()));
+  }
+  // Each picture stands above its activity's option and that option above its box.
+  const int captions[] = {form.RadioGroup1->y() + form.RadioGroup1Button0->geometry().center().y(),
+                          form.RadioGroup1->y() + form.RadioGroup1Button1->geometry().center().y(),
+                          form.RadioGroup1->y() + form.RadioGroup1Button2->geometry().center().y()};
+  const QWidget* panels[] = {form.Panel1, form.Panel3, form.Panel2};
+  const QWidget* boxes[] = {form.ComboBox2, form.ComboBox3, form.ComboBox4};
+  for (int i = 0; i < 3; ++i) {
+    QVERIFY(panels[i]->geometry().bottom() < captions[i] - 4);
+    QVERIFY(captions[i] + 4 < boxes[i]->y());
+  }
+}
+
+void Form1Layout::nextDayButtonComesFirst() {
+  TForm1 form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QCOMPARE(QApplication::focusWidget(), form.Button1);
+  // Tab walks on through the eating controls.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), form.CheckBox1);
+}
+
+void Form1Layout::rightClickAnywhereOpensTheMenu() {
+  TForm1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QCOMPARE(form.PopupMenu1->actions().size(), 2);
+  QCOMPARE(form.PopupMenu1->actions().at(0)->text(), QStringLiteral("Help"));
+  QCOMPARE(form.PopupMenu1->actions().at(1)->text(), QStringLiteral("About"));
+
+  QList<QWidget*> targets = {&form, form.GroupBox2, form.GroupBox8, form.RadioGroup1,
+                             form.RadioGroup1Button1, form.Button1, form.CheckBox1,
+                             form.Label57, form.Label45, form.Label55, form.Image1, form.Image2,
+                             form.Panel3};
+  for (TChoiceBox* box : {form.ComboBox1, form.ComboBox2, form.ComboBox3, form.ComboBox4}) {
+    targets << box << box->lineEdit();
+  }
+  for (QWidget* target : targets) {
+    QVERIFY(!form.PopupMenu1->isVisible());
+    const QPoint inside(2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, target->mapToGlobal(inside));
+    QApplication::sendEvent(target, &event);
+    QVERIFY2(form.PopupMenu1->isVisible(), qPrintable(target->objectName()));
+    form.PopupMenu1->hide();
+  }
+  QCOMPARE(form.State().Day, 1);
+}
+
+void Form1Layout::aboutShowsTheCreditsWindow() {
+  TForm1 form;
+  TForm2 form2;
+  form.show();
+  form.About1->trigger();  // no credits window known yet: nothing happens
+  form.SetForm2(&form2);
+  QVERIFY(!form2.isVisible());
+  form.About1->trigger();
+  QVERIFY(form2.isVisible());
+  form.About1->trigger();  // already open: it only comes to the front
+  QVERIFY(form2.isVisible());
+}
+
+void Form1Layout::applicationTitleComesFromTheProgramName() {
+  QCOMPARE(ApplicationTitle("/usr/games/kevolan"), QStringLiteral("kevolan"));
+  QCOMPARE(ApplicationTitle("C:/Games/Project1.EXE"), QStringLiteral("Project1"));
+  QCOMPARE(ApplicationTitle("/opt/KEVOLAN.bin"), QStringLiteral("Kevolan"));
+  QCOMPARE(ApplicationTitle("/opt/game.tar.gz"), QStringLiteral("game.tar"));
+  QCOMPARE(ApplicationTitle("/opt/ИГРА"), QStringLiteral("Игра"));
+}
+
+QTEST_MAIN(Form1Layout)
+#include "tst_Form1Layout.moc"

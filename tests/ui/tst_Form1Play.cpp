@@ -1,0 +1,342 @@
+// Playing through the main window as a player does: clicks, picks and typing in the real
+// controls, whole day turns with their message boxes, the end of a game, and the help document.
+#include <QClipboard>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "BoxCatcher.h"
+#include "MessageBoxMessenger.h"
+#include "Unit1.h"
+#include "ViewChecks.h"
+
+namespace {
+
+const QString kStarvation = QStringLiteral(
+    "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода");
+const QString kCave = QStringLiteral("Тперерь вам можно построить пещеру");
+
+// The player's hands on the window.
+struct Player {
+  TForm1& Form;
+
+  void Click(QAbstractButton* button) {
+    // Radio buttons and the check box answer a click on their mark.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  }
+  void NextDay() { QTest::mouseClick(Form.Button1, Qt::LeftButton); }
+  void Activity(int index) { Click(Form.RadioGroup1Items->button(index)); }
+  // Picks an option from the list with the arrow keys, as from the keyboard.
+  void Pick(TChoiceBox* box, const QString& option) {
+    const int target = box->findText(option, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(target >= 0, qPrintable(option));
+    box->setFocus();
+    if (box->currentIndex() < 0) QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() < target) QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > target) QTest::keyClick(box, Qt::Key_Up);
+  }
+  // Replaces the box's text by typing, key by key.
+  void Type(TChoiceBox* box, const QString& text) {
+    box->lineEdit()->setFocus();
+    QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
+    QTest::keyClicks(box->lineEdit(), text);
+  }
+};
+
+}  // namespace
+
+class Form1Play : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    form_ = std::make_unique<TForm1>();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  }
+  void cleanup() { form_.reset(); }
+
+  void eatingAndActivityOnlyEnableBoxes();
+  void creationBoxShowsTheChosenItemsDays();
+  void typedTextIsNeverAddedOrCompleted();
+  void anyTextIsAcceptedAndMatchesNothing();
+  void gatheringAndEatingOverTwoDays();
+  void boxStandsOverTheWindowAsTheTurnLeftIt();
+  void afterDeathOnlyTheChoicesRemain();
+  void aLongerGameKeepsTheWindowInStep();
+  void helpOpensTheDocumentOnlyWhenItExists();
+
+ private:
+  std::unique_ptr<TForm1> form_;
+};
+
+void Form1Play::eatingAndActivityOnlyEnableBoxes() {
+  TForm1& f = *form_;
+  Player p{f};
+  p.Click(f.CheckBox1);
+  QVERIFY(f.State().EatToday);
+  QVERIFY(f.ComboBox1->isEnabled());  // even with nothing in it
+  QCOMPARE(f.ComboBox1->count(), 0);
+  p.Activity(1);
+  QVERIFY(f.ComboBox3->isEnabled() && !f.ComboBox2->isEnabled() && !f.ComboBox4->isEnabled());
+  p.Activity(2);
+  QVERIFY(!f.ComboBox3->isEnabled() && f.ComboBox4->isEnabled());
+  p.Activity(0);
+  QVERIFY(f.ComboBox2->isEnabled() && !f.ComboBox4->isEnabled());
+  QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("Поход за фруктами"));
+  p.Click(f.CheckBox1);
+  QVERIFY(!f.ComboBox1->isEnabled());
+  QVERIFY_VIEW(f);
+  // None of it moves the game.
+  QCOMPARE(f.Label57->text(), QStringLiteral("1"));
+  QCOMPARE(f.Label46->text(), QStringLiteral("0"));
+  QCOMPARE(f.Label29->text(), QStringLiteral("30"));
+}
+
+void Form1Play::creationBoxShowsTheChosenItemsDays() {
+  TForm1& f = *form_;
+  Player p{f};
+  p.Activity(1);
+  p.Pick(f.ComboBox3, "Рыболовные снасти");
+  QVERIFY(f.Label40->isVisible());
+  QCOMPARE(f.Label40->text(), QStringLiteral("12"));
+  p.Pick(f.ComboBox3, "Хижина");
+  QVERIFY(!f.Label40->isVisible());
+  QVERIFY(f.Label42->isVisible());
+  QCOMPARE(f.State().CreateChoice.Text, std::string("Хижина"));
+  QVERIFY_VIEW(f);
+
+  p.Type(f.ComboBox3, "Орудие охоты");
+  QVERIFY(f.Label41->isVisible());
+  QVERIFY(!f.Label42->isVisible());
+  QCOMPARE(f.State().CreateChoice.Selected, -1);
+  p.Type(f.ComboBox3, "Лодка");
+  for (QLabel* days : {f.Label40, f.Label41, f.Label42, f.Label43, f.Label44}) {
+    QVERIFY(!days->isVisible());
+  }
+  QVERIFY(f.Label45->isVisible());
+  QVERIFY_VIEW(f);
+
+  // Typing in the middle of the text keeps the caret where the player put it.
+  p.Type(f.ComboBox3, "Хжина");
+  f.ComboBox3->lineEdit()->setCursorPosition(1);
+  QTest::keyClick(f.ComboBox3->lineEdit(), Qt::Key_I);  // the Latin key types nothing Cyrillic
+  QTest::keyClicks(f.ComboBox3->lineEdit(), "и");
+  QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("Хiижина"));
+  QCOMPARE(f.ComboBox3->lineEdit()->cursorPosition(), 3);
+  QVERIFY_VIEW(f);
+}
+
+void Form1Play::typedTextIsNeverAddedOrCompleted() {
+  TForm1& f = *form_;
+  Player p{f};
+  p.Activity(1);
+  // A name in other letter case is not the item: the rules compare exactly, and the box must
+  // neither complete it to the listed name nor add it to the list.
+  p.Type(f.ComboBox3, "хиж");
+  QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("хиж"));
+  QTest::keyClicks(f.ComboBox3->lineEdit(), "ина");
+  QTest::keyClick(f.ComboBox3->lineEdit(), Qt::Key_Return);
+  QCOMPARE(f.ComboBox3->count(), 5);
+  QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("хижина"));
+  QCOMPARE(f.State().CreateChoice.Text, std::string("хижина"));
+  QVERIFY(!f.Label42->isVisible());
+  // An exact name with Enter stays what it is, and the list keeps its five options.
+  p.Type(f.ComboBox3, "Пещера");
+  QTest::keyClick(f.ComboBox3->lineEdit(), Qt::Key_Enter);
+  QCOMPARE(f.ComboBox3->count(), 5);
+  QVERIFY(f.Label43->isVisible());
+  // Leaving the box does not change what it shows either.
+  f.ComboBox4->setEnabled(true);
+  f.Button1->setFocus();
+  QCOMPARE(f.State().CreateChoice.Text, std::string("Пещера"));
+  QVERIFY_VIEW(f);
+}
+
+void Form1Play::anyTextIsAcceptedAndMatchesNothing() {
+  TForm1& f = *form_;
+  Player p{f};
+  BoxCatcher boxes;
+  p.Click(f.CheckBox1);
+  const QString huge(1 << 20, QChar(u'Ж'));
+  QApplication::clipboard()->setText(huge + QStringLiteral("\u0000\u202e\U0001F41F"));
+  f.ComboBox1->lineEdit()->setFocus();
+  f.ComboBox1->lineEdit()->paste();
+  QTest::keyClick(f.ComboBox1->lineEdit(), Qt::Key_Return);
+  QCOMPARE(f.ComboBox1->count(), 0);
+  QVERIFY(!f.State().FoodChoice.Text.empty());
+  QVERIFY_VIEW(f);
+  p.NextDay();
+  // A text that names no food: nothing is eaten and the day is not a hungry one.
+  QCOMPARE(f.Label46->text(), QStringLiteral("0"));
+  QCOMPARE(f.Label57->text(), QStringLiteral("2"));
+  QVERIFY(boxes.Boxes.isEmpty());
+
+  // A food typed while none is in store is eaten all the same, and the store goes below 0.
+  p.Type(f.ComboBox1, "Рыба");
+  p.NextDay();
+  QCOMPARE(f.Label38->text(), QStringLiteral("-1"));
+  QCOMPARE(f.Label48->text(), QStringLiteral("1"));
+  QCOMPARE(f.ComboBox1->itemText(0), QStringLiteral("Рыба"));
+  QVERIFY_VIEW(f);
+}
+
+void Form1Play::gatheringAndEatingOverTwoDays() {
+  TForm1& f = *form_;
+  Player p{f};
+  BoxCatcher boxes;
+  p.Activity(0);
+  p.NextDay();
+  QCOMPARE(f.Label57->text(), QStringLiteral("2"));
+  QCOMPARE(f.Label37->text(), QStringLiteral("3"));
+  QCOMPARE(f.Label46->text(), QStringLiteral("1"));
+  QCOMPARE(f.Label29->text(), QStringLiteral("29"));
+  QVERIFY(f.Label36->isVisible());
+  // The fruit went into the food box and is shown there.
+  QCOMPARE(f.ComboBox1->count(), 1);
+  QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Фрукты"));
+  QVERIFY(!f.ComboBox1->isEnabled());
+  QVERIFY_VIEW(f);
+
+  p.Click(f.CheckBox1);
+  if (f.ComboBox2->currentText().isEmpty()) p.Pick(f.ComboBox2, "Поход за фруктами");
+  p.NextDay();
+  QCOMPARE(f.Label47->text(), QStringLiteral("1"));
+  QCOMPARE(f.Label37->text(), QStringLiteral("5"));
+  QCOMPARE(f.Label46->text(), QStringLiteral("1"));
+  QVERIFY(f.ComboBox1->isEnabled());
+  QVERIFY_VIEW(f);
+  QVERIFY(boxes.Boxes.isEmpty());
+}
+
+void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
+  TForm1& f = *form_;
+  Player p{f};
+  for (int day = 1; day <= 5; ++day) p.NextDay();
+  QCOMPARE(f.Label46->text(), QStringLiteral("5"));
+
+  BoxCatcher boxes;
+  QStringList seenHungry;
+  QStringList seenDay;
+  bool closed = true;
+  boxes.WhileOpen = [&](QMessageBox*) {
+    seenHungry << f.Label46->text();
+    seenDay << f.Label57->text();
+    // Neither a second press of the button nor the close box can act while the box is open.
+    f.Button1->click();
+    QTest::keyClick(f.Button1, Qt::Key_Space);
+    closed = f.close();
+  };
+  p.NextDay();
+  QCOMPARE(boxes.Texts(), QStringList{kStarvation});
+  QCOMPARE(seenHungry, QStringList{"6"});
+  QCOMPARE(seenDay, QStringList{"6"});  // the calendar moves only at the end of the turn
+  QVERIFY(!closed);
+  QVERIFY(f.isVisible());
+
+  const SeenBox& box = boxes.Boxes.first();
+  QCOMPARE(box.Title, ApplicationTitle(QCoreApplication::applicationFilePath()));
+  QCOMPARE(box.Icon, QMessageBox::NoIcon);
+  QCOMPARE(box.Buttons.size(), 1);
+  QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
+  QVERIFY(box.Modal);
+
+  QCOMPARE(f.Label57->text(), QStringLiteral("7"));
+  QVERIFY_VIEW(f);
+}
+
+void Form1Play::afterDeathOnlyTheChoicesRemain() {
+  TForm1& f = *form_;
+  Player p{f};
+  BoxCatcher boxes;
+  for (int day = 1; day <= 6; ++day) p.NextDay();
+  QCOMPARE(boxes.Texts(), QStringList{kStarvation});
+  QVERIFY(!f.Button1->isVisible());
+  QVERIFY(f.Button2->isVisible());
+  QCOMPARE(f.Button2->text(), QStringLiteral("ВЫ НЕ ВЫЖИЛИ"));
+
+  // The choices can still be changed...
+  p.Click(f.CheckBox1);
+  QVERIFY(f.ComboBox1->isEnabled());
+  p.Activity(1);
+  QVERIFY(f.ComboBox3->isEnabled());
+  p.Pick(f.ComboBox3, "Лодка");
+  QCOMPARE(f.ComboBox3->currentText(), QStringLiteral("Лодка"));
+  // ...but no day follows, however the hidden button is pressed.
+  f.Button1->click();
+  QTest::keyClick(&f, Qt::Key_Return);
+  QCOMPARE(f.Label57->text(), QStringLiteral("7"));
+  QCOMPARE(f.Label45->text(), QStringLiteral("100"));
+  QCOMPARE(boxes.Boxes.size(), 1);
+  QVERIFY_VIEW(f);
+
+  QSignalSpy closedSpy(&f, &TForm1::Closed);
+  QTest::mouseClick(f.Button2, Qt::LeftButton);
+  QCOMPARE(closedSpy.count(), 1);
+  QVERIFY(!f.isVisible());
+}
+
+void Form1Play::aLongerGameKeepsTheWindowInStep() {
+  // Four days of fruit, a hut, then old clothes left to wear out: every box and every day
+  // shows exactly the state the rules hold.
+  TForm1& f = *form_;
+  Player p{f};
+  BoxCatcher boxes;
+  int boxesChecked = 0;
+  boxes.WhileOpen = [&](QMessageBox*) {
+    CompareViewWithState(f);
+    ++boxesChecked;
+  };
+  p.Click(f.CheckBox1);
+  for (int turn = 1; turn <= 40 && !f.State().GameOver; ++turn) {
+    if (f.ComboBox1->currentText().isEmpty() && f.ComboBox1->count() > 0) {
+      p.Pick(f.ComboBox1, f.ComboBox1->itemText(0));
+    }
+    if (turn <= 4) {
+      p.Activity(0);
+      if (f.ComboBox2->currentText().isEmpty()) p.Pick(f.ComboBox2, "Поход за фруктами");
+    } else if (!f.State()[kevolan::Item::Hut].Owned) {
+      p.Activity(1);
+      if (f.ComboBox3->currentText() != "Хижина") p.Pick(f.ComboBox3, "Хижина");
+    } else {
+      p.Activity(0);
+      if (f.ComboBox2->currentText().isEmpty()) p.Pick(f.ComboBox2, "Поход за фруктами");
+    }
+    if (QTest::currentTestFailed()) return;
+    p.NextDay();
+    QVERIFY_VIEW(f);
+  }
+  QVERIFY(f.State().GameOver);
+  QVERIFY(boxes.Texts().contains(kCave));
+  QVERIFY(f.Label52->isVisible());                          // the hut is owned
+  QVERIFY(f.ComboBox3->findText(QStringLiteral("Пещера")) >= 0);  // and the cave offered
+  QCOMPARE(boxesChecked, boxes.Boxes.size());
+}
+
+void Form1Play::helpOpensTheDocumentOnlyWhenItExists() {
+  TForm1& f = *form_;
+  QList<QUrl> opened;
+  f.SetDocumentOpener([&](const QUrl& url) { opened.append(url); });
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString before = QDir::currentPath();
+  QVERIFY(QDir::setCurrent(dir.path()));
+
+  f.Help1->trigger();
+  QVERIFY(opened.isEmpty());  // no document, nothing at all happens
+
+  QFile doc(dir.filePath("help.doc"));
+  QVERIFY(doc.open(QIODevice::WriteOnly));
+  doc.write("{\\rtf1 }");
+  doc.close();
+  f.Help1->trigger();
+  QDir::setCurrent(before);
+  QCOMPARE(opened.size(), 1);
+  QCOMPARE(opened.first(), QUrl::fromLocalFile(QFileInfo(doc).absoluteFilePath()));
+  QCOMPARE(f.Label57->text(), QStringLiteral("1"));
+}
+
+QTEST_MAIN(Form1Play)
+#include "tst_Form1Play.moc"
