@@ -161,7 +161,7 @@ TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
 }
 
 TEST(Json, EveryTextComesBackIntactOrReplacedNeverBroken) {
-  for (const std::string text : {std::string("Рыба"), std::string("a\"b\\c\td\x01e\x7F"),
+  for (const std::string& text : {std::string("Рыба"), std::string("a\"b\\c\td\x01e\x7F"),
                                  std::string("\0zero", 5), std::string()}) {
     std::string out;
     AppendJsonString(out, text);
