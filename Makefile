@@ -1,10 +1,20 @@
 # Two commands do all set-up on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds, starts the game
-#   make test   installs what is missing, builds, runs every test
+#   make test   installs what is missing, builds, runs every test (also under sanitizers,
+#               and the fuzzer for a minute)
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 1800
+FUZZ_CORPUS ?= $(FUZZ_BUILD)/corpus
 
-.PHONY: all deps configure build run test bench clean
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
+.PHONY: all deps configure build run test test-plain test-sanitized fuzz fuzz-smoke bench package clean
 
 all: build
 
@@ -25,11 +35,40 @@ run: build
 	  $(BUILD)/bin/kevolan-replay < tests/plans/example.txt; \
 	fi
 
-test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+test: test-plain test-sanitized fuzz-smoke
+
+test-plain: build
+	@cd $(BUILD) && ASAN_OPTIONS= UBSAN_OPTIONS= LSAN_OPTIONS= ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any
+# report fails the test that made it.
+test-sanitized: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKEVOLAN_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
+
+# The libFuzzer target, built with clang and the same sanitizers, seeded from tests/plans/.
+$(FUZZ_BUILD)/bin/replay_fuzz: deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKEVOLAN_BUILD_UI=OFF -DKEVOLAN_BUILD_TESTS=OFF -DKEVOLAN_BUILD_BENCH=OFF -DKEVOLAN_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -fsanitize=fuzzer-no-link" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target replay_fuzz
+
+fuzz: $(FUZZ_BUILD)/bin/replay_fuzz
+	@mkdir -p $(FUZZ_CORPUS)
+	@$(FUZZ_BUILD)/bin/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/replay.dict \
+	  -max_len=8192 -print_final_stats=1 $(FUZZ_CORPUS) tests/plans
+
+fuzz-smoke:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=60
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do $$b; done
 
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

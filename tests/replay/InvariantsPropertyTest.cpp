@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
-#include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
+#include "Invariants.h"
 #include "SensibleCastaway.h"
 
 namespace kevolan::replay::testing {
 namespace {
 
+using kevolan::testing::BrokenInvariant;
 using kevolan::testing::SensibleMove;
 
 const std::vector<std::string> kWords = {
@@ -42,68 +42,6 @@ rc::Gen<std::string> GenLine() {
   });
 }
 
-bool Distinct(const std::vector<std::string>& v) {
-  return std::set<std::string>(v.begin(), v.end()).size() == v.size();
-}
-
-// Days of the month never shown: a month turns on the day that equals its length.
-bool ValidDate(int day, const std::string& month) {
-  const int turning = month == "Февраля" ? 28
-                      : (month == "Апреля" || month == "Июня" || month == "Сентября" ||
-                         month == "Ноября")
-                          ? 30
-                          : 31;
-  return day >= 1 && day < turning;
-}
-
-void CheckAfterTurn(const GameState& s, Count hungerBefore, bool overBefore) {
-  const int positiveStreaks =
-      (s.FruitStreak > 0) + (s.FishStreak > 0) + (s.WildGameStreak > 0);
-  RC_ASSERT(positiveStreaks <= 1);
-  RC_ASSERT(s.SickDays >= 0 && s.SickDays <= 10);
-  RC_ASSERT(s.HungryDays >= hungerBefore);
-  RC_ASSERT(s.ActivityEnabled == (s.SickDays == 0));
-  RC_ASSERT(!overBefore || s.GameOver);
-  RC_ASSERT(ValidDate(s.Day, s.Month));
-
-  RC_ASSERT(s.FishStock <= 10);
-  RC_ASSERT(s.WildGameStock <= 15);
-  // The food box offers exactly the foods in store, each once.
-  for (Food food : kFoods) {
-    RC_ASSERT(s.FoodChoice.Contains(NameOf(food)) == (s.Stock(food) != 0));
-  }
-  RC_ASSERT(Distinct(s.FoodChoice.Options));
-
-  RC_ASSERT(s.CreateChoice.Options.size() <= 6u);
-  RC_ASSERT(Distinct(s.CreateChoice.Options));
-  RC_ASSERT(s.CreateChoice.Contains("Лодка"));
-  RC_ASSERT(!s.GatherChoice.Options.empty());
-  RC_ASSERT(s.GatherChoice.Options.front() == "Поход за фруктами");
-  RC_ASSERT(s.GatherChoice.Options.size() <= 3u);
-  RC_ASSERT(Distinct(s.GatherChoice.Options));
-  RC_ASSERT(s.RepairChoice.Options.size() <= 6u);
-  RC_ASSERT(Distinct(s.RepairChoice.Options));
-
-  int buildShown = 0;
-  for (Item item : kCreatableItems) {
-    const ItemState& it = s[item];
-    RC_ASSERT(it.BuildDaysLeft.Value >= 1 && it.BuildDaysLeft.Value <= Info(item).BuildDays);
-    buildShown += it.BuildDaysLeft.Shown;
-    // An owned item is never on offer in the creation list.
-    RC_ASSERT(!(it.Owned && s.CreateChoice.Contains(NameOf(item))));
-  }
-  RC_ASSERT(buildShown <= 1);
-  RC_ASSERT(s[Item::Boat].BuildDaysLeft.Shown);
-  RC_ASSERT(s[Item::Boat].BuildDaysLeft.Value >= 0);
-  for (std::size_t i = 0; i < kItemCount; ++i) {
-    const ItemState& it = s.Items[i];
-    if (it.Owned) RC_ASSERT(it.WearDaysLeft.Value >= 1);
-  }
-  RC_ASSERT(s.GatherChoice.Enabled == (s.Activity == Activity::GatherFood));
-  RC_ASSERT(s.CreateChoice.Enabled == (s.Activity == Activity::Create));
-  RC_ASSERT(s.RepairChoice.Enabled == (s.Activity == Activity::Repair));
-}
-
 // Runs one script line and checks the promises after every turn it runs.
 void RunChecked(ReplaySession& session, const std::string& line) {
   const ParsedLine parsed = ParseLine(line);
@@ -114,7 +52,10 @@ void RunChecked(ReplaySession& session, const std::string& line) {
   std::string out;
   session.Run(parsed.Command, line, out);
   RC_ASSERT(!out.empty() || parsed.Command.Verb != Verb::Next);
-  if (session.Turns() != turnsBefore) CheckAfterTurn(session.State(), hungerBefore, overBefore);
+  if (session.Turns() != turnsBefore) {
+    const std::string broken = BrokenInvariant(session.State(), hungerBefore, overBefore);
+    if (!broken.empty()) RC_FAIL("broken after turn " + std::to_string(session.Turns()) + ": " + broken);
+  }
 }
 
 RC_GTEST_PROP(Invariants, HoldAfterEveryTurnOfAnyScript, ()) {

@@ -17,8 +17,7 @@ std::string SensibleMove(const GameState& s, bool buildBoat) {
       }
     }
     if (best >= 0) {
-      return "pick food " +
-             std::to_string(s.FoodChoice.IndexOf(NameOf(static_cast<Food>(best))));
+      return "pick food " + std::to_string(s.FoodChoice.IndexOf(NameOf(static_cast<Food>(best))));
     }
   }
   const auto wearing = [&](Item item, Count below) {
@@ -31,7 +30,7 @@ std::string SensibleMove(const GameState& s, bool buildBoat) {
   if (food < 12 || (food < 20 && s.Activity == Activity::GatherFood)) {
     activity = "gather";
     name = s.GatherChoice.Contains("Рыбная ловля") && s.FishStock < 6 ? "Рыбная ловля"
-                                                                       : "Поход за фруктами";
+                                                                      : "Поход за фруктами";
   } else if (wearing(Item::OldClothes, 12) && !s[Item::NewClothes].Owned) {
     activity = "repair", name = "Старая одежда";
   } else if (wearing(Item::NewClothes, 8)) {

@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include "MessageBoxMessenger.h"
@@ -243,11 +244,21 @@ void Form1Layout::everyCaptionFitsItsPlace() {
     const int title = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
     QVERIFY2(8 + title < frame->width(), qPrintable(frame->objectName()));
   }
-  for (QAbstractButton* button :
-       {static_cast<QAbstractButton*>(form.CheckBox1), static_cast<QAbstractButton*>(form.Button1),
-        static_cast<QAbstractButton*>(form.Button2),
-        static_cast<QAbstractButton*>(form.RadioGroup1Button0)}) {
+  for (QPushButton* button : {form.Button1, form.Button2}) {
     QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+  }
+  // The check box and the options: the caption fits beside the mark.
+  const QList<QPair<QAbstractButton*, QStyle::SubElement>> marked = {
+      {form.CheckBox1, QStyle::SE_CheckBoxContents},
+      {form.RadioGroup1Button0, QStyle::SE_RadioButtonContents},
+      {form.RadioGroup1Button1, QStyle::SE_RadioButtonContents},
+      {form.RadioGroup1Button2, QStyle::SE_RadioButtonContents}};
+  for (const auto& [button, contents] : marked) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    const int text = button->fontMetrics().horizontalAdvance(button->text());
+    QVERIFY2(room.x() + text <= button->width(), qPrintable(button->objectName()));
   }
   // The day fits before the month even on the widest day, "30".
   form.Label57->setText("30");

@@ -17,6 +17,14 @@ const QString kStarvation = QStringLiteral(
     "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода");
 const QString kCave = QStringLiteral("Тперерь вам можно построить пещеру");
 
+// Types text key by key, Cyrillic included, into the focused field.
+void TypeKeys(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
 // The player's hands on the window.
 struct Player {
   TForm1& Form;
@@ -41,7 +49,7 @@ struct Player {
     box->lineEdit()->setFocus();
     QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
-    QTest::keyClicks(box->lineEdit(), text);
+    TypeKeys(box->lineEdit(), text);
   }
 };
 
@@ -123,7 +131,7 @@ void Form1Play::creationBoxShowsTheChosenItemsDays() {
   p.Type(f.ComboBox3, "Хжина");
   f.ComboBox3->lineEdit()->setCursorPosition(1);
   QTest::keyClick(f.ComboBox3->lineEdit(), Qt::Key_I);  // the Latin key types nothing Cyrillic
-  QTest::keyClicks(f.ComboBox3->lineEdit(), "и");
+  TypeKeys(f.ComboBox3->lineEdit(), "и");
   QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("Хiижина"));
   QCOMPARE(f.ComboBox3->lineEdit()->cursorPosition(), 3);
   QVERIFY_VIEW(f);
@@ -137,7 +145,7 @@ void Form1Play::typedTextIsNeverAddedOrCompleted() {
   // neither complete it to the listed name nor add it to the list.
   p.Type(f.ComboBox3, "хиж");
   QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("хиж"));
-  QTest::keyClicks(f.ComboBox3->lineEdit(), "ина");
+  TypeKeys(f.ComboBox3->lineEdit(), "ина");
   QTest::keyClick(f.ComboBox3->lineEdit(), Qt::Key_Return);
   QCOMPARE(f.ComboBox3->count(), 5);
   QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("хижина"));
@@ -149,7 +157,6 @@ void Form1Play::typedTextIsNeverAddedOrCompleted() {
   QCOMPARE(f.ComboBox3->count(), 5);
   QVERIFY(f.Label43->isVisible());
   // Leaving the box does not change what it shows either.
-  f.ComboBox4->setEnabled(true);
   f.Button1->setFocus();
   QCOMPARE(f.State().CreateChoice.Text, std::string("Пещера"));
   QVERIFY_VIEW(f);

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The game in a real X window, as a player meets it: start kevolan under Xvfb, wait for its
+# window, take a screenshot, press "следующий день ->" with a real mouse click, see the day
+# change, close the window by its close box message, and expect the program to end with 0.
+#   real_window_check.sh KEVOLAN CLOSE_WINDOW SCREENSHOT_DIR
+set -euo pipefail
+
+if [ -z "${KEVOLAN_UNDER_XVFB:-}" ]; then
+  export KEVOLAN_UNDER_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+kevolan=$1
+close_window=$2
+shots=$3
+mkdir -p "$shots"
+workdir=$(mktemp -d)
+pid=
+cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+fail() {
+  echo "real_window_check: $*" >&2
+  exit 1
+}
+
+cd "$workdir"
+"$kevolan" &
+pid=$!
+
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name 'Кеволан' | head -n 1) ||
+  fail "the game's window did not appear"
+sleep 1  # let the window paint itself
+import -window root "$shots/kevolan-start.png"
+
+eval "$(xdotool getwindowgeometry --shell "$wid")"  # sets X, Y, WIDTH and HEIGHT
+[ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ] || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
+
+# The middle of the next-day button, which stands at 360,384 and is 169 x 25.
+xdotool mousemove --sync $((X + 444)) $((Y + 396)) click 1
+sleep 1
+import -window root "$shots/kevolan-day2.png"
+
+# The day number in the top left corner must have changed from 1 to 2.
+day_area="30x20+$((X + 8))+$Y"
+convert "$shots/kevolan-start.png" -crop "$day_area" +repage "$workdir/day1.png"
+convert "$shots/kevolan-day2.png" -crop "$day_area" +repage "$workdir/day2.png"
+changed=$(compare -metric AE "$workdir/day1.png" "$workdir/day2.png" null: 2>&1 || true)
+[ "${changed%% *}" != 0 ] || fail "the day did not change after the click"
+
+"$close_window" "$wid"
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window was closed"
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" = 0 ] || fail "the program ended with code $status"
+echo "real_window_check: window shown, day advanced by a click, closed with exit code 0"
