@@ -17,7 +17,8 @@ constexpr std::array<ItemInfo, kItemCount> kItems = {{
 
 constexpr std::array<FoodInfo, kFoodCount> kFoodTable = {{
     {Food::Fruit, "Фрукты", kFruitTrip, 3, 0, ""},
-    {Food::Fish, "Рыба", kFishing, 5, 10, "Нельзя запасаться рыбой более 10 дней в связи с её порчей"},
+    {Food::Fish, "Рыба", kFishing, 5, 10,
+     "Нельзя запасаться рыбой более 10 дней в связи с её порчей"},
     {Food::WildGame, "Дичь", kHunting, 15, 15,
      "Нельзя запасаться дичью более 15 дней в связи с её порчей"},
 }};

@@ -33,20 +33,20 @@ struct ItemInfo {
   Item Id;
   std::string_view Name;  // as written in the choice lists and in the window
   bool OwnedAtStart;
-  Count BuildDays;        // full creation counter; 0 where the item cannot be created
-  Count RepairDays;       // repair counter at the start of a game
-  Count WearDays;         // wear counter at the start of a game
-  Count WearAfterRepair;  // what a completed repair sets the wear counter to
+  Count BuildDays;          // full creation counter; 0 where the item cannot be created
+  Count RepairDays;         // repair counter at the start of a game
+  Count WearDays;           // wear counter at the start of a game
+  Count WearAfterRepair;    // what a completed repair sets the wear counter to
   Count RepairAfterRepair;  // what a completed repair sets the repair counter to
 };
 
 struct FoodInfo {
   Food Id;
-  std::string_view Name;           // the option in the food box
-  std::string_view GatherOption;   // the option in the gathering box
-  Count Yield;                     // rations brought in by one gathering day
-  Count Cap;                       // most rations that keep; 0 means no cap
-  std::string_view CapMessage;     // shown when the day's catch is cut to the cap
+  std::string_view Name;          // the option in the food box
+  std::string_view GatherOption;  // the option in the gathering box
+  Count Yield;                    // rations brought in by one gathering day
+  Count Cap;                      // most rations that keep; 0 means no cap
+  std::string_view CapMessage;    // shown when the day's catch is cut to the cap
 };
 
 const ItemInfo& Info(Item item);
@@ -56,7 +56,8 @@ std::string_view NameOf(Food food);
 
 inline constexpr std::array<Food, kFoodCount> kFoods = {Food::Fruit, Food::Fish, Food::WildGame};
 
-// The five items made by work and given back when lost, in the order every creation rule visits them.
+// The five items made by work and given back when lost, in the order every creation rule visits
+// them.
 inline constexpr std::array<Item, 5> kCreatableItems = {Item::FishingTackle, Item::HuntingWeapon,
                                                         Item::Hut, Item::Cave, Item::NewClothes};
 

@@ -60,8 +60,8 @@ void CheckDeathsAndVictory(GameState& s, Messenger& m) {
   }
   // The hut is judged by its wear here, not by ownership: one never built still has 30 days.
   if (WornOut(s, Item::Cave) && WornOut(s, Item::Hut)) EndGame(s, m, kCaveMessage);
-  if (s.Day == kDwellingDeadlineDay && s.Month == kDwellingDeadlineMonth &&
-      !s[Item::Hut].Owned && !s[Item::Cave].Owned) {
+  if (s.Day == kDwellingDeadlineDay && s.Month == kDwellingDeadlineMonth && !s[Item::Hut].Owned &&
+      !s[Item::Cave].Owned) {
     EndGame(s, m, kNoDwellingMessage);
   }
   if (s[Item::Boat].BuildDaysLeft.Value == 0) {

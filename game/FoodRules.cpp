@@ -7,9 +7,10 @@ namespace kevolan {
 namespace {
 
 constexpr Count kIllnessDays = 10;
-constexpr Count kIllnessEvery = 25;     // a streak of 25, 50, ... makes the player ill
+constexpr Count kIllnessEvery = 25;         // a streak of 25, 50, ... makes the player ill
 constexpr Count kIllnessLastStreak = 2500;  // and no streak above this one does
-constexpr std::string_view kIllnessMessage = "Вы питались одним видом питания и заболели на 10 дней";
+constexpr std::string_view kIllnessMessage =
+    "Вы питались одним видом питания и заболели на 10 дней";
 
 bool StrikesIllness(Count streak) {
   return streak > 0 && streak <= kIllnessLastStreak && streak % kIllnessEvery == 0;

@@ -45,8 +45,8 @@ GameState NewGame() {
 
   s.GatherChoice.Append(kFruitTrip);
   s.GatherChoice.Select(0);
-  for (Item item : {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::NewClothes,
-                    Item::Boat}) {
+  for (Item item :
+       {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::NewClothes, Item::Boat}) {
     s.CreateChoice.Append(NameOf(item));
   }
   s.RepairChoice.Append(NameOf(Item::OldClothes));

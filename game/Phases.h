@@ -8,14 +8,14 @@
 namespace kevolan {
 
 // Food, hunger and illness.
-void CountDownIllness(GameState& s);                    // 1
-void EatFood(GameState& s);                             // 5
-void CountHunger(GameState& s);                         // 5
-void AddGatheringYield(GameState& s);                   // 6
-void UpdateFoodList(GameState& s);                      // 7
-void CheckOneFoodIllness(GameState& s, Messenger& m);   // 17
-void ApplyIllnessLock(GameState& s);                    // 17
-void CapFoodStocks(GameState& s, Messenger& m);         // 17
+void CountDownIllness(GameState& s);                   // 1
+void EatFood(GameState& s);                            // 5
+void CountHunger(GameState& s);                        // 5
+void AddGatheringYield(GameState& s);                  // 6
+void UpdateFoodList(GameState& s);                     // 7
+void CheckOneFoodIllness(GameState& s, Messenger& m);  // 17
+void ApplyIllnessLock(GameState& s);                   // 17
+void CapFoodStocks(GameState& s, Messenger& m);        // 17
 
 // Creation of items.
 void ShowChosenBuildCounter(GameState& s);                // 4, and the creation box's change

@@ -11,9 +11,7 @@ void SetCaption(QLabel* label, const QString& caption) {
   label->resize(label->sizeHint().width(), label->height());
 }
 
-void ShowNumber(QLabel* label, kevolan::Count value) {
-  SetCaption(label, QString::number(value));
-}
+void ShowNumber(QLabel* label, kevolan::Count value) { SetCaption(label, QString::number(value)); }
 
 void ShowCounter(QLabel* label, const kevolan::Counter& counter) {
   ShowNumber(label, counter.Value);

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <utility>
 
 QString ApplicationTitle(const QString& programPath) {
@@ -21,5 +23,7 @@ void MessageBoxMessenger::Show(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(QCoreApplication::applicationFilePath()),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                   QMessageBox::Ok, owner_);
+  // No picture anywhere in the box, not even the one some styles put on the button.
+  box.button(QMessageBox::Ok)->setIcon(QIcon());
   box.exec();
 }

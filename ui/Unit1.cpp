@@ -110,7 +110,7 @@ void TForm1::RadioGroup1Click() {
 }
 
 void TForm1::Button1Click() {
-  if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
+  if (!kevolan::CanStartTurn(state_)) return;
   turnRunning_ = true;
   kevolan::DayTurn(state_, messenger_);
   turnRunning_ = false;

@@ -50,8 +50,7 @@ TEST(Creation, WorkedSequenceFromHutToLostTackle) {
     EXPECT_EQ(g.S.CreateChoice.Text, "");  // an owned hut clears the box every turn
   }
   EXPECT_TRUE(g.S[Item::FishingTackle].Owned);
-  EXPECT_EQ(g.S.CreateChoice.Options,
-            Names({"Орудие охоты", "Новая одежда", "Лодка", "Пещера"}));
+  EXPECT_EQ(g.S.CreateChoice.Options, Names({"Орудие охоты", "Новая одежда", "Лодка", "Пещера"}));
 
   // The tackle wears out on its last fishing day and comes back to the end of the list.
   g.S[Item::FishingTackle].WearDaysLeft.Value = 1;
@@ -106,8 +105,7 @@ TEST(Creation, TypedCaveBeforeAnyHutIsOfferedWithoutTheMessage) {
   g.Create("Хижина");
   EXPECT_TRUE(g.Next().empty());
   EXPECT_TRUE(g.S[Item::Hut].Owned);
-  EXPECT_EQ(std::count(g.S.CreateChoice.Options.begin(), g.S.CreateChoice.Options.end(),
-                       "Пещера"),
+  EXPECT_EQ(std::count(g.S.CreateChoice.Options.begin(), g.S.CreateChoice.Options.end(), "Пещера"),
             1);
 }
 

@@ -19,7 +19,8 @@ TEST(Wear, ToolsWearOnlyWhenUsedDwellingsAndClothesEveryDay) {
   EXPECT_EQ(g.S[Item::Hut].WearDaysLeft.Value, 29);
   EXPECT_EQ(g.S[Item::OldClothes].WearDaysLeft.Value, 29);
   // Both tools owned: fishing is shown after every turn, hunting only on the turn it is added.
-  EXPECT_EQ(g.S.GatherChoice.Options, Names({"Поход за фруктами", "Рыбная ловля", "Охота на дичь"}));
+  EXPECT_EQ(g.S.GatherChoice.Options,
+            Names({"Поход за фруктами", "Рыбная ловля", "Охота на дичь"}));
   EXPECT_EQ(g.S.GatherChoice.Text, "Охота на дичь");
 
   g.Next();  // hunting, as the box shows

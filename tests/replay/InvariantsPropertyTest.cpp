@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "Invariants.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
-#include "Invariants.h"
 #include "SensibleCastaway.h"
 
 namespace kevolan::replay::testing {
@@ -17,10 +17,24 @@ namespace {
 using kevolan::testing::BrokenInvariant;
 using kevolan::testing::SensibleMove;
 
-const std::vector<std::string> kWords = {
-    "Фрукты", "Рыба", "Дичь", "Поход за фруктами", "Рыбная ловля", "Охота на дичь",
-    "Рыболовные снасти", "Орудие охоты", "Хижина", "Пещера", "Новая одежда", "Старая одежда",
-    "Лодка", "фрукты", "", " ", "Хижина ", "Ёж \t\"\\"};
+const std::vector<std::string> kWords = {"Фрукты",
+                                         "Рыба",
+                                         "Дичь",
+                                         "Поход за фруктами",
+                                         "Рыбная ловля",
+                                         "Охота на дичь",
+                                         "Рыболовные снасти",
+                                         "Орудие охоты",
+                                         "Хижина",
+                                         "Пещера",
+                                         "Новая одежда",
+                                         "Старая одежда",
+                                         "Лодка",
+                                         "фрукты",
+                                         "",
+                                         " ",
+                                         "Хижина ",
+                                         "Ёж \t\"\\"};
 
 // A script line, weighted towards what keeps a castaway alive long enough to see the rules:
 // picking from lists, typing known names, and pressing the next-day button.
@@ -54,7 +68,8 @@ void RunChecked(ReplaySession& session, const std::string& line) {
   RC_ASSERT(!out.empty() || parsed.Command.Verb != Verb::Next);
   if (session.Turns() != turnsBefore) {
     const std::string broken = BrokenInvariant(session.State(), hungerBefore, overBefore);
-    if (!broken.empty()) RC_FAIL("broken after turn " + std::to_string(session.Turns()) + ": " + broken);
+    if (!broken.empty())
+      RC_FAIL("broken after turn " + std::to_string(session.Turns()) + ": " + broken);
   }
 }
 

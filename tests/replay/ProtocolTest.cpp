@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "ReplayCommand.h"
-#include "StateJson.h"
 #include "ReplayTestSupport.h"
+#include "StateJson.h"
 
 namespace kevolan::replay::testing {
 namespace {
@@ -39,7 +39,8 @@ TEST(Protocol, StatePrintsEveryKeyOfAFreshGame) {
   EXPECT_EQ(boxes.at("GatherChoice"),
             json::parse(R"({"Options": ["Поход за фруктами"], "Text": "Поход за фруктами",
                             "Enabled": false})"));
-  EXPECT_EQ(boxes.at("FoodChoice"), json::parse(R"({"Options": [], "Text": "", "Enabled": false})"));
+  EXPECT_EQ(boxes.at("FoodChoice"),
+            json::parse(R"({"Options": [], "Text": "", "Enabled": false})"));
   EXPECT_EQ(boxes.at("CreateChoice").at("Options").size(), 5u);
 }
 
@@ -127,11 +128,11 @@ TEST(Protocol, AMegabyteOfTypedTextIsAcceptedAndEchoedIntact) {
 
 TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
   const std::vector<std::string> bad = {
-      "eat on ",   "eat",         "eat yes",       "activity",    "activity fish",
-      "next ",     "state now",   " next",         "pick food",   "pick food x",
-      "pick food 1 ", "pick food +1", "pick food 1.0", "pick boat 0", "type",
-      "type boat x", "type  food", "jump",         "Next",        "next\tnext",
-      "\xD0",      "ok \xC0\xAF", "\xED\xA0\x80",  "# \xFF comment"};
+      "eat on ",      "eat",          "eat yes",       "activity",      "activity fish",
+      "next ",        "state now",    " next",         "pick food",     "pick food x",
+      "pick food 1 ", "pick food +1", "pick food 1.0", "pick boat 0",   "type",
+      "type boat x",  "type  food",   "jump",          "Next",          "next\tnext",
+      "\xD0",         "ok \xC0\xAF",  "\xED\xA0\x80",  "# \xFF comment"};
   for (const std::string& line : bad) {
     const ReplayRun run = Replay("state\n" + line + "\nstate\n");
     EXPECT_EQ(run.Exit, 2) << line;
@@ -162,7 +163,7 @@ TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
 
 TEST(Json, EveryTextComesBackIntactOrReplacedNeverBroken) {
   for (const std::string& text : {std::string("Рыба"), std::string("a\"b\\c\td\x01e\x7F"),
-                                 std::string("\0zero", 5), std::string()}) {
+                                  std::string("\0zero", 5), std::string()}) {
     std::string out;
     AppendJsonString(out, text);
     EXPECT_EQ(json::parse(out).get<std::string>(), text) << out;

@@ -4,7 +4,7 @@ namespace kevolan::testing {
 
 // What a castaway who tries to survive would do next: keep a store of food and vary it,
 // build a hut, tackle and new clothes, repair what is wearing out, then work on the boat.
-std::string SensibleMove(const GameState& s, bool buildBoat) {
+std::string NextMove(const GameState& s, const CastawayPlan& plan) {
   if (!s.EatToday) return "eat on";
   if (s.FoodChoice.Text.empty() && !s.FoodChoice.Options.empty()) {
     // Of the foods in store, the one eaten least in a row, so no streak runs to 25.
@@ -26,26 +26,30 @@ std::string SensibleMove(const GameState& s, bool buildBoat) {
   const Count food = s.FruitStock + s.FishStock + s.WildGameStock;
   std::string activity = "create";
   // Without the boat there is always the cave to work on, owned or not.
-  std::string name = buildBoat ? "Лодка" : "Пещера";
+  std::string name = plan.BuildBoat ? "Лодка" : "Пещера";
   if (food < 12 || (food < 20 && s.Activity == Activity::GatherFood)) {
     activity = "gather";
     name = s.GatherChoice.Contains("Рыбная ловля") && s.FishStock < 6 ? "Рыбная ловля"
                                                                       : "Поход за фруктами";
-  } else if (wearing(Item::OldClothes, 12) && !s[Item::NewClothes].Owned) {
+  } else if (plan.RepairOldClothes && wearing(Item::OldClothes, 12) &&
+             (plan.KeepOldClothes || !s[Item::NewClothes].Owned)) {
     activity = "repair", name = "Старая одежда";
-  } else if (wearing(Item::NewClothes, 8)) {
+  } else if (plan.RepairNewClothes && wearing(Item::NewClothes, 8)) {
     activity = "repair", name = "Новая одежда";
-  } else if (wearing(Item::Hut, 8)) {
+  } else if (plan.RepairHut && wearing(Item::Hut, 8) &&
+             !(plan.AbandonHutForCave && s[Item::Cave].Owned)) {
     activity = "repair", name = "Хижина";
-  } else if (wearing(Item::Cave, 10)) {
+  } else if (plan.RepairCave && wearing(Item::Cave, 10)) {
     activity = "repair", name = "Пещера";
   } else if (wearing(Item::FishingTackle, 3)) {
     activity = "repair", name = "Рыболовные снасти";
-  } else if (!s[Item::Hut].Owned) {
+  } else if (plan.BuildHut && !s[Item::Hut].Owned && !s[Item::Cave].Owned) {
     name = "Хижина";
+  } else if (plan.BuildCave && !s[Item::Cave].Owned) {
+    name = "Пещера";
   } else if (!s[Item::FishingTackle].Owned) {
     name = "Рыболовные снасти";
-  } else if (!s[Item::NewClothes].Owned) {
+  } else if (plan.BuildNewClothes && !s[Item::NewClothes].Owned) {
     name = "Новая одежда";
   }
   const kevolan::Activity a = activity == "gather"   ? Activity::GatherFood
@@ -63,6 +67,12 @@ std::string SensibleMove(const GameState& s, bool buildBoat) {
     return at >= 0 ? "pick " + boxName + " " + std::to_string(at) : "type " + boxName + " " + name;
   }
   return "next";
+}
+
+std::string SensibleMove(const GameState& s, bool buildBoat) {
+  CastawayPlan plan;
+  plan.BuildBoat = buildBoat;
+  return NextMove(s, plan);
 }
 
 }  // namespace kevolan::testing

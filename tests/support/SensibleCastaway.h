@@ -7,6 +7,23 @@
 
 namespace kevolan::testing {
 
+// What the castaway means to do, and what it neglects; by default it does all it should.
+struct CastawayPlan {
+  bool BuildBoat = true;
+  bool BuildHut = true;
+  bool BuildCave = false;
+  bool BuildNewClothes = true;
+  bool RepairOldClothes = true;
+  bool KeepOldClothes = false;  // go on repairing the old clothes once new ones are owned
+  bool RepairNewClothes = true;
+  bool RepairHut = true;
+  bool AbandonHutForCave = false;  // stop repairing the hut once a cave stands
+  bool RepairCave = true;
+};
+
+// The next replay script line such a castaway would type.
+std::string NextMove(const GameState& s, const CastawayPlan& plan);
+
 // The next replay script line such a player would type. Without the boat the game can run
 // on for as long as the castaway keeps fed, clothed and housed.
 std::string SensibleMove(const GameState& s, bool buildBoat);

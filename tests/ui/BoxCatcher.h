@@ -13,6 +13,7 @@ struct SeenBox {
   QString Text;
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
   QStringList Buttons;
+  bool ButtonIcons = false;
   bool Modal = false;
 };
 
@@ -40,8 +41,11 @@ class BoxCatcher : public QObject {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (box == nullptr || !box->isVisible() || answering_) continue;
       answering_ = true;
-      SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
-      for (QAbstractButton* button : box->buttons()) seen.Buttons.append(button->text());
+      SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}, false, box->isModal()};
+      for (QAbstractButton* button : box->buttons()) {
+        seen.Buttons.append(button->text());
+        seen.ButtonIcons = seen.ButtonIcons || !button->icon().isNull();
+      }
       Boxes.append(seen);
       if (WhileOpen) WhileOpen(box);
       if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {

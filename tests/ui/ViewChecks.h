@@ -79,8 +79,8 @@ inline void CompareViewWithState(const TForm1& f) {
   QCOMPARE(f.Button2->isHidden(), !s.GameOver);
 }
 
-#define QVERIFY_VIEW(form)                          \
-  do {                                              \
-    CompareViewWithState(form);                     \
-    if (QTest::currentTestFailed()) return;         \
+#define QVERIFY_VIEW(form)                  \
+  do {                                      \
+    CompareViewWithState(form);             \
+    if (QTest::currentTestFailed()) return; \
   } while (false)

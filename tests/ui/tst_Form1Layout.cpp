@@ -128,10 +128,12 @@ void Form1Layout::textsFontsAndColours() {
     int Pixels;
     bool Bold;
   } fonts[] = {
-      {form.Label57, 16, true},   {form.Label58, 16, true},   {form.GroupBox8, 24, true},
-      {form.Label55, 16, false},  {form.Label54, 16, false},  {form.Button1, 16, false},
-      {form.Button2, 16, true},   {form.Label37, 11, false},  {form.ComboBox3, 11, false},
-      {form.RadioGroup1Button0, 11, false}, {form.Label12, 11, false},
+      {form.Label57, 16, true},    {form.Label58, 16, true},
+      {form.GroupBox8, 24, true},  {form.Label55, 16, false},
+      {form.Label54, 16, false},   {form.Button1, 16, false},
+      {form.Button2, 16, true},    {form.Label37, 11, false},
+      {form.ComboBox3, 11, false}, {form.RadioGroup1Button0, 11, false},
+      {form.Label12, 11, false},
   };
   for (const auto& f : fonts) {
     QCOMPARE(f.Control->font().pixelSize(), f.Pixels);
@@ -152,11 +154,20 @@ void Form1Layout::textsFontsAndColours() {
     QLabel* Label;
     const char* Text;
   } texts[] = {
-      {form.Label1, "Фрукты "}, {form.Label2, "Рыба "},  {form.Label3, "Дичь"},
-      {form.Label4, "Фрукты"},  {form.Label5, "Рыба"},   {form.Label6, "Дичь"},
-      {form.Label7, "Рыболовные снасти"}, {form.Label12, "Лодка"}, {form.Label17, "Старая одежда"},
-      {form.Label18, "Новая одежда"}, {form.Label23, "Старая одежда"},
-      {form.Label24, "Новая одежда"}, {form.Label53, "Пещера"}, {form.Label55, "Старая одежда"},
+      {form.Label1, "Фрукты "},
+      {form.Label2, "Рыба "},
+      {form.Label3, "Дичь"},
+      {form.Label4, "Фрукты"},
+      {form.Label5, "Рыба"},
+      {form.Label6, "Дичь"},
+      {form.Label7, "Рыболовные снасти"},
+      {form.Label12, "Лодка"},
+      {form.Label17, "Старая одежда"},
+      {form.Label18, "Новая одежда"},
+      {form.Label23, "Старая одежда"},
+      {form.Label24, "Новая одежда"},
+      {form.Label53, "Пещера"},
+      {form.Label55, "Старая одежда"},
   };
   for (const auto& t : texts) QCOMPARE(t.Label->text(), QString::fromUtf8(t.Text));
 
@@ -230,7 +241,7 @@ void Form1Layout::everyCaptionFitsItsPlace() {
   }
   // Name labels end before the numbers beside them, even the longest item names.
   const QList<QPair<QLabel*, QLabel*>> rows = {
-      {form.Label7, form.Label40}, {form.Label13, form.Label31}, {form.Label19, form.Label25},
+      {form.Label7, form.Label40},  {form.Label13, form.Label31}, {form.Label19, form.Label25},
       {form.Label17, form.Label36}, {form.Label23, form.Label29}, {form.Label1, form.Label37},
       {form.Label4, form.Label47}};
   for (const auto& [name, value] : rows) {
@@ -315,10 +326,10 @@ void Form1Layout::rightClickAnywhereOpensTheMenu() {
   QCOMPARE(form.PopupMenu1->actions().at(0)->text(), QStringLiteral("Help"));
   QCOMPARE(form.PopupMenu1->actions().at(1)->text(), QStringLiteral("About"));
 
-  QList<QWidget*> targets = {&form, form.GroupBox2, form.GroupBox8, form.RadioGroup1,
-                             form.RadioGroup1Button1, form.Button1, form.CheckBox1,
-                             form.Label57, form.Label45, form.Label55, form.Image1, form.Image2,
-                             form.Panel3};
+  QList<QWidget*> targets = {
+      &form,        form.GroupBox2, form.GroupBox8, form.RadioGroup1, form.RadioGroup1Button1,
+      form.Button1, form.CheckBox1, form.Label57,   form.Label45,     form.Label55,
+      form.Image1,  form.Image2,    form.Panel3};
   for (TChoiceBox* box : {form.ComboBox1, form.ComboBox2, form.ComboBox3, form.ComboBox4}) {
     targets << box << box->lineEdit();
   }

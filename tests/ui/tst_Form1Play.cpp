@@ -248,6 +248,7 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(box.Icon, QMessageBox::NoIcon);
   QCOMPARE(box.Buttons.size(), 1);
   QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
+  QVERIFY(!box.ButtonIcons);
   QVERIFY(box.Modal);
 
   QCOMPARE(f.Label57->text(), QStringLiteral("7"));
@@ -317,7 +318,7 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
   }
   QVERIFY(f.State().GameOver);
   QVERIFY(boxes.Texts().contains(kCave));
-  QVERIFY(f.Label52->isVisible());                          // the hut is owned
+  QVERIFY(f.Label52->isVisible());                                // the hut is owned
   QVERIFY(f.ComboBox3->findText(QStringLiteral("Пещера")) >= 0);  // and the cave offered
   QCOMPARE(boxesChecked, boxes.Boxes.size());
 }

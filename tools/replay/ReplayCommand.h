@@ -13,10 +13,10 @@ enum class Box { Food, Gather, Create, Repair };
 
 struct Command {
   replay::Verb Verb = replay::Verb::State;
-  bool On = false;                                     // eat
+  bool On = false;                                       // eat
   kevolan::Activity Activity = kevolan::Activity::None;  // activity
-  replay::Box Box = replay::Box::Food;                 // type, pick
-  std::string Text;                                    // type: taken byte for byte
+  replay::Box Box = replay::Box::Food;                   // type, pick
+  std::string Text;                                      // type: taken byte for byte
   long long Index = -1;  // pick; a number too large to be an index is kept as the largest one
 };
 

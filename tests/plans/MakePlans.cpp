@@ -1,0 +1,85 @@
+// Writes the whole-game plans of tests/plans: a script for each way a game ends, played by a
+// castaway who neglects one thing, and the final state and last messages it must reach.
+// Run from the project root: build/bin/make_plans tests/plans
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "ReplayCommand.h"
+#include "ReplaySession.h"
+#include "SensibleCastaway.h"
+
+namespace {
+
+using kevolan::testing::CastawayPlan;
+
+struct PlanSpec {
+  const char* Name;
+  const char* Story;
+  CastawayPlan Plan;
+  int FirstIdleTurns;  // days of doing nothing at the start (only for starving)
+};
+
+bool WritePlan(const std::string& dir, const PlanSpec& spec) {
+  kevolan::replay::ReplaySession session;
+  std::string script = std::string("# ") + spec.Story + "\n";
+  std::string out;
+  const auto run = [&](const std::string& line) {
+    script += line + "\n";
+    out.clear();
+    session.Run(kevolan::replay::ParseLine(line).Command, line, out);
+  };
+  for (int i = 0; i < spec.FirstIdleTurns && !session.State().GameOver; ++i) run("next");
+  while (!session.State().GameOver && session.Turns() < 2000) {
+    run(kevolan::testing::NextMove(session.State(), spec.Plan));
+  }
+  if (!session.State().GameOver) return false;
+  std::ofstream(dir + "/" + spec.Name + ".txt") << script;
+  std::ofstream(dir + "/" + spec.Name + ".expected.json") << out;  // the last turn's answer
+  std::cout << spec.Name << ": " << session.Turns() << " turns\n";
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: make_plans DIR\n";
+    return 2;
+  }
+  CastawayPlan won;
+  CastawayPlan oldRags;
+  oldRags.RepairOldClothes = false;
+  oldRags.BuildNewClothes = false;
+  CastawayPlan newRags;
+  newRags.BuildBoat = false;
+  newRags.KeepOldClothes = true;
+  newRags.RepairNewClothes = false;
+  CastawayPlan hut;
+  hut.BuildBoat = false;
+  hut.RepairHut = false;
+  CastawayPlan cave;
+  cave.BuildBoat = false;
+  cave.BuildCave = true;
+  cave.AbandonHutForCave = true;
+  cave.RepairCave = false;
+  CastawayPlan noDwelling;
+  noDwelling.BuildHut = false;
+  noDwelling.BuildBoat = false;
+  CastawayPlan idle;
+
+  const PlanSpec specs[] = {
+      {"won-by-boat", "Fed, clothed and housed until the boat is built.", won, 0},
+      {"died-of-hunger", "Six days without food.", idle, 6},
+      {"old-clothes-worn-out", "The old clothes are never repaired and nothing replaces them.",
+       oldRags, 0},
+      {"new-clothes-worn-out", "New clothes are made and never repaired.", newRags, 0},
+      {"hut-collapsed", "The hut is never repaired and there is no cave.", hut, 0},
+      {"cave-fell-in", "Hut and cave are never repaired: the hut goes first, then the cave.", cave,
+       0},
+      {"no-dwelling-in-february", "No hut or cave by 1 February.", noDwelling, 0},
+  };
+  bool ok = true;
+  for (const PlanSpec& spec : specs) ok = WritePlan(argv[1], spec) && ok;
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,80 @@
+// Whole games from tests/plans, one for each way a game ends: each must end exactly as written
+// down, with the messages its ending calls for.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "ReplayTestSupport.h"
+
+namespace kevolan::replay::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kPlans = fs::path(KEVOLAN_SOURCE_DIR) / "tests" / "plans";
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// What each ending must say on the last turn, as the rules word it.
+const std::map<std::string, std::vector<std::string>> kLastMessages = {
+    {"won-by-boat", {}},  // the date in the victory message is checked below
+    {"died-of-hunger",
+     {"Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода"}},
+    {"old-clothes-worn-out", {"Ваша старая одежда превратилась в лохмотья и вы умерли от холода"}},
+    {"new-clothes-worn-out",
+     {"Вы не успели починить вашу одежда и она превратилась в лохмотья. Вы умерли от холода :)"}},
+    {"hut-collapsed",
+     {"Ваша хижина давно не ремонтировалась и от этого развалилась и придавила вас"}},
+    {"cave-fell-in",
+     {"Ваша хижина давно не ремонтировалась и от этого развалилась и придавила вас",
+      "Ваша пещера обвалилась и и вас задавило"}},
+    {"no-dwelling-in-february", {"Вы не успели построить жилище в первый месяц и замерзлм"}},
+};
+
+class Plan : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Plan, EndsAsWrittenDown) {
+  const std::string name = GetParam();
+  const ReplayRun run = Replay(ReadFile(kPlans / (name + ".txt")));
+  ASSERT_EQ(run.Exit, 0) << run.Err;
+  const nlohmann::json* last = nullptr;
+  for (const auto& line : run.Lines) {
+    ASSERT_FALSE(line.contains("Refused")) << line.dump();  // a plan only does what it can
+    if (line.contains("Turn")) last = &line;
+  }
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(*last, nlohmann::json::parse(ReadFile(kPlans / (name + ".expected.json"))));
+  EXPECT_TRUE(last->at("State").at("GameOver").get<bool>());
+
+  const auto& messages = last->at("Messages");
+  if (name == "won-by-boat") {
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(last->at("State").at("Items").at("Boat").at("BuildDaysLeft"), 0);
+    EXPECT_EQ(
+        messages[0].get<std::string>().rfind("GПоздравляем. Вы благополучно уплыли с острова ", 0),
+        0u);
+  } else {
+    EXPECT_EQ(messages, nlohmann::json(kLastMessages.at(name)));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plans, Plan,
+                         ::testing::Values("won-by-boat", "died-of-hunger", "old-clothes-worn-out",
+                                           "new-clothes-worn-out", "hut-collapsed", "cave-fell-in",
+                                           "no-dwelling-in-february"),
+                         [](const auto& info) {
+                           std::string n = info.param;
+                           std::replace(n.begin(), n.end(), '-', '_');
+                           return n;
+                         });
+
+}  // namespace
+}  // namespace kevolan::replay::testing
