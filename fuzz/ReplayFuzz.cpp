@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const kevolan::Count hungerBefore = session.State().HungryDays;
     const bool overBefore = session.State().GameOver;
-    const int turnsBefore = session.Turns();
+    const long long turnsBefore = session.Turns();
     out.clear();
     session.Run(parsed.Command, line, out);
     if (!out.empty() && !nlohmann::json::accept(out)) Fail("not JSON", out);

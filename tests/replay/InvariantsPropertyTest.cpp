@@ -62,7 +62,7 @@ void RunChecked(ReplaySession& session, const std::string& line) {
   RC_ASSERT(parsed.Kind == ParsedLine::Kind::Command);
   const Count hungerBefore = session.State().HungryDays;
   const bool overBefore = session.State().GameOver;
-  const int turnsBefore = session.Turns();
+  const long long turnsBefore = session.Turns();
   std::string out;
   session.Run(parsed.Command, line, out);
   RC_ASSERT(!out.empty() || parsed.Command.Verb != Verb::Next);

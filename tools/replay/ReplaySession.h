@@ -20,7 +20,7 @@ class ReplaySession {
   void Run(const Command& command, std::string_view line, std::string& out);
 
   const GameState& State() const { return state_; }
-  int Turns() const { return turns_; }
+  long long Turns() const { return turns_; }
   // The messages of the last turn run, in the order the player saw them.
   const std::vector<std::string>& LastMessages() const { return messages_; }
 
@@ -29,7 +29,7 @@ class ReplaySession {
   std::string_view Apply(const Command& command);
 
   GameState state_;
-  int turns_ = 0;
+  long long turns_ = 0;
   std::vector<std::string> messages_;
 };
 
