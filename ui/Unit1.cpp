@@ -75,6 +75,12 @@ TForm1::TForm1(QWidget* parent)
   Button1->setFocus();
 }
 
+TForm1::~TForm1() {
+  // The boxes outlive the game while the window is taken apart, and a box that loses the focus
+  // then may still report a pick; nothing may reach the game any more.
+  for (TChoiceBox* box : {ComboBox1, ComboBox2, ComboBox3, ComboBox4}) box->disconnect(this);
+}
+
 void TForm1::SetForm2(TForm2* form2) { form2_ = form2; }
 
 void TForm1::SetDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
@@ -110,7 +116,7 @@ void TForm1::RadioGroup1Click() {
 }
 
 void TForm1::Button1Click() {
-  if (!kevolan::CanStartTurn(state_)) return;
+  if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
   turnRunning_ = true;
   kevolan::DayTurn(state_, messenger_);
   turnRunning_ = false;

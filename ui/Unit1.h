@@ -25,6 +25,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   using DocumentOpener = std::function<void(const QUrl&)>;
 
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
 
   const kevolan::GameState& State() const { return state_; }
   // The credits window that "About" shows.

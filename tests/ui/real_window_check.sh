@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game in a real X window, as a player meets it: start kevolan under Xvfb, wait for its
 # window, take a screenshot, press "следующий день ->" with a real mouse click, see the day
-# change, close the window by its close box message, and expect the program to end with 0.
+# change, open the credits through the context menu, close the main window by its close box
+# message, and expect the program to end with 0.
 #   real_window_check.sh KEVOLAN CLOSE_WINDOW SCREENSHOT_DIR
 set -euo pipefail
 
@@ -33,23 +34,33 @@ pid=$!
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name 'Кеволан' | head -n 1) ||
   fail "the game's window did not appear"
 sleep 1  # let the window paint itself
-import -window root "$shots/kevolan-start.png"
-
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # sets X, Y, WIDTH and HEIGHT
 [ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ] || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
+day_area="30x20+$((X + 8))+$Y"  # the day number in the top left corner
+import -window root "$shots/kevolan-start.png"
+import -window root -crop "$day_area" +repage "$workdir/day1.png"
 
 # The middle of the next-day button, which stands at 360,384 and is 169 x 25.
 xdotool mousemove --sync $((X + 444)) $((Y + 396)) click 1
 sleep 1
 import -window root "$shots/kevolan-day2.png"
+import -window root -crop "$day_area" +repage "$workdir/day2.png"
 
-# The day number in the top left corner must have changed from 1 to 2.
-day_area="30x20+$((X + 8))+$Y"
-convert "$shots/kevolan-start.png" -crop "$day_area" +repage "$workdir/day1.png"
-convert "$shots/kevolan-day2.png" -crop "$day_area" +repage "$workdir/day2.png"
+# The day number must have changed from 1 to 2.
 changed=$(compare -metric AE "$workdir/day1.png" "$workdir/day2.png" null: 2>&1 || true)
-[ "${changed%% *}" != 0 ] || fail "the day did not change after the click"
+[[ "$changed" =~ ^[0-9]+$ ]] || fail "cannot compare the screenshots: $changed"
+[ "$changed" -gt 0 ] || fail "the day did not change after the click"
 
+# Right click on the window, "About" from the menu: the credits window comes up beside it.
+xdotool mousemove --sync $((X + 300)) $((Y + 20)) click 3
+sleep 0.5
+xdotool key Down Down Return
+sleep 1
+import -window root "$shots/kevolan-about.png"
+windows=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
+[ "$windows" -ge 2 ] || fail "\"About\" showed no credits window"
+
+# Closing the main window ends the program, even with the credits window open.
 "$close_window" "$wid"
 for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
@@ -60,4 +71,4 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" = 0 ] || fail "the program ended with code $status"
-echo "real_window_check: window shown, day advanced by a click, closed with exit code 0"
+echo "real_window_check: window shown, day advanced by a click, credits opened, closed with 0"

@@ -1,0 +1,11 @@
+// Instructions a program executes from launch to the first paint of its window, counted by
+// valgrind's callgrind. The count repeats from run to run within a fraction of a percent.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+std::optional<std::uint64_t> InstructionsToFirstPaint(const std::string& display,
+                                                      const std::string& program,
+                                                      std::string& error);
