@@ -2,12 +2,15 @@
 
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <limits>
 
 TChoiceBox::TChoiceBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   // Enter must not add the typed text to the list, and a completer would change what was typed.
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
+  // Any text the player types or pastes is taken whole, however long.
+  lineEdit()->setMaxLength(std::numeric_limits<int>::max());
   // A right click opens the window's own menu rather than the text field's.
   setContextMenuPolicy(Qt::NoContextMenu);
   lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
