@@ -2,32 +2,20 @@
 
 namespace kevolan {
 
-Count& GameState::Stock(Food food) {
-  switch (food) {
-    case Food::Fruit:
-      return FruitStock;
-    case Food::Fish:
-      return FishStock;
-    case Food::WildGame:
-      break;
-  }
-  return WildGameStock;
-}
+namespace {
 
-Count& GameState::Streak(Food food) {
-  switch (food) {
-    case Food::Fruit:
-      return FruitStreak;
-    case Food::Fish:
-      return FishStreak;
-    case Food::WildGame:
-      break;
-  }
-  return WildGameStreak;
-}
+// Each food's stock and streak, in the order of the foods.
+constexpr Count GameState::*kStocks[kFoodCount] = {&GameState::FruitStock, &GameState::FishStock,
+                                                   &GameState::WildGameStock};
+constexpr Count GameState::*kStreaks[kFoodCount] = {&GameState::FruitStreak, &GameState::FishStreak,
+                                                    &GameState::WildGameStreak};
 
-Count GameState::Stock(Food food) const { return const_cast<GameState&>(*this).Stock(food); }
-Count GameState::Streak(Food food) const { return const_cast<GameState&>(*this).Streak(food); }
+}  // namespace
+
+Count& GameState::Stock(Food food) { return this->*kStocks[static_cast<std::size_t>(food)]; }
+Count& GameState::Streak(Food food) { return this->*kStreaks[static_cast<std::size_t>(food)]; }
+Count GameState::Stock(Food food) const { return this->*kStocks[static_cast<std::size_t>(food)]; }
+Count GameState::Streak(Food food) const { return this->*kStreaks[static_cast<std::size_t>(food)]; }
 
 GameState NewGame() {
   GameState s;
