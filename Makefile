@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 1800
 FUZZ_CORPUS ?= $(FUZZ_BUILD)/corpus
 
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
-export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 

@@ -9,12 +9,16 @@ add_library(kevolan_form1 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.h
   ${CMAKE_CURRENT_LIST_DIR}/GameView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameView.h
+  ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxMessenger.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxMessenger.h
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
   ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.h
+  ${CMAKE_CURRENT_LIST_DIR}/SpokenNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SpokenNames.h
   ${CMAKE_CURRENT_LIST_DIR}/resources.qrc
 )
 # Unit1.h shows the controls by name, so whoever includes it also needs the generated ui_Unit1.h.

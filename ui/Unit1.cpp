@@ -11,8 +11,10 @@
 #include "DayTurn.h"
 #include "GameView.h"
 #include "Handlers.h"
+#include "Keyboard.h"
 #include "Pictures.h"
 #include "PixelFonts.h"
+#include "SpokenNames.h"
 #include "Unit2.h"
 
 using kevolan::Activity;
@@ -70,6 +72,11 @@ TForm1::TForm1(QWidget* parent)
   BindChoice(ComboBox2, &kevolan::GameState::GatherChoice);
   BindChoice(ComboBox3, &kevolan::GameState::CreateChoice);
   BindChoice(ComboBox4, &kevolan::GameState::RepairChoice);
+
+  new EnterPressesButtons(this, {Button1, Button2, CheckBox1, RadioGroup1Button0,
+                                 RadioGroup1Button1, RadioGroup1Button2});
+  OpenMenuFromKeyboard(this);
+  NameControls(*this);
 
   RefreshView();
   Button1->setFocus();
@@ -145,7 +152,9 @@ void TForm1::About1Click() {
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
-  PopupMenu1->popup(event->globalPos());
+  // From the keyboard the menu belongs to the focused control, wherever the mouse may be.
+  const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+  PopupMenu1->popup(keyboard ? KeyboardMenuPlace(this) : event->globalPos());
   event->accept();
 }
 
@@ -210,6 +219,9 @@ void TForm1::RefreshView() {
   ShowChoice(ComboBox3, s.CreateChoice);
   ShowChoice(ComboBox4, s.RepairChoice);
 
-  Button1->setHidden(s.GameOver);
+  // The game-over button is shown before the next-day button goes, so that the keyboard focus
+  // passes from the one to the other.
   Button2->setHidden(!s.GameOver);
+  Button1->setHidden(s.GameOver);
+  SayCounters(*this);
 }

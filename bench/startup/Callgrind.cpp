@@ -30,13 +30,14 @@ std::optional<std::uint64_t> ReadTotal(const std::string& path) {
 
 std::optional<std::uint64_t> InstructionsToFirstPaint(const std::string& display,
                                                       const std::string& program,
+                                                      const std::string& keep,
                                                       std::string& error) {
   char dir[] = "/tmp/kevolan-startup-XXXXXX";
-  if (mkdtemp(dir) == nullptr) {
+  if (keep.empty() && mkdtemp(dir) == nullptr) {
     error = "cannot make a scratch folder";
     return std::nullopt;
   }
-  const std::string profile = std::string(dir) + "/callgrind.out";
+  const std::string profile = keep.empty() ? std::string(dir) + "/callgrind.out" : keep;
   // Valgrind ends the program on the benchmark's SIGTERM and writes the profile on its way out.
   const std::vector<std::string> argv = {"valgrind", "--tool=callgrind", "--dump-line=no",
                                          "--callgrind-out-file=" + profile, program};
@@ -45,7 +46,9 @@ std::optional<std::uint64_t> InstructionsToFirstPaint(const std::string& display
     total = ReadTotal(profile);
     if (!total) error = "valgrind left no callgrind profile for " + program;
   }
-  std::remove(profile.c_str());
-  rmdir(dir);
+  if (keep.empty()) {
+    std::remove(profile.c_str());
+    rmdir(dir);
+  }
   return total;
 }

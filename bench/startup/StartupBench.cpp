@@ -4,7 +4,10 @@
 // instructions to the first paint under callgrind. The game is started exactly as a player
 // starts it; the benchmark only watches the X server for its window.
 //
-//   bench_startup [--runs N] [--callgrind-runs M] [GAME MINIMAL]
+//   bench_startup [--runs N] [--callgrind-runs M] [--profiles DIR] [GAME MINIMAL]
+//
+// With --profiles, the last callgrind profile of each program is kept in DIR as
+// callgrind.game and callgrind.minimal, for callgrind_annotate.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +27,7 @@ struct Options {
   int CallgrindRuns = 3;
   std::string Game = KEVOLAN_GAME_PATH;
   std::string Minimal = KEVOLAN_MINIMAL_PATH;
+  std::string Profiles;
 };
 
 bool Parse(int argc, char* argv[], Options& options) {
@@ -34,6 +38,8 @@ bool Parse(int argc, char* argv[], Options& options) {
       const int value = std::atoi(argv[++i]);
       if (value < 1 || value > 1000) return false;
       (arg == "--runs" ? options.Runs : options.CallgrindRuns) = value;
+    } else if (arg == "--profiles" && i + 1 < argc) {
+      options.Profiles = argv[++i];
     } else if (arg.rfind("--", 0) == 0) {
       return false;
     } else {
@@ -66,7 +72,7 @@ void Row(const char* what, double game, double minimal, const char* unit, double
 int main(int argc, char* argv[]) {
   Options options;
   if (!Parse(argc, argv, options)) {
-    std::fprintf(stderr, "usage: %s [--runs N] [--callgrind-runs M] [GAME MINIMAL]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--runs N] [--callgrind-runs M] [--profiles DIR] [GAME MINIMAL]\n", argv[0]);
     return 2;
   }
   const PrivateDisplay display;
@@ -95,8 +101,13 @@ int main(int argc, char* argv[]) {
   std::vector<std::uint64_t> minimalInstructions;
   for (int run = 0; run < options.CallgrindRuns; ++run) {
     for (auto* counts : {&gameInstructions, &minimalInstructions}) {
-      const std::string& program = counts == &gameInstructions ? options.Game : options.Minimal;
-      const auto count = InstructionsToFirstPaint(display.Name(), program, error);
+      const bool isGame = counts == &gameInstructions;
+      const std::string& program = isGame ? options.Game : options.Minimal;
+      const std::string profile =
+          options.Profiles.empty()
+              ? std::string()
+              : options.Profiles + (isGame ? "/callgrind.game" : "/callgrind.minimal");
+      const auto count = InstructionsToFirstPaint(display.Name(), program, profile, error);
       if (!count) {
         std::fprintf(stderr, "bench_startup: %s\n", error.c_str());
         return 1;

@@ -1,0 +1,173 @@
+// Whole games played twice at once: through the real main window with mouse and keyboard, and
+// through the replay driver's session. After every command the window must show exactly the
+// state the rules hold, each turn's message boxes must say what the rules said, and a command
+// the rules refuse must meet a control the player cannot use.
+#include <QFileInfo>
+#include <QtTest>
+#include <nlohmann/json.hpp>
+
+#include "BoxCatcher.h"
+#include "GameView.h"
+#include "PlanFile.h"
+#include "ReplayCommand.h"
+#include "ReplaySession.h"
+#include "Unit1.h"
+#include "WindowHands.h"
+#include "WindowReadback.h"
+
+namespace replay = kevolan::replay;
+
+namespace {
+
+// A comment line that marks the next command as one the rules must refuse.
+constexpr std::string_view kRefusedMark = "# refused";
+constexpr qsizetype kDifferencesShown = 12;
+
+QByteArray Failure(const QString& plan, const PlanLine& line, const QStringList& what) {
+  QStringList shown = what.mid(0, kDifferencesShown);
+  if (what.size() > kDifferencesShown) {
+    shown.append(QStringLiteral("... and %1 more").arg(what.size() - kDifferencesShown));
+  }
+  return QStringLiteral("%1 line %2 `%3`:\n    %4")
+      .arg(plan)
+      .arg(line.Number)
+      .arg(FromGame(line.Text), shown.join(QStringLiteral("\n    ")))
+      .toUtf8();
+}
+
+QStringList DriverMessages(const replay::ReplaySession& session) {
+  QStringList texts;
+  for (const std::string& text : session.LastMessages()) texts.append(FromGame(text));
+  return texts;
+}
+
+// The offscreen platform cannot raise a window or grab the keyboard for a drop-down list; it
+// says so at every pick, which would bury the test's own output.
+QtMessageHandler previousHandler = nullptr;
+void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support"))) {
+    return;
+  }
+  previousHandler(type, context, text);
+}
+
+QString Listed(const QStringList& texts) {
+  QStringList quoted;
+  for (const QString& text : texts) quoted.append(u'"' + text + u'"');
+  return u'[' + quoted.join(QStringLiteral(", ")) + u']';
+}
+
+}  // namespace
+
+class WindowPlans : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { previousHandler = qInstallMessageHandler(QuietAboutThePlatform); }
+  void playsAsTheDriver_data();
+  void playsAsTheDriver();
+};
+
+void WindowPlans::playsAsTheDriver_data() {
+  QTest::addColumn<QString>("path");
+  const QStringList paths = PlanPaths();
+  QVERIFY2(!paths.isEmpty(), "no plans found");
+  for (const QString& path : paths) {
+    QTest::newRow(qPrintable(QFileInfo(path).completeBaseName())) << path;
+  }
+}
+
+void WindowPlans::playsAsTheDriver() {
+  QFETCH(QString, path);
+  const QString plan = QFileInfo(path).fileName();
+  const std::vector<PlanLine> lines = ReadPlan(path);
+  QVERIFY2(!lines.empty(), qPrintable(plan + QStringLiteral(" is empty or unreadable")));
+
+  TForm1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  replay::ReplaySession session;
+  WindowHands hands(form);
+  BoxCatcher boxes;
+
+  const QStringList atStart = WindowDiffers(form, session.State());
+  QVERIFY2(atStart.isEmpty(), Failure(plan, {0, "(a new game)"}, atStart).constData());
+
+  int commands = 0;
+  int refusals = 0;
+  int messages = 0;
+  bool mustBeRefused = false;
+  for (const PlanLine& line : lines) {
+    if (line.Text == kRefusedMark) {
+      mustBeRefused = true;
+      continue;
+    }
+    const replay::ParsedLine parsed = replay::ParseLine(line.Text);
+    if (parsed.Kind == replay::ParsedLine::Kind::Skip) continue;
+    if (parsed.Kind == replay::ParsedLine::Kind::UsageError) {
+      QFAIL(Failure(plan, line, {QStringLiteral("not a command: ") + FromGame(parsed.Error)}));
+    }
+    const replay::Command& command = parsed.Command;
+    ++commands;
+
+    // The window's controls are read before the driver's answer is known to it.
+    const QString unusable = hands.Unusable(command);
+    std::string answer;
+    session.Run(command, line.Text, answer);
+    const auto printed =
+        answer.empty() ? nlohmann::json::object() : nlohmann::json::parse(answer, nullptr, false);
+    QVERIFY2(!printed.is_discarded(), Failure(plan, line, {"the driver printed no JSON"}));
+    const bool refused = printed.contains("Refused");
+
+    if (refused != mustBeRefused) {
+      QFAIL(Failure(plan, line,
+                    {refused ? QStringLiteral("the driver refused it, the plan expects it done")
+                             : QStringLiteral("the plan marks it refused, the driver did it")}));
+    }
+    mustBeRefused = false;
+    boxes.Boxes.clear();
+    if (refused) {
+      ++refusals;
+      const QString reason = FromGame(printed.value("Reason", std::string()));
+      if (unusable.isEmpty()) {
+        QFAIL(Failure(plan, line,
+                      {QStringLiteral("the driver refused it (%1), the window's control is usable")
+                           .arg(reason)}));
+      }
+    } else {
+      if (!unusable.isEmpty()) {
+        QFAIL(Failure(plan, line,
+                      {QStringLiteral("the driver did it, in the window ") + unusable}));
+      }
+      const QString trouble = hands.Do(command);
+      if (!trouble.isEmpty()) QFAIL(Failure(plan, line, {trouble}));
+    }
+
+    const QStringList seen = boxes.Texts();
+    const bool turnRan = command.Verb == replay::Verb::Next && !refused;
+    const QStringList said = turnRan ? DriverMessages(session) : QStringList();
+    if (seen != said) {
+      QFAIL(Failure(plan, line,
+                    {QStringLiteral("Messages (message boxes): window %1, driver %2")
+                         .arg(Listed(seen), Listed(said))}));
+    }
+    if (turnRan) {
+      // The printed turn says the same as the session.
+      QStringList printedTexts;
+      for (const auto& text : printed.value("Messages", nlohmann::json::array())) {
+        printedTexts.append(FromGame(text.get<std::string>()));
+      }
+      QCOMPARE(printedTexts, said);
+    }
+    messages += static_cast<int>(seen.size());
+
+    const QStringList differences = WindowDiffers(form, session.State());
+    if (!differences.isEmpty()) QFAIL(Failure(plan, line, differences));
+  }
+  QVERIFY2(!mustBeRefused, qPrintable(plan + QStringLiteral(" ends on a \"# refused\" mark")));
+  qInfo("%s: %d commands, %lld turns, %d message boxes, %d refused, window and driver agree",
+        qPrintable(plan), commands, session.Turns(), messages, refusals);
+}
+
+QTEST_MAIN(WindowPlans)
+#include "tst_WindowPlans.moc"

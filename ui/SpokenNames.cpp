@@ -1,0 +1,113 @@
+#include "SpokenNames.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "Catalogue.h"
+#include "GameView.h"
+#include "ui_Unit1.h"
+
+using kevolan::Item;
+
+namespace {
+
+void Say(QWidget* widget, const QString& name, const QString& description = {}) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
+  if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+}
+
+// A choice box is read by its text field, which holds the focus, as much as by the box itself.
+void SayBox(TChoiceBox* box, const QString& name) {
+  const QString description = QStringLiteral("Выбор из списка (Alt+Вниз) или ввод названия");
+  Say(box, name, description);
+  Say(box->lineEdit(), name, description);
+}
+
+QString ItemName(Item item) { return FromGame(kevolan::NameOf(item)); }
+
+struct CounterRow {
+  QLabel* Label;
+  QString What;
+};
+
+// The counters in the order they stand in the window, each with the words that go before it.
+QList<CounterRow> Counters(Ui::TForm1& f) {
+  QList<CounterRow> rows = {
+      {f.Label56, QStringLiteral("Осталось дней болезни")},
+      {f.Label46, QStringLiteral("Дней без еды")},
+      {f.Label37, QStringLiteral("Фрукты в запасе")},
+      {f.Label38, QStringLiteral("Рыба в запасе")},
+      {f.Label39, QStringLiteral("Дичь в запасе")},
+      {f.Label47, QStringLiteral("Фрукты дней подряд")},
+      {f.Label48, QStringLiteral("Рыба дней подряд")},
+      {f.Label49, QStringLiteral("Дичь дней подряд")},
+  };
+  const struct {
+    QString Kind;
+    QList<QPair<Item, QLabel*>> Labels;
+  } frames[] = {
+      {QStringLiteral("осталось дней на создание"),
+       {{Item::FishingTackle, f.Label40},
+        {Item::HuntingWeapon, f.Label41},
+        {Item::Hut, f.Label42},
+        {Item::Cave, f.Label43},
+        {Item::NewClothes, f.Label44},
+        {Item::Boat, f.Label45}}},
+      {QStringLiteral("осталось дней на ремонт"),
+       {{Item::FishingTackle, f.Label31},
+        {Item::HuntingWeapon, f.Label32},
+        {Item::Hut, f.Label33},
+        {Item::Cave, f.Label34},
+        {Item::NewClothes, f.Label35},
+        {Item::OldClothes, f.Label36}}},
+      {QStringLiteral("осталось дней действия"),
+       {{Item::FishingTackle, f.Label25},
+        {Item::HuntingWeapon, f.Label26},
+        {Item::Hut, f.Label27},
+        {Item::Cave, f.Label28},
+        {Item::OldClothes, f.Label29},
+        {Item::NewClothes, f.Label30}}},
+  };
+  for (const auto& frame : frames) {
+    for (const auto& [item, label] : frame.Labels) {
+      rows.append({label, ItemName(item) + QStringLiteral(", ") + frame.Kind});
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+void NameControls(Ui::TForm1& f) {
+  Say(f.Button1, QStringLiteral("Следующий день"),
+      QStringLiteral("Прожить день с выбранным питанием и занятием"));
+  Say(f.Button2, QStringLiteral("Вы не выжили"), QStringLiteral("Закрыть игру"));
+  Say(f.GroupBox2, QStringLiteral("Питание на сегодня"));
+  Say(f.CheckBox1, QStringLiteral("Питание: есть сегодня"));
+  SayBox(f.ComboBox1, QStringLiteral("Какую еду съесть"));
+  const QString activity = QStringLiteral("Вид деятельности на сегодня");
+  Say(f.RadioGroup1Button0, QStringLiteral("Заготовка продуктов"), activity);
+  Say(f.RadioGroup1Button1, QStringLiteral("Создание"), activity);
+  Say(f.RadioGroup1Button2, QStringLiteral("Ремонт"), activity);
+  SayBox(f.ComboBox2, QStringLiteral("Как заготовить продукты"));
+  SayBox(f.ComboBox3, QStringLiteral("Какой предмет создать"));
+  SayBox(f.ComboBox4, QStringLiteral("Какой предмет отремонтировать"));
+  Say(f.Image1, QStringLiteral("Рисунок: еда"));
+  Say(f.Image3, QStringLiteral("Рисунок: молоток и гвозди"));
+  Say(f.Image2, QStringLiteral("Рисунок: гаечный ключ"));
+
+  // What the player owns is read as such; the labels only show or hide.
+  const QPair<Item, QLabel*> owned[] = {
+      {Item::OldClothes, f.Label55}, {Item::FishingTackle, f.Label50},
+      {Item::HuntingWeapon, f.Label51}, {Item::Hut, f.Label52},
+      {Item::Cave, f.Label53}, {Item::NewClothes, f.Label54}};
+  for (const auto& [item, label] : owned) Say(label, QStringLiteral("У вас есть: ") + ItemName(item));
+}
+
+void SayCounters(Ui::TForm1& f) {
+  Say(f.Label57, QStringLiteral("Дата: %1 %2").arg(f.Label57->text(), f.Label58->text()));
+  Say(f.Label58, QStringLiteral("Месяц: ") + f.Label58->text());
+  for (const CounterRow& row : Counters(f)) {
+    Say(row.Label, row.What + QStringLiteral(": ") + row.Label->text());
+  }
+}
