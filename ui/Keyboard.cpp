@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -22,6 +23,16 @@ bool EnterPressesButtons::eventFilter(QObject* watched, QEvent* event) {
   if (button == nullptr) return false;
   if (!key->isAutoRepeat() && button->isEnabled() && button->isVisible()) button->click();
   return true;
+}
+
+void TabStopsAtChosenOption(QButtonGroup* group) {
+  const QAbstractButton* chosen = group->checkedButton();
+  if (chosen == nullptr) return;
+  for (QAbstractButton* option : group->buttons()) {
+    const Qt::FocusPolicy policy = option->focusPolicy();
+    option->setFocusPolicy(option == chosen ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                            : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+  }
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QButtonGroup;
 
 // Enter or Return presses the button (or ticks the check box, or picks the option) as Space
 // does. It acts on the key going down, and a held key does not repeat: one day per press.
@@ -19,6 +20,10 @@ class EnterPressesButtons : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+// Tab enters the option group at the chosen option, and the arrows move on from there; Qt does
+// this only for options the player has clicked, so the window calls it whenever it sets one.
+void TabStopsAtChosenOption(QButtonGroup* group);
 
 // The Menu key and Shift+F10 ask the focused control for its context menu, as a right click
 // on it would; the request goes up to the window like any other.

@@ -5,11 +5,16 @@
 #include <QtMath>
 
 QString WindowFontFamily() {
-  const QStringList installed = QFontDatabase::families();
-  for (const QString& family : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
-    if (installed.contains(family)) return family;
-  }
-  return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  // The installed fonts do not change while the game runs: looked up once.
+  static const QString chosen = [] {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family :
+         {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+      if (installed.contains(family)) return family;
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  }();
+  return chosen;
 }
 
 int PixelsForPoints(qreal points) { return qRound(points * 96.0 / 72.0); }

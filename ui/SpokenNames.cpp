@@ -1,5 +1,6 @@
 #include "SpokenNames.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -16,11 +17,12 @@ void Say(QWidget* widget, const QString& name, const QString& description = {}) 
   if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
 }
 
-// A choice box is read by its text field, which holds the focus, as much as by the box itself.
+// A choice box is read by its text field, which holds the focus. The box itself is read by
+// its shown text on this desktop, so its description says what it is for.
 void SayBox(TChoiceBox* box, const QString& name) {
-  const QString description = QStringLiteral("Выбор из списка (Alt+Вниз) или ввод названия");
-  Say(box, name, description);
-  Say(box->lineEdit(), name, description);
+  const QString how = QStringLiteral("выбор из списка (Alt+Вниз) или ввод названия");
+  Say(box, name, name + QStringLiteral(": ") + how);
+  Say(box->lineEdit(), name, how);
 }
 
 QString ItemName(Item item) { return FromGame(kevolan::NameOf(item)); }
@@ -76,9 +78,23 @@ QList<CounterRow> Counters(Ui::TForm1& f) {
   return rows;
 }
 
+// The main window is read as a window with its caption, not as a nameless panel.
+QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (className != QLatin1String("TForm1") || widget == nullptr || !widget->isWindow()) {
+    return nullptr;
+  }
+  return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
 }  // namespace
 
 void NameControls(Ui::TForm1& f) {
+  static const bool installed = [] {
+    QAccessible::installFactory(MainWindowAccessible);
+    return true;
+  }();
+  Q_UNUSED(installed);
   Say(f.Button1, QStringLiteral("Следующий день"),
       QStringLiteral("Прожить день с выбранным питанием и занятием"));
   Say(f.Button2, QStringLiteral("Вы не выжили"), QStringLiteral("Закрыть игру"));

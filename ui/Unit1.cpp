@@ -62,8 +62,13 @@ TForm1::TForm1(QWidget* parent)
       {Item::Boat, nullptr, Label45, nullptr, nullptr},
   }};
 
-  connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);
+  // A screen reader ticks and chooses by toggling, without a click; the window's own changes
+  // come with the signals blocked, so every toggle seen here is the player's.
+  connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
   connect(RadioGroup1Items, &QButtonGroup::idClicked, this, &TForm1::RadioGroup1Click);
+  connect(RadioGroup1Items, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked && id != static_cast<int>(state_.Activity)) RadioGroup1Click();
+  });
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
@@ -169,9 +174,25 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::ShowPictures() {
-  Image1->setPixmap(LoadJpegPicture(QStringLiteral(":/pictures/food.jpg")));
-  Image3->setPixmap(LoadJpegPicture(QStringLiteral(":/pictures/creation.jpg")));
-  Image2->setPixmap(LoadJpegPicture(QStringLiteral(":/pictures/repair.jpg")));
+  // Drawn for the screen the window is on, so that a magnified screen shows them sharp.
+  const qreal ratio = devicePixelRatioF();
+  if (ratio == picturesRatio_) return;
+  picturesRatio_ = ratio;
+  const struct {
+    QLabel* Image;
+    const char* Path;
+  } pictures[] = {{Image1, ":/pictures/food.jpg"},
+                  {Image3, ":/pictures/creation.jpg"},
+                  {Image2, ":/pictures/repair.jpg"}};
+  for (const auto& p : pictures) {
+    p.Image->setPixmap(PictureForScreen(LoadJpegPicture(QString::fromLatin1(p.Path)), ratio));
+  }
+}
+
+bool TForm1::event(QEvent* event) {
+  // The window went to another screen, perhaps one with another magnification.
+  if (event->type() == QEvent::ScreenChangeInternal) ShowPictures();
+  return QWidget::event(event);
 }
 
 void TForm1::ShowActivity() {
@@ -185,6 +206,7 @@ void TForm1::ShowActivity() {
     for (QAbstractButton* option : RadioGroup1Items->buttons()) option->setChecked(false);
     RadioGroup1Items->setExclusive(true);
   }
+  TabStopsAtChosenOption(RadioGroup1Items);
   RadioGroup1->setEnabled(state_.ActivityEnabled);
 }
 
@@ -219,9 +241,9 @@ void TForm1::RefreshView() {
   ShowChoice(ComboBox3, s.CreateChoice);
   ShowChoice(ComboBox4, s.RepairChoice);
 
-  // The game-over button is shown before the next-day button goes, so that the keyboard focus
-  // passes from the one to the other.
+  // The keyboard focus passes from the next-day button to the game-over button that replaces it.
   Button2->setHidden(!s.GameOver);
+  if (s.GameOver && focusWidget() == Button1) Button2->setFocus();
   Button1->setHidden(s.GameOver);
   SayCounters(*this);
 }

@@ -51,6 +51,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void Closed();
 
  protected:
+  bool event(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -71,6 +72,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
 
   kevolan::GameState state_;
   MessageBoxMessenger messenger_;
+  qreal picturesRatio_ = 0;  // the device pixel ratio the pictures are drawn for
   bool turnRunning_ = false;  // a turn waits on its message boxes; no second one may start
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;

@@ -30,8 +30,7 @@ std::optional<std::uint64_t> ReadTotal(const std::string& path) {
 
 std::optional<std::uint64_t> InstructionsToFirstPaint(const std::string& display,
                                                       const std::string& program,
-                                                      const std::string& keep,
-                                                      std::string& error) {
+                                                      const std::string& keep, std::string& error) {
   char dir[] = "/tmp/kevolan-startup-XXXXXX";
   if (keep.empty() && mkdtemp(dir) == nullptr) {
     error = "cannot make a scratch folder";

@@ -21,8 +21,8 @@ PrivateDisplay::PrivateDisplay() {
       dup2(quiet, STDERR_FILENO);
     }
     const std::string fd = std::to_string(ready[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen",
-           "0", "1024x768x24", static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
+           "1024x768x24", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(ready[1]);

@@ -72,7 +72,9 @@ void Row(const char* what, double game, double minimal, const char* unit, double
 int main(int argc, char* argv[]) {
   Options options;
   if (!Parse(argc, argv, options)) {
-    std::fprintf(stderr, "usage: %s [--runs N] [--callgrind-runs M] [--profiles DIR] [GAME MINIMAL]\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s [--runs N] [--callgrind-runs M] [--profiles DIR] [GAME MINIMAL]\n",
+                 argv[0]);
     return 2;
   }
   const PrivateDisplay display;

@@ -39,7 +39,8 @@ class Diff {
  private:
   void Add(const QString& field, const QString& control, const QString& window,
            const QString& driver) {
-    Lines.append(QStringLiteral("%1 (%2): window %3, driver %4").arg(field, control, window, driver));
+    Lines.append(
+        QStringLiteral("%1 (%2): window %3, driver %4").arg(field, control, window, driver));
   }
 };
 

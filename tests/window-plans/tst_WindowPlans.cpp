@@ -136,8 +136,8 @@ void WindowPlans::playsAsTheDriver() {
       }
     } else {
       if (!unusable.isEmpty()) {
-        QFAIL(Failure(plan, line,
-                      {QStringLiteral("the driver did it, in the window ") + unusable}));
+        QFAIL(
+            Failure(plan, line, {QStringLiteral("the driver did it, in the window ") + unusable}));
       }
       const QString trouble = hands.Do(command);
       if (!trouble.isEmpty()) QFAIL(Failure(plan, line, {trouble}));
