@@ -28,8 +28,8 @@ QPixmap PictureForScreen(const QImage& picture, qreal devicePixelRatio) {
   // Scaled here by repeating pixels, the picture is then drawn without any further scaling,
   // which would smooth it.
   const QSize onScreen = (QSizeF(picture.size()) * devicePixelRatio).toSize();
-  QPixmap pixmap = QPixmap::fromImage(
-      picture.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  QPixmap pixmap =
+      QPixmap::fromImage(picture.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   pixmap.setDevicePixelRatio(devicePixelRatio);
   return pixmap;
 }

@@ -114,10 +114,11 @@ void NameControls(Ui::TForm1& f) {
 
   // What the player owns is read as such; the labels only show or hide.
   const QPair<Item, QLabel*> owned[] = {
-      {Item::OldClothes, f.Label55}, {Item::FishingTackle, f.Label50},
+      {Item::OldClothes, f.Label55},    {Item::FishingTackle, f.Label50},
       {Item::HuntingWeapon, f.Label51}, {Item::Hut, f.Label52},
-      {Item::Cave, f.Label53}, {Item::NewClothes, f.Label54}};
-  for (const auto& [item, label] : owned) Say(label, QStringLiteral("У вас есть: ") + ItemName(item));
+      {Item::Cave, f.Label53},          {Item::NewClothes, f.Label54}};
+  for (const auto& [item, label] : owned)
+    Say(label, QStringLiteral("У вас есть: ") + ItemName(item));
 }
 
 void SayCounters(Ui::TForm1& f) {

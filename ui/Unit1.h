@@ -72,7 +72,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
 
   kevolan::GameState state_;
   MessageBoxMessenger messenger_;
-  qreal picturesRatio_ = 0;  // the device pixel ratio the pictures are drawn for
+  qreal picturesRatio_ = 0;   // the device pixel ratio the pictures are drawn for
   bool turnRunning_ = false;  // a turn waits on its message boxes; no second one may start
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;

@@ -52,4 +52,8 @@ TForm2::TForm2(QWidget* parent)
   ZelCredits1->SetSpeedRun(40);  // a line every 400 ms
   ZelCredits1->SetMove(mUp);
   ZelCredits1->SetRunCredits(true);  // rolls from now on, shown or hidden
+
+  // A screen reader names the window and its box by what they hold; the caption stays "Form2".
+  setAccessibleName(QStringLiteral("Об игре"));
+  ZelCredits1->setAccessibleName(QStringLiteral("Титры игры"));
 }

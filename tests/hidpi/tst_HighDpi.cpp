@@ -25,6 +25,7 @@ struct Seen {
   QRect InWindow;
   QSize Needed;  // a label's size hint
   bool Visible = false;
+  qreal PictureRatio = 0;  // device pixels per window pixel of a label's picture
 };
 
 struct Shot {
@@ -39,6 +40,11 @@ int TakeShot(int argc, char* argv[], const QString& dir) {
   TForm1 form;
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
+  // The player may drag the window to another screen.
+  if (const QString to = qEnvironmentVariable("KEVOLAN_HIDPI_MOVE_TO"); !to.isEmpty()) {
+    form.move(to.section(',', 0, 0).toInt(), to.section(',', 1, 1).toInt());
+    QTest::qWait(50);
+  }
   const QPixmap shot = form.grab();
   if (!shot.save(dir + "/window.png")) return 1;
   QFile file(dir + "/controls.txt");
@@ -48,10 +54,14 @@ int TakeShot(int argc, char* argv[], const QString& dir) {
   for (QWidget* w : form.findChildren<QWidget*>()) {
     if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
     const QRect in(w->mapTo(&form, QPoint(0, 0)), w->size());
-    const QSize needed = qobject_cast<QLabel*>(w) ? w->sizeHint() : QSize();
+    const auto* label = qobject_cast<QLabel*>(w);
+    const QSize needed = label ? label->sizeHint() : QSize();
+    const qreal picture =
+        label && !label->pixmap().isNull() ? label->pixmap().devicePixelRatio() : 0;
     out << w->objectName() << ' ' << w->parentWidget()->objectName() << ' ' << w->x() << ' '
         << w->y() << ' ' << w->width() << ' ' << w->height() << ' ' << in.x() << ' ' << in.y()
-        << ' ' << needed.width() << ' ' << needed.height() << ' ' << int(w->isVisible()) << "\n";
+        << ' ' << needed.width() << ' ' << needed.height() << ' ' << int(w->isVisible()) << ' '
+        << picture << "\n";
   }
   return 0;
 }
@@ -68,7 +78,7 @@ Shot ReadShot(const QString& dir) {
     QString name;
     Seen s;
     int x, y, w, h, wx, wy, nw, nh, visible;
-    in >> name >> s.Parent >> x >> y >> w >> h >> wx >> wy >> nw >> nh >> visible;
+    in >> name >> s.Parent >> x >> y >> w >> h >> wx >> wy >> nw >> nh >> visible >> s.PictureRatio;
     if (name.isEmpty()) break;
     s.Place = QRect(x, y, w, h);
     s.InWindow = QRect(wx, wy, w, h);
@@ -113,39 +123,49 @@ class HighDpi : public QObject {
   void everyLabelFitsItsPlace();
   void picturesAreDoubledPixelForPixel();
   void textIsDrawnAtTheFinerResolution();
+  void picturesFollowTheWindowToAMagnifiedScreen();
 
  private:
+  // Runs the window once in a process of its own and reads what it saw.
+  Shot Run(const QString& name, const QProcessEnvironment& env);
+
   Shot normal_;
   Shot double_;
   QTemporaryDir work_;
 };
 
+Shot HighDpi::Run(const QString& name, const QProcessEnvironment& env) {
+  const QString dir = work_.filePath(name);
+  if (!QDir().mkpath(dir)) return {};
+  QProcessEnvironment shot = env;
+  shot.insert("KEVOLAN_HIDPI_SHOT", dir);
+  QProcess run;
+  run.setProcessEnvironment(shot);
+  run.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  run.start(QCoreApplication::applicationFilePath(), {});
+  if (!run.waitForFinished(60000) || run.exitStatus() != QProcess::NormalExit ||
+      run.exitCode() != 0) {
+    return {};
+  }
+  // Kept for a look by eye, beside the other screenshots of the build.
+  const QString keep = qEnvironmentVariable("KEVOLAN_SHOTS_DIR");
+  if (!keep.isEmpty() && QDir().mkpath(keep)) {
+    const QString copy = QStringLiteral("%1/hidpi-%2.png").arg(keep, name);
+    QFile::remove(copy);
+    QFile::copy(dir + "/window.png", copy);
+  }
+  return ReadShot(dir);
+}
+
 void HighDpi::initTestCase() {
   QVERIFY(work_.isValid());
-  for (const int percent : {100, 200}) {
-    const QString dir = work_.filePath(QString::number(percent));
-    QVERIFY(QDir().mkpath(dir));
-    QProcess run;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_SCALE_FACTOR", QString::number(percent / 100.0));
-    env.remove("QT_SCREEN_SCALE_FACTORS");
-    env.remove("QT_ENABLE_HIGHDPI_SCALING");
-    env.insert("KEVOLAN_HIDPI_SHOT", dir);
-    run.setProcessEnvironment(env);
-    run.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    run.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(run.waitForFinished(60000));
-    QCOMPARE(run.exitCode(), 0);
-    // Kept for a look by eye, beside the other screenshots of the build.
-    const QString keep = qEnvironmentVariable("KEVOLAN_SHOTS_DIR");
-    if (!keep.isEmpty() && QDir().mkpath(keep)) {
-      const QString copy = QStringLiteral("%1/hidpi-%2.png").arg(keep).arg(percent);
-      QFile::remove(copy);
-      QFile::copy(dir + "/window.png", copy);
-    }
-  }
-  normal_ = ReadShot(work_.filePath("100"));
-  double_ = ReadShot(work_.filePath("200"));
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("QT_SCREEN_SCALE_FACTORS");
+  env.remove("QT_ENABLE_HIGHDPI_SCALING");
+  env.insert("QT_SCALE_FACTOR", "1");
+  normal_ = Run("100", env);
+  env.insert("QT_SCALE_FACTOR", "2");
+  double_ = Run("200", env);
   QVERIFY(!normal_.Image.isNull() && !double_.Image.isNull());
   QVERIFY(!normal_.Controls.isEmpty());
 }
@@ -209,6 +229,34 @@ void HighDpi::textIsDrawnAtTheFinerResolution() {
     const QImage text = Part(double_, double_.Controls[label].InWindow);
     const int blocks = (text.width() / 2) * (text.height() / 2);
     QVERIFY2(MixedBlocks(text) * 20 > blocks, label);
+  }
+}
+
+void HighDpi::picturesFollowTheWindowToAMagnifiedScreen() {
+  // Two screens side by side, the right one at 200%; the window opens on the left one and is
+  // then moved to the right one.
+  QFile config(work_.filePath("screens.json"));
+  QVERIFY(config.open(QIODevice::WriteOnly));
+  config.write(R"({"screens": [
+    {"name": "left", "x": 0, "y": 0, "width": 1000, "height": 800, "dpr": 1,
+     "logicalDpi": 96, "logicalBaseDpi": 96},
+    {"name": "right", "x": 1000, "y": 0, "width": 1000, "height": 800, "dpr": 2,
+     "logicalDpi": 96, "logicalBaseDpi": 96}]})");
+  config.close();
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("QT_SCALE_FACTOR");
+  env.remove("QT_SCREEN_SCALE_FACTORS");
+  env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+  env.insert("KEVOLAN_HIDPI_MOVE_TO", "1264,125");
+  const Shot moved = Run("moved", env);
+  QCOMPARE(moved.Ratio, 2.0);
+  for (const char* image : {"Image1", "Image2", "Image3"}) {
+    QCOMPARE(moved.Controls[image].PictureRatio, 2.0);
+  }
+  // Drawn as on a screen that was at 200% from the start.
+  for (const char* panel : {"Panel1", "Panel2", "Panel3"}) {
+    const QRect place = normal_.Controls[panel].InWindow;
+    QVERIFY2(Part(moved, place) == Part(double_, place), panel);
   }
 }
 
