@@ -2,9 +2,9 @@
 # The real program under valgrind's memcheck in a real X window: start kevolan under Xvfb, play
 # five days with real clicks on "следующий день ->", open and close the credits from the context
 # menu, starve on the sixth day, answer its message box, end the program with the game-over
-# button, and let memcheck count what was never freed. A block "definitely lost" is
-# a failure; the toolkit's and the system's own leaks are suppressed in the *.supp files here,
-# each with the reason it is not the game's.
+# button, and let memcheck count what was never freed. A block "definitely lost" is a failure;
+# the toolkit's and the system's own leaks are suppressed in the *.supp files here, each with the
+# reason it is not the game's.
 #   leak_check.sh KEVOLAN CLOSE_WINDOW SUPPRESSIONS_DIR SOURCE_DIR OUT_DIR
 set -euo pipefail
 
@@ -66,7 +66,7 @@ wid=$(timeout 180 xdotool search --sync --onlyvisible --name 'Кеволан' | 
   fail "the game's window did not appear"
 say "window up"
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # sets X, Y, WIDTH and HEIGHT
-[ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ] || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
+{ [ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ]; } || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
 
 day_area="30x20+$((X + 8))+$Y"  # the day number in the top left corner
 shot_day() { import -window root -crop "$day_area" +repage "$1"; }
@@ -134,8 +134,8 @@ say "game over, program ended with $status"
 
 # Who owns each definitely lost block: a frame in the game's own code (its binary, a source file
 # of the project, a class of the game) makes it ours.
-own_files=$(cd "$source_dir" && find game ui controls app tools -name '*.cpp' -o -name '*.h' |
-  xargs -n1 basename | sed 's/[.]/[.]/g' | paste -sd'|')
+own_files=$(cd "$source_dir" && find game ui controls app tools \( -name '*.cpp' -o -name '*.h' \) \
+  -printf '%f\n' | sed 's/[.]/[.]/g' | paste -sd'|')
 ours="kevolan::|TForm1|TForm2|TZelCredits|TChoiceBox|MessageBoxMessenger|\\((${own_files}):[0-9]+\\)|\\(in $(printf '%s' "$kevolan" | sed 's/[.]/[.]/g')\\)"
 records=$(awk '/are definitely lost in loss record/ { on = 1 } on { print } on && /^==[0-9]+== $/ { on = 0 }' "$log")
 ours_count=$(printf '%s\n' "$records" | OURS="$ours" awk '

@@ -48,7 +48,7 @@ void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, co
   if (type == QtWarningMsg && text.startsWith(QStringLiteral("This plugin does not support"))) {
     return;
   }
-  previousHandler(type, context, text);
+  if (previousHandler != nullptr) previousHandler(type, context, text);
 }
 
 QString Listed(const QStringList& texts) {
@@ -133,6 +133,13 @@ void WindowPlans::playsAsTheDriver() {
         QFAIL(Failure(plan, line,
                       {QStringLiteral("the driver refused it (%1), the window's control is usable")
                            .arg(reason)}));
+      }
+      // A missing option and a disabled control are different refusals in both.
+      if ((reason == QStringLiteral("no such option")) !=
+          unusable.contains(QStringLiteral("has no option"))) {
+        QFAIL(Failure(plan, line,
+                      {QStringLiteral("refused for another reason: window \"%1\", driver \"%2\"")
+                           .arg(unusable, reason)}));
       }
     } else {
       if (!unusable.isEmpty()) {
