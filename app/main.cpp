@@ -9,6 +9,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // The windows were drawn in the classic look; one style serves every control of both.
+  QApplication::setStyle(QStringLiteral("Windows"));
   // The window's pictures are JPEG images; without a JPEG reader the game goes on without them.
   if (!JpegReadable()) {
     std::cerr << "kevolan: no JPEG image reader (formats \"jpeg\" and \"jpg\"); "

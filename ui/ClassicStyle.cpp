@@ -1,9 +1,13 @@
 #include "ClassicStyle.h"
 
+#include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
 
 void UseClassicStyle(QWidget* window) {
+  // The program sets it for the whole application; windows made on their own (in tests) get
+  // it here.
+  if (QApplication::style()->name() == QLatin1String("windows")) return;
   QStyle* style = QStyleFactory::create(QStringLiteral("Windows"));
   if (style == nullptr) return;
   style->setParent(window);

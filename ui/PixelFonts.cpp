@@ -19,24 +19,10 @@ QString WindowFontFamily() {
 
 int PixelsForPoints(qreal points) { return qRound(points * 96.0 / 72.0); }
 
-namespace {
-
-void UsePixelFont(QWidget* widget, const QString& family) {
-  QFont font = widget->font();
-  const qreal points = font.pointSizeF();
-  // Family, size and weight are all set explicitly, so nothing is taken from the parent later.
-  font.setFamily(family);
-  if (points > 0) font.setPixelSize(PixelsForPoints(points));
-  font.setBold(font.bold());
+void SetDesignFont(QWidget* widget, qreal points, bool bold) {
+  // Family, size and weight are all set, so nothing is taken from the parent later.
+  QFont font(WindowFontFamily());
+  font.setPixelSize(PixelsForPoints(points));
+  font.setBold(bold);
   widget->setFont(font);
-}
-
-}  // namespace
-
-void UsePixelFonts(QWidget* window) {
-  const QString family = WindowFontFamily();
-  UsePixelFont(window, family);
-  for (QWidget* child : window->findChildren<QWidget*>()) {
-    if (child->testAttribute(Qt::WA_SetFont)) UsePixelFont(child, family);
-  }
 }

@@ -12,5 +12,5 @@ QString WindowFontFamily();
 // Pixel height of a font designed at `points` on a 96-dpi screen: 8 gives 11, 12 gives 16.
 int PixelsForPoints(qreal points);
 
-// Rewrites the window's font and every font set on a control inside it.
-void UsePixelFonts(QWidget* window);
+// Gives a control the stand-in for the design font of that many points, regular or bold.
+void SetDesignFont(QWidget* widget, qreal points, bool bold);

@@ -15,8 +15,6 @@ add_library(kevolan_form1 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxMessenger.h
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
-  ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PixelFonts.h
   ${CMAKE_CURRENT_LIST_DIR}/SpokenNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SpokenNames.h
   ${CMAKE_CURRENT_LIST_DIR}/resources.qrc

@@ -32,7 +32,17 @@ TForm1::TForm1(QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   move(264, 125);
   UseClassicStyle(this);
-  UsePixelFonts(this);
+  // The fonts the window was drawn with, in points; each control's is set once, in pixels.
+  SetDesignFont(this, 8, false);
+  for (QWidget* w : {static_cast<QWidget*>(Label57), static_cast<QWidget*>(Label58)}) {
+    SetDesignFont(w, 12, true);
+  }
+  SetDesignFont(GroupBox8, 18, true);
+  for (QWidget* w : std::initializer_list<QWidget*>{Label50, Label51, Label52, Label53, Label54,
+                                                    Label55, Button1}) {
+    SetDesignFont(w, 12, false);
+  }
+  SetDesignFont(Button2, 12, true);
   // Captions size their labels, as the fonts here are not those the window was drawn with.
   for (QLabel* label : findChildren<QLabel*>()) {
     if (!label->text().isEmpty()) SetCaption(label, label->text());

@@ -3,16 +3,16 @@
 #include <QFont>
 #include <QStringList>
 
+#include "PixelFonts.h"
 #include "ZelCredits.h"
 
 namespace {
 
-// The windows were drawn with "MS Sans Serif" 8 pt at 96 dpi, 11 pixels high; where that face is
-// missing, DejaVu Sans at the same pixel height keeps the credits the size they were drawn.
+// The credits were drawn in "MS Sans Serif" 8 pt at 96 dpi, 11 pixels high. That face is not
+// installed here; the main window's stand-in at the same pixel height keeps them that size.
 QFont DesignFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(11);
+  QFont font(WindowFontFamily());
+  font.setPixelSize(PixelsForPoints(8));
   font.setWeight(QFont::Normal);
   font.setStyle(QFont::StyleNormal);
   return font;
