@@ -13,30 +13,30 @@ namespace {
 
 using kevolan::testing::CastawayPlan;
 
-struct PlanSpec {
+struct PlanRecipe {
   const char* Name;
   const char* Story;
   CastawayPlan Plan;
   int FirstIdleTurns;  // days of doing nothing at the start (only for starving)
 };
 
-bool WritePlan(const std::string& dir, const PlanSpec& spec) {
+bool WritePlan(const std::string& dir, const PlanRecipe& recipe) {
   kevolan::replay::ReplaySession session;
-  std::string script = std::string("# ") + spec.Story + "\n";
+  std::string script = std::string("# ") + recipe.Story + "\n";
   std::string out;
   const auto run = [&](const std::string& line) {
     script += line + "\n";
     out.clear();
     session.Run(kevolan::replay::ParseLine(line).Command, line, out);
   };
-  for (int i = 0; i < spec.FirstIdleTurns && !session.State().GameOver; ++i) run("next");
+  for (int i = 0; i < recipe.FirstIdleTurns && !session.State().GameOver; ++i) run("next");
   while (!session.State().GameOver && session.Turns() < 2000) {
-    run(kevolan::testing::NextMove(session.State(), spec.Plan));
+    run(kevolan::testing::NextMove(session.State(), recipe.Plan));
   }
   if (!session.State().GameOver) return false;
-  std::ofstream(dir + "/" + spec.Name + ".txt") << script;
-  std::ofstream(dir + "/" + spec.Name + ".expected.json") << out;  // the last turn's answer
-  std::cout << spec.Name << ": " << session.Turns() << " turns\n";
+  std::ofstream(dir + "/" + recipe.Name + ".txt") << script;
+  std::ofstream(dir + "/" + recipe.Name + ".expected.json") << out;  // the last turn's answer
+  std::cout << recipe.Name << ": " << session.Turns() << " turns\n";
   return true;
 }
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   noDwelling.BuildBoat = false;
   CastawayPlan idle;
 
-  const PlanSpec specs[] = {
+  const PlanRecipe recipes[] = {
       {"won-by-boat", "Fed, clothed and housed until the boat is built.", won, 0},
       {"died-of-hunger", "Six days without food.", idle, 6},
       {"old-clothes-worn-out", "The old clothes are never repaired and nothing replaces them.",
@@ -80,6 +80,6 @@ int main(int argc, char** argv) {
       {"no-dwelling-in-february", "No hut or cave by 1 February.", noDwelling, 0},
   };
   bool ok = true;
-  for (const PlanSpec& spec : specs) ok = WritePlan(argv[1], spec) && ok;
+  for (const PlanRecipe& recipe : recipes) ok = WritePlan(argv[1], recipe) && ok;
   return ok ? 0 : 1;
 }
