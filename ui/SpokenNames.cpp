@@ -27,14 +27,9 @@ void SayBox(TChoiceBox* box, const QString& name) {
 
 QString ItemName(Item item) { return FromGame(kevolan::NameOf(item)); }
 
-struct CounterRow {
-  QLabel* Label;
-  QString What;
-};
-
-// The counters in the order they stand in the window, each with the words that go before it.
-QList<CounterRow> Counters(Ui::TForm1& f) {
-  QList<CounterRow> rows = {
+// The counters that are no item's, each with the words that go before it.
+SpokenCounters GameCounters(Ui::TForm1& f) {
+  return {
       {f.Label56, QStringLiteral("Осталось дней болезни")},
       {f.Label46, QStringLiteral("Дней без еды")},
       {f.Label37, QStringLiteral("Фрукты в запасе")},
@@ -44,38 +39,6 @@ QList<CounterRow> Counters(Ui::TForm1& f) {
       {f.Label48, QStringLiteral("Рыба дней подряд")},
       {f.Label49, QStringLiteral("Дичь дней подряд")},
   };
-  const struct {
-    QString Kind;
-    QList<QPair<Item, QLabel*>> Labels;
-  } frames[] = {
-      {QStringLiteral("осталось дней на создание"),
-       {{Item::FishingTackle, f.Label40},
-        {Item::HuntingWeapon, f.Label41},
-        {Item::Hut, f.Label42},
-        {Item::Cave, f.Label43},
-        {Item::NewClothes, f.Label44},
-        {Item::Boat, f.Label45}}},
-      {QStringLiteral("осталось дней на ремонт"),
-       {{Item::FishingTackle, f.Label31},
-        {Item::HuntingWeapon, f.Label32},
-        {Item::Hut, f.Label33},
-        {Item::Cave, f.Label34},
-        {Item::NewClothes, f.Label35},
-        {Item::OldClothes, f.Label36}}},
-      {QStringLiteral("осталось дней действия"),
-       {{Item::FishingTackle, f.Label25},
-        {Item::HuntingWeapon, f.Label26},
-        {Item::Hut, f.Label27},
-        {Item::Cave, f.Label28},
-        {Item::OldClothes, f.Label29},
-        {Item::NewClothes, f.Label30}}},
-  };
-  for (const auto& frame : frames) {
-    for (const auto& [item, label] : frame.Labels) {
-      rows.append({label, ItemName(item) + QStringLiteral(", ") + frame.Kind});
-    }
-  }
-  return rows;
 }
 
 // The main window is read as a window with its caption, not as a nameless panel.
@@ -89,7 +52,8 @@ QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* ob
 
 }  // namespace
 
-void NameControls(Ui::TForm1& f) {
+SpokenCounters NameControls(Ui::TForm1& f,
+                            const std::array<ItemLabels, kevolan::kItemCount>& items) {
   static const bool installed = [] {
     QAccessible::installFactory(MainWindowAccessible);
     return true;
@@ -112,19 +76,26 @@ void NameControls(Ui::TForm1& f) {
   Say(f.Image3, QStringLiteral("Рисунок: молоток и гвозди"));
   Say(f.Image2, QStringLiteral("Рисунок: гаечный ключ"));
 
-  // What the player owns is read as such; the labels only show or hide.
-  const QPair<Item, QLabel*> owned[] = {
-      {Item::OldClothes, f.Label55},    {Item::FishingTackle, f.Label50},
-      {Item::HuntingWeapon, f.Label51}, {Item::Hut, f.Label52},
-      {Item::Cave, f.Label53},          {Item::NewClothes, f.Label54}};
-  for (const auto& [item, label] : owned)
-    Say(label, QStringLiteral("У вас есть: ") + ItemName(item));
+  SpokenCounters counters = GameCounters(f);
+  for (const ItemLabels& labels : items) {
+    const QString name = ItemName(labels.Id);
+    // What the player owns is read as such; the labels only show or hide.
+    if (labels.Owned) Say(labels.Owned, QStringLiteral("У вас есть: ") + name);
+    const QPair<QLabel*, const char*> frames[] = {
+        {labels.BuildDaysLeft, "осталось дней на создание"},
+        {labels.RepairDaysLeft, "осталось дней на ремонт"},
+        {labels.WearDaysLeft, "осталось дней действия"}};
+    for (const auto& [label, kind] : frames) {
+      if (label) counters.append({label, name + QStringLiteral(", ") + QString::fromUtf8(kind)});
+    }
+  }
+  return counters;
 }
 
-void SayCounters(Ui::TForm1& f) {
+void SayCounters(Ui::TForm1& f, const SpokenCounters& counters) {
   Say(f.Label57, QStringLiteral("Дата: %1 %2").arg(f.Label57->text(), f.Label58->text()));
   Say(f.Label58, QStringLiteral("Месяц: ") + f.Label58->text());
-  for (const CounterRow& row : Counters(f)) {
+  for (const SpokenCounter& row : counters) {
     Say(row.Label, row.What + QStringLiteral(": ") + row.Label->text());
   }
 }

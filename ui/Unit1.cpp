@@ -91,7 +91,7 @@ TForm1::TForm1(QWidget* parent)
   new EnterPressesButtons(this, {Button1, Button2, CheckBox1, RadioGroup1Button0,
                                  RadioGroup1Button1, RadioGroup1Button2});
   OpenMenuFromKeyboard(this);
-  NameControls(*this);
+  spokenCounters_ = NameControls(*this, itemLabels_);
 
   RefreshView();
   Button1->setFocus();
@@ -255,5 +255,5 @@ void TForm1::RefreshView() {
   Button2->setHidden(!s.GameOver);
   if (s.GameOver && focusWidget() == Button1) Button2->setFocus();
   Button1->setHidden(s.GameOver);
-  SayCounters(*this);
+  SayCounters(*this, spokenCounters_);
 }

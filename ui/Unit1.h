@@ -13,7 +13,9 @@
 #include <functional>
 
 #include "GameState.h"
+#include "GameView.h"
 #include "MessageBoxMessenger.h"
+#include "SpokenNames.h"
 #include "ui_Unit1.h"
 
 class TForm2;
@@ -56,14 +58,6 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  struct ItemLabels {
-    kevolan::Item Id;
-    QLabel* Owned;
-    QLabel* BuildDaysLeft;
-    QLabel* RepairDaysLeft;
-    QLabel* WearDaysLeft;
-  };
-
   void BindChoice(TChoiceBox* box, kevolan::ChoiceList kevolan::GameState::*list);
   void ChoiceChanged(TChoiceBox* box);
   void ShowPictures();
@@ -77,4 +71,5 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;
   std::array<ItemLabels, kevolan::kItemCount> itemLabels_{};
+  SpokenCounters spokenCounters_;  // each counter's label with the words read before its number
 };
