@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "DayTurn.h"
-#include "ReplayCommand.h"
 #include "ReplaySession.h"
 #include "RunReplay.h"
 #include "SensibleCastaway.h"
@@ -20,26 +19,27 @@ class Silent final : public kevolan::Messenger {
   void Show(std::string_view) override {}
 };
 
-// A script of a castaway who never finishes the boat, played until it holds `turns` days.
-std::string LongScript(int turns, GameState* midGame) {
+// A castaway who never finishes the boat, so the game runs on for as long as asked.
+kevolan::testing::CastawayPlan Endless() {
+  kevolan::testing::CastawayPlan plan;
+  plan.BuildBoat = false;
+  return plan;
+}
+
+std::string LongScript(long long turns) {
   kevolan::replay::ReplaySession session;
   std::string script;
-  std::string out;
-  while (session.Turns() < turns && !session.State().GameOver) {
-    const std::string line = kevolan::testing::SensibleMove(session.State(), false);
-    script += line;
-    script += '\n';
-    out.clear();
-    session.Run(kevolan::replay::ParseLine(line).Command, line, out);
-    if (midGame != nullptr && session.Turns() == 60) *midGame = session.State();
-  }
+  std::string answer;
+  kevolan::testing::PlayCastaway(session, Endless(), turns, script, answer);
   return script;
 }
 
 GameState MidGame() {
-  GameState s;
-  LongScript(61, &s);
-  return s;
+  kevolan::replay::ReplaySession session;
+  std::string script;
+  std::string answer;
+  kevolan::testing::PlayCastaway(session, Endless(), 60, script, answer);
+  return session.State();
 }
 
 void BM_DayTurn(benchmark::State& state) {
@@ -62,7 +62,7 @@ void BM_DayTurn(benchmark::State& state) {
 BENCHMARK(BM_DayTurn);
 
 void BM_Replay10000Turns(benchmark::State& state) {
-  const std::string script = LongScript(10000, nullptr);
+  const std::string script = LongScript(10000);
   for (auto _ : state) {
     std::istringstream in(script);
     std::ostringstream out;

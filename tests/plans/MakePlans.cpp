@@ -5,7 +5,6 @@
 #include <iostream>
 #include <string>
 
-#include "ReplayCommand.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
 
@@ -24,15 +23,10 @@ bool WritePlan(const std::string& dir, const PlanRecipe& recipe) {
   kevolan::replay::ReplaySession session;
   std::string script = std::string("# ") + recipe.Story + "\n";
   std::string out;
-  const auto run = [&](const std::string& line) {
-    script += line + "\n";
-    out.clear();
-    session.Run(kevolan::replay::ParseLine(line).Command, line, out);
-  };
-  for (int i = 0; i < recipe.FirstIdleTurns && !session.State().GameOver; ++i) run("next");
-  while (!session.State().GameOver && session.Turns() < 2000) {
-    run(kevolan::testing::NextMove(session.State(), recipe.Plan));
+  for (int i = 0; i < recipe.FirstIdleTurns && !session.State().GameOver; ++i) {
+    kevolan::testing::PlayLine(session, "next", script, out);
   }
+  kevolan::testing::PlayCastaway(session, recipe.Plan, 2000, script, out);
   if (!session.State().GameOver) return false;
   std::ofstream(dir + "/" + recipe.Name + ".txt") << script;
   std::ofstream(dir + "/" + recipe.Name + ".expected.json") << out;  // the last turn's answer

@@ -1,5 +1,7 @@
 #include "SensibleCastaway.h"
 
+#include "ReplayCommand.h"
+
 namespace kevolan::testing {
 
 // What a castaway who tries to survive would do next: keep a store of food and vary it,
@@ -73,6 +75,21 @@ std::string SensibleMove(const GameState& s, bool buildBoat) {
   CastawayPlan plan;
   plan.BuildBoat = buildBoat;
   return NextMove(s, plan);
+}
+
+void PlayLine(replay::ReplaySession& session, const std::string& line, std::string& script,
+              std::string& answer) {
+  script += line;
+  script += '\n';
+  answer.clear();
+  session.Run(replay::ParseLine(line).Command, line, answer);
+}
+
+void PlayCastaway(replay::ReplaySession& session, const CastawayPlan& plan, long long turns,
+                  std::string& script, std::string& answer) {
+  while (session.Turns() < turns && !session.State().GameOver) {
+    PlayLine(session, NextMove(session.State(), plan), script, answer);
+  }
 }
 
 }  // namespace kevolan::testing

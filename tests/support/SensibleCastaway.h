@@ -4,6 +4,7 @@
 #include <string>
 
 #include "GameState.h"
+#include "ReplaySession.h"
 
 namespace kevolan::testing {
 
@@ -27,5 +28,14 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan);
 // The next replay script line such a player would type. Without the boat the game can run
 // on for as long as the castaway keeps fed, clothed and housed.
 std::string SensibleMove(const GameState& s, bool buildBoat);
+
+// Runs one script line on the session, appending the line to `script`; `answer` holds what the
+// driver printed for it.
+void PlayLine(replay::ReplaySession& session, const std::string& line, std::string& script,
+              std::string& answer);
+
+// Plays the castaway's moves until the session has run `turns` turns or the game is over.
+void PlayCastaway(replay::ReplaySession& session, const CastawayPlan& plan, long long turns,
+                  std::string& script, std::string& answer);
 
 }  // namespace kevolan::testing
