@@ -35,7 +35,11 @@ run: build
 	  $(BUILD)/bin/kevolan-replay < tests/plans/example.txt; \
 	fi
 
-test: test-plain test-sanitized fuzz-smoke
+# The checkout is noted before and checked after: no test may leave a file in it.
+test:
+	@scripts/tree-status save
+	@$(MAKE) --no-print-directory test-plain test-sanitized fuzz-smoke
+	@scripts/tree-status check
 
 test-plain: build
 	@cd $(BUILD) && ASAN_OPTIONS= UBSAN_OPTIONS= LSAN_OPTIONS= ctest --output-on-failure -j $(JOBS)
@@ -56,10 +60,13 @@ $(FUZZ_BUILD)/bin/replay_fuzz: deps
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target replay_fuzz
 
+# Whatever the fuzzer finds (crash, leak, timeout, slow unit) is written under the fuzz build
+# folder, never into the checkout.
 fuzz: $(FUZZ_BUILD)/bin/replay_fuzz
-	@mkdir -p $(FUZZ_CORPUS)
+	@mkdir -p $(FUZZ_CORPUS) $(FUZZ_BUILD)/artifacts
 	@$(FUZZ_BUILD)/bin/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/replay.dict \
-	  -max_len=8192 -print_final_stats=1 $(FUZZ_CORPUS) tests/plans
+	  -max_len=8192 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/artifacts/ \
+	  $(FUZZ_CORPUS) tests/plans
 
 fuzz-smoke:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=60
