@@ -11,11 +11,18 @@ namespace {
 
 class MessageList final : public Messenger {
  public:
-  explicit MessageList(std::vector<std::string>& into) : into_(into) {}
-  void Show(std::string_view text) override { into_.emplace_back(text); }
+  MessageList(std::vector<std::string>& into, const GameState& state,
+              const ReplaySession::MessageObserver& observer)
+      : into_(into), state_(state), observer_(observer) {}
+  void Show(std::string_view text) override {
+    into_.emplace_back(text);
+    if (observer_) observer_(text, state_);
+  }
 
  private:
   std::vector<std::string>& into_;
+  const GameState& state_;
+  const ReplaySession::MessageObserver& observer_;
 };
 
 ChoiceList& BoxOf(GameState& s, Box box) {
@@ -58,7 +65,7 @@ std::string_view ReplaySession::Apply(const Command& c) {
     case Verb::Next: {
       if (!CanStartTurn(state_)) return "game is over";
       messages_.clear();
-      MessageList sink(messages_);
+      MessageList sink(messages_, state_, observer_);
       DayTurn(state_, sink);
       ++turns_;
       return {};

@@ -2,8 +2,10 @@
 // refused where the window's control would be disabled.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "GameState.h"
@@ -24,6 +26,11 @@ class ReplaySession {
   // The messages of the last turn run, in the order the player saw them.
   const std::vector<std::string>& LastMessages() const { return messages_; }
 
+  // Called as each message of a turn is shown, with the state as it stands at that moment: a
+  // front end shows the window behind the message box as the player would see it then.
+  using MessageObserver = std::function<void(std::string_view text, const GameState& state)>;
+  void ObserveMessages(MessageObserver observer) { observer_ = std::move(observer); }
+
  private:
   // Empty when the command was carried out, else why it was refused.
   std::string_view Apply(const Command& command);
@@ -31,6 +38,7 @@ class ReplaySession {
   GameState state_;
   long long turns_ = 0;
   std::vector<std::string> messages_;
+  MessageObserver observer_;
 };
 
 }  // namespace kevolan::replay
