@@ -1,4 +1,6 @@
-// How fast the rules run: one day turn on a mid-game state, and a whole 10,000-turn replay.
+// How fast the rules run: one day turn on a mid-game state, one state written as JSON, and a
+// whole 10,000-turn replay. Read the medians: --benchmark_repetitions=9
+// --benchmark_report_aggregates_only=true.
 #include <benchmark/benchmark.h>
 
 #include <sstream>
@@ -9,6 +11,7 @@
 #include "ReplaySession.h"
 #include "RunReplay.h"
 #include "SensibleCastaway.h"
+#include "StateJson.h"
 
 namespace {
 
@@ -60,6 +63,17 @@ void BM_DayTurn(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DayTurn);
+
+void BM_StateJson(benchmark::State& state) {
+  const GameState s = MidGame();
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    kevolan::replay::AppendStateJson(out, s);
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_StateJson);
 
 void BM_Replay10000Turns(benchmark::State& state) {
   const std::string script = LongScript(10000);

@@ -33,6 +33,9 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan) {
     activity = "gather";
     name = s.GatherChoice.Contains("Рыбная ловля") && s.FishStock < 6 ? "Рыбная ловля"
                                                                       : "Поход за фруктами";
+    if (plan.BuildWeapon && s.GatherChoice.Contains("Охота на дичь") && s.WildGameStock < 3) {
+      name = "Охота на дичь";
+    }
   } else if (plan.RepairOldClothes && wearing(Item::OldClothes, 12) &&
              (plan.KeepOldClothes || !s[Item::NewClothes].Owned)) {
     activity = "repair", name = "Старая одежда";
@@ -43,14 +46,18 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan) {
     activity = "repair", name = "Хижина";
   } else if (plan.RepairCave && wearing(Item::Cave, 10)) {
     activity = "repair", name = "Пещера";
-  } else if (wearing(Item::FishingTackle, 3)) {
+  } else if (plan.RepairTackle && wearing(Item::FishingTackle, 3)) {
     activity = "repair", name = "Рыболовные снасти";
+  } else if (plan.RepairWeapon && wearing(Item::HuntingWeapon, 2)) {
+    activity = "repair", name = "Орудие охоты";
   } else if (plan.BuildHut && !s[Item::Hut].Owned && !s[Item::Cave].Owned) {
     name = "Хижина";
   } else if (plan.BuildCave && !s[Item::Cave].Owned) {
     name = "Пещера";
-  } else if (!s[Item::FishingTackle].Owned) {
+  } else if (plan.BuildTackle && !s[Item::FishingTackle].Owned) {
     name = "Рыболовные снасти";
+  } else if (plan.BuildWeapon && !s[Item::HuntingWeapon].Owned) {
+    name = "Орудие охоты";
   } else if (plan.BuildNewClothes && !s[Item::NewClothes].Owned) {
     name = "Новая одежда";
   }

@@ -20,6 +20,10 @@ struct CastawayPlan {
   bool RepairHut = true;
   bool AbandonHutForCave = false;  // stop repairing the hut once a cave stands
   bool RepairCave = true;
+  bool BuildTackle = true;
+  bool RepairTackle = true;
+  bool BuildWeapon = false;  // make the hunting weapon once the tackle is dealt with, and hunt
+  bool RepairWeapon = false;
 };
 
 // The next replay script line such a castaway would type.

@@ -1,0 +1,37 @@
+// Long player scripts drawn from a seed, and a digest of what the driver prints for them: the
+// driver's output for thousands of such scripts is pinned by a few committed digests, so any
+// change of behaviour, however small, shows, while no megabytes of output are committed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kevolan::replay::testing {
+
+inline constexpr int kGoldenBatches = 20;
+inline constexpr int kGoldenScriptsPerBatch = 100;
+
+// FNV-1a, 64 bits: stable across compilers and runs.
+struct Digest {
+  std::uint64_t Value = 14695981039346656037ull;
+  void Add(std::string_view bytes) {
+    for (char c : bytes) {
+      Value ^= static_cast<unsigned char>(c);
+      Value *= 1099511628211ull;
+    }
+  }
+};
+
+// Script number `index`: a castaway with a plan drawn from the seed, who now and then does
+// something else (typed texts of every kind, refused actions, idle days). Some games run on
+// for well over a year.
+std::string GoldenScript(std::uint64_t index);
+
+// The driver's whole output for the script (RunReplay, as kevolan-replay runs it).
+std::string DriverOutput(const std::string& script);
+
+// Digest of the driver's output over one batch of scripts, in order.
+std::uint64_t BatchDigest(int batch);
+
+}  // namespace kevolan::replay::testing
