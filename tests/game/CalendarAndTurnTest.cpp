@@ -24,12 +24,12 @@ TEST(NewGame, StartsOnTheFirstOfJanuaryWithOnlyOldClothes) {
   EXPECT_EQ(s[Item::Boat].BuildDaysLeft.Value, 100);
   EXPECT_EQ(s[Item::HuntingWeapon].RepairDaysLeft.Value, 2);
   EXPECT_EQ(s[Item::Cave].WearDaysLeft.Value, 183);
-  EXPECT_EQ(s.GatherChoice.Options, Names({"Поход за фруктами"}));
-  EXPECT_EQ(s.GatherChoice.Text, "Поход за фруктами");
-  EXPECT_EQ(s.CreateChoice.Options,
+  EXPECT_EQ(OptionsOf(s.GatherChoice), Names({"Поход за фруктами"}));
+  EXPECT_EQ(TextOf(s.GatherChoice), "Поход за фруктами");
+  EXPECT_EQ(OptionsOf(s.CreateChoice),
             Names({"Рыболовные снасти", "Орудие охоты", "Хижина", "Новая одежда", "Лодка"}));
-  EXPECT_EQ(s.RepairChoice.Options, Names({"Старая одежда"}));
-  EXPECT_TRUE(s.FoodChoice.Options.empty());
+  EXPECT_EQ(OptionsOf(s.RepairChoice), Names({"Старая одежда"}));
+  EXPECT_TRUE(OptionsOf(s.FoodChoice).empty());
   for (const ChoiceList* box : {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
     EXPECT_FALSE(box->Enabled);
   }
@@ -73,8 +73,8 @@ TEST(DayTurn, WithNoActivityStillCountsTheDayHungerAndWear) {
   EXPECT_EQ(g.S[Item::OldClothes].WearDaysLeft.Value, 29);
   EXPECT_TRUE(g.S[Item::OldClothes].RepairDaysLeft.Shown);
   // The gathering box loses "Поход за фруктами" as its shown text with no tools owned.
-  EXPECT_EQ(g.S.GatherChoice.Text, "");
-  EXPECT_EQ(g.S.GatherChoice.Options, Names({"Поход за фруктами"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами"}));
 }
 
 TEST(DayTurn, ActivityBoxesFollowTheActivityAtTheCloseOfEveryTurn) {

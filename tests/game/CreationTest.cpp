@@ -28,38 +28,40 @@ TEST(Creation, WorkedSequenceFromHutToLostTackle) {
   for (int day = 1; day <= 3; ++day) {
     PickToCreate(g, "Хижина");
     EXPECT_TRUE(g.S[Item::Hut].BuildDaysLeft.Shown);
-    EXPECT_TRUE(g.Next().empty());
+    EXPECT_TRUE(g.Turn().empty());
   }
   EXPECT_EQ(g.S[Item::Hut].BuildDaysLeft.Value, 1);
   PickToCreate(g, "Хижина");
-  EXPECT_EQ(g.Next(), std::vector<std::string>{kCaveOffer});
+  EXPECT_EQ(g.Turn(), std::vector<std::string>{kCaveOffer});
   EXPECT_TRUE(g.S[Item::Hut].Owned);
   EXPECT_EQ(g.S[Item::Hut].BuildDaysLeft.Value, 4);
   EXPECT_FALSE(g.S[Item::Hut].BuildDaysLeft.Shown);
   EXPECT_TRUE(g.S[Item::Hut].WearDaysLeft.Shown);
   EXPECT_EQ(g.S[Item::Hut].WearDaysLeft.Value, 30);
-  EXPECT_EQ(g.S.CreateChoice.Options,
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
             Names({"Рыболовные снасти", "Орудие охоты", "Новая одежда", "Лодка", "Пещера"}));
-  EXPECT_EQ(g.S.CreateChoice.Text, "Пещера");
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Пещера");
   // The rules' own selection shows no counter until the next turn or the player's touch.
   EXPECT_FALSE(g.S[Item::Cave].BuildDaysLeft.Shown);
 
   for (int day = 1; day <= 12; ++day) {
     PickToCreate(g, "Рыболовные снасти");
-    EXPECT_TRUE(g.Next().empty()) << day;  // the cave is on offer already: no second message
-    EXPECT_EQ(g.S.CreateChoice.Text, "");  // an owned hut clears the box every turn
+    EXPECT_TRUE(g.Turn().empty()) << day;     // the cave is on offer already: no second message
+    EXPECT_EQ(TextOf(g.S.CreateChoice), "");  // an owned hut clears the box every turn
   }
   EXPECT_TRUE(g.S[Item::FishingTackle].Owned);
-  EXPECT_EQ(g.S.CreateChoice.Options, Names({"Орудие охоты", "Новая одежда", "Лодка", "Пещера"}));
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
+            Names({"Орудие охоты", "Новая одежда", "Лодка", "Пещера"}));
 
   // The tackle wears out on its last fishing day and comes back to the end of the list.
   g.S[Item::FishingTackle].WearDaysLeft.Value = 1;
   g.Gather("Рыбная ловля");
-  g.Next();
+  // The store is full, so the last catch spoils.
+  EXPECT_EQ(g.Turn(), Names({"Нельзя запасаться рыбой более 10 дней в связи с её порчей"}));
   EXPECT_FALSE(g.S[Item::FishingTackle].Owned);
-  EXPECT_EQ(g.S.CreateChoice.Options,
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
             Names({"Орудие охоты", "Новая одежда", "Лодка", "Пещера", "Рыболовные снасти"}));
-  EXPECT_EQ(g.S.CreateChoice.Text, "Рыболовные снасти");
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Рыболовные снасти");
 }
 
 TEST(Creation, BoatCountsDownOnlyWhenPickedAgainWhileSomethingIsOwned) {
@@ -70,7 +72,7 @@ TEST(Creation, BoatCountsDownOnlyWhenPickedAgainWhileSomethingIsOwned) {
   for (Item item : kCreatableItems) EXPECT_FALSE(g.S[item].BuildDaysLeft.Shown);
   g.Next();
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 99);
-  EXPECT_EQ(g.S.CreateChoice.Text, "");
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "");
   g.Next();
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 99);
   EXPECT_TRUE(g.S.CreateChoice.Contains("Лодка"));
@@ -96,17 +98,17 @@ TEST(Creation, TypedCaveBeforeAnyHutIsOfferedWithoutTheMessage) {
   TestGame g;
   g.Create("Пещера");
   EXPECT_TRUE(g.S[Item::Cave].BuildDaysLeft.Shown);
-  EXPECT_TRUE(g.Next().empty());
+  EXPECT_TRUE(g.Turn().empty());
   EXPECT_EQ(g.S[Item::Cave].BuildDaysLeft.Value, 15);
-  EXPECT_EQ(g.S.CreateChoice.Options.back(), "Пещера");
-  EXPECT_EQ(g.S.CreateChoice.Text, "Пещера");
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice).back(), "Пещера");
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Пещера");
   // A hut finished later brings no message, since the cave is on offer already.
   g.S[Item::Hut].BuildDaysLeft.Value = 1;
   g.Create("Хижина");
-  EXPECT_TRUE(g.Next().empty());
+  EXPECT_TRUE(g.Turn().empty());
   EXPECT_TRUE(g.S[Item::Hut].Owned);
-  EXPECT_EQ(std::count(g.S.CreateChoice.Options.begin(), g.S.CreateChoice.Options.end(), "Пещера"),
-            1);
+  const auto options = OptionsOf(g.S.CreateChoice);
+  EXPECT_EQ(std::count(options.begin(), options.end(), "Пещера"), 1);
 }
 
 TEST(Creation, TypedOwnedItemCountsDownAndSimplyStaysOwned) {
@@ -128,8 +130,8 @@ TEST(Creation, WornOutItemMadeAgainIsLostTheSameTurnAndOfferedAgain) {
   g.Next();
   EXPECT_FALSE(g.S[Item::FishingTackle].Owned);
   EXPECT_EQ(g.S[Item::FishingTackle].BuildDaysLeft.Value, 12);
-  EXPECT_EQ(g.S.CreateChoice.Options.back(), "Рыболовные снасти");
-  EXPECT_EQ(g.S.CreateChoice.Text, "Рыболовные снасти");
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice).back(), "Рыболовные снасти");
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Рыболовные снасти");
   EXPECT_FALSE(g.S.RepairChoice.Contains("Рыболовные снасти"));
   // Never in the repair list, so nothing took fishing off the gathering list this turn;
   // the next turn's upkeep of the gathering list does.
@@ -147,11 +149,11 @@ TEST(Creation, TwoLossesInOneTurnComeBackInTableOrderWithTheLastSelected) {
   g.S[Item::Hut].WearDaysLeft.Value = 1;
   g.Gather("Рыбная ловля");
   g.Next();
-  ASSERT_GE(g.S.CreateChoice.Options.size(), 2u);
-  const auto& o = g.S.CreateChoice.Options;
+  ASSERT_GE(OptionsOf(g.S.CreateChoice).size(), 2u);
+  const auto& o = OptionsOf(g.S.CreateChoice);
   EXPECT_EQ(o[o.size() - 2], "Рыболовные снасти");
   EXPECT_EQ(o[o.size() - 1], "Хижина");
-  EXPECT_EQ(g.S.CreateChoice.Text, "Хижина");
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Хижина");
   EXPECT_FALSE(g.S.CreateChoice.Contains("Пещера"));  // the cave still stands
 }
 
@@ -160,13 +162,13 @@ TEST(Creation, LostCaveIsOfferedAgainOnlyWhileAHutStands) {
   g.Own(Item::Hut);
   g.Own(Item::Cave);
   g.S[Item::Cave].WearDaysLeft.Value = 1;
-  EXPECT_EQ(g.Next(), std::vector<std::string>{kCaveOffer});
-  EXPECT_EQ(g.S.CreateChoice.Text, "Пещера");
+  EXPECT_EQ(g.Turn(), std::vector<std::string>{kCaveOffer});
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Пещера");
 
   TestGame h;
   h.Own(Item::Cave);
   h.S[Item::Cave].WearDaysLeft.Value = 1;
-  EXPECT_TRUE(h.Next().empty());
+  EXPECT_TRUE(h.Turn().empty());
   EXPECT_FALSE(h.S.CreateChoice.Contains("Пещера"));
 }
 

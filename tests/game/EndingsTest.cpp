@@ -21,9 +21,9 @@ using Messages = std::vector<std::string>;
 
 TEST(Starvation, TheSixthHungryDayKillsButTheTurnRunsOn) {
   TestGame g;
-  for (int day = 1; day <= 5; ++day) EXPECT_TRUE(g.Next().empty()) << day;
+  for (int day = 1; day <= 5; ++day) EXPECT_TRUE(g.Turn().empty()) << day;
   EXPECT_FALSE(g.S.GameOver);
-  EXPECT_EQ(g.Next(), Messages{kStarved});
+  EXPECT_EQ(g.Turn(), Messages{kStarved});
   EXPECT_TRUE(g.S.GameOver);
   EXPECT_EQ(g.S.Day, 7);  // the calendar still moved on
   EXPECT_EQ(g.S[Item::OldClothes].WearDaysLeft.Value, 24);
@@ -37,7 +37,7 @@ TEST(Victory, NamesTheDateShownBeforeTheTurnEvenAfterADeath) {
   g.S.HungryDays = 5;
   g.S[Item::Boat].BuildDaysLeft.Value = 1;
   g.Create("Лодка");
-  EXPECT_EQ(g.Next(),
+  EXPECT_EQ(g.Turn(),
             (Messages{kStarved, "GПоздравляем. Вы благополучно уплыли с острова 27 Февраля"}));
   EXPECT_TRUE(g.S.GameOver);
   EXPECT_EQ(g.S.Day, 1);
@@ -49,7 +49,7 @@ TEST(Clothes, RagsKillUnlessNewClothesAreOwnedAndNewRagsAlwaysKill) {
   TestGame alone;
   alone.S[Item::OldClothes].WearDaysLeft.Value = 1;
   alone.S.HungryDays = -100;  // keep hunger out of the way
-  EXPECT_EQ(alone.Next(), Messages{kOldRags});
+  EXPECT_EQ(alone.Turn(), Messages{kOldRags});
 
   // Old clothes gone earlier while new ones were owned: their counter stays at 0, so the day
   // the new clothes wear out brings both messages.
@@ -57,16 +57,16 @@ TEST(Clothes, RagsKillUnlessNewClothesAreOwnedAndNewRagsAlwaysKill) {
   g.Own(Item::NewClothes);
   g.S[Item::OldClothes].WearDaysLeft.Value = 1;
   g.S.HungryDays = -100;
-  EXPECT_TRUE(g.Next().empty());
+  EXPECT_TRUE(g.Turn().empty());
   EXPECT_FALSE(g.S.GameOver);
   g.S[Item::NewClothes].WearDaysLeft.Value = 1;
-  EXPECT_EQ(g.Next(), (Messages{kOldRags, kNewRags}));
+  EXPECT_EQ(g.Turn(), (Messages{kOldRags, kNewRags}));
 
   TestGame still;
   still.Own(Item::NewClothes);
   still.S[Item::NewClothes].WearDaysLeft.Value = 1;
   still.S.HungryDays = -100;
-  EXPECT_EQ(still.Next(), Messages{kNewRags});
+  EXPECT_EQ(still.Turn(), Messages{kNewRags});
   EXPECT_TRUE(still.S[Item::OldClothes].Owned);
 }
 
@@ -76,26 +76,26 @@ TEST(Dwellings, HutFallsQuietlyBesideACaveAndTheCaveThenBringsBothMessages) {
   g.Own(Item::Hut);
   g.Own(Item::Cave);
   g.S[Item::Hut].WearDaysLeft.Value = 1;
-  EXPECT_EQ(g.Next(), Messages{});
+  EXPECT_EQ(g.Turn(), Messages{});
   EXPECT_FALSE(g.S.GameOver);
   EXPECT_FALSE(g.S[Item::Hut].WearDaysLeft.Shown);
   EXPECT_FALSE(g.S[Item::Hut].RepairDaysLeft.Shown);
   g.S[Item::Cave].WearDaysLeft.Value = 1;
-  EXPECT_EQ(g.Next(), (Messages{kHutFell, kCaveFell}));
+  EXPECT_EQ(g.Turn(), (Messages{kHutFell, kCaveFell}));
   EXPECT_TRUE(g.S.GameOver);
 
   TestGame alone;
   alone.S.HungryDays = -100;
   alone.Own(Item::Hut);
   alone.S[Item::Hut].WearDaysLeft.Value = 1;
-  EXPECT_EQ(alone.Next(), Messages{kHutFell});
+  EXPECT_EQ(alone.Turn(), Messages{kHutFell});
 
   // A cave falling in while the hut (even one never built) has wear days left costs only the cave.
   TestGame cave;
   cave.S.HungryDays = -100;
   cave.Own(Item::Cave);
   cave.S[Item::Cave].WearDaysLeft.Value = 1;
-  EXPECT_EQ(cave.Next(), Messages{});
+  EXPECT_EQ(cave.Turn(), Messages{});
   EXPECT_FALSE(cave.S[Item::Cave].Owned);
 }
 
@@ -105,10 +105,10 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   g.S[Item::OldClothes].WearDaysLeft.Value = 1000;
   g.Days(29);
   EXPECT_EQ(g.S.Day, 30);
-  EXPECT_TRUE(g.Next().empty());  // pressed on 30 "Января"
+  EXPECT_TRUE(g.Turn().empty());  // pressed on 30 "Января"
   EXPECT_EQ(g.S.Day, 1);
   EXPECT_EQ(g.S.Month, "Февраля");
-  EXPECT_EQ(g.Next(), Messages{kNoDwelling});
+  EXPECT_EQ(g.Turn(), Messages{kNoDwelling});
   EXPECT_EQ(g.S.Day, 2);
   EXPECT_EQ(g.S.Month, "Февраля");
 
@@ -118,7 +118,7 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   late.S.Month = "Февраля";
   late.S[Item::Hut].BuildDaysLeft.Value = 1;
   late.Create("Хижина");
-  EXPECT_EQ(late.Next(), Messages{"Тперерь вам можно построить пещеру"});
+  EXPECT_EQ(late.Turn(), Messages{"Тперерь вам можно построить пещеру"});
   EXPECT_FALSE(late.S.GameOver);
 
   // Every later 1 "Февраля" is judged the same way.
@@ -127,7 +127,7 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   wrapped.S.Month = "Февраля";
   wrapped.S.HungryDays = -1000;
   wrapped.Own(Item::Cave);
-  EXPECT_TRUE(wrapped.Next().empty());
+  EXPECT_TRUE(wrapped.Turn().empty());
 }
 
 TEST(Endings, CountersBelowZeroAreNotWornOut) {

@@ -17,8 +17,8 @@ TEST(Food, FirstFruitTripListsAndShowsFruitThenAnEmptyStoreClearsTheBox) {
   g.Next();
   EXPECT_EQ(g.S.HungryDays, 1);
   EXPECT_EQ(g.S.FruitStock, 3);
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Фрукты"}));
-  EXPECT_EQ(g.S.FoodChoice.Text, "Фрукты");
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Фрукты"}));
+  EXPECT_EQ(TextOf(g.S.FoodChoice), "Фрукты");
 
   // Fruit eaten and gathered again: the stock moves by the yield minus one, but fish and game
   // are still 0, so the box is cleared and tomorrow is hungry unless fruit is picked again.
@@ -27,8 +27,8 @@ TEST(Food, FirstFruitTripListsAndShowsFruitThenAnEmptyStoreClearsTheBox) {
   g.Next();
   EXPECT_EQ(g.S.FruitStreak, 1);
   EXPECT_EQ(g.S.FruitStock, 5);
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Фрукты"}));
-  EXPECT_EQ(g.S.FoodChoice.Text, "");
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Фрукты"}));
+  EXPECT_EQ(TextOf(g.S.FoodChoice), "");
   g.Next();
   EXPECT_EQ(g.S.HungryDays, 2);
   EXPECT_EQ(g.S.FruitStock, 5);
@@ -40,14 +40,14 @@ TEST(Food, WithAllThreeInStoreTheShownFoodIsEatenAgainWithoutANewPick) {
   g.S.FishStock = 4;
   g.S.WildGameStock = 4;
   UpdateFoodList(g.S);
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Фрукты", "Рыба", "Дичь"}));
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Фрукты", "Рыба", "Дичь"}));
   g.Eat(true);
   g.S.FoodChoice.Pick(1);
   g.Next();
   g.Next();
   EXPECT_EQ(g.S.FishStock, 2);
   EXPECT_EQ(g.S.FishStreak, 2);
-  EXPECT_EQ(g.S.FoodChoice.Text, "Рыба");
+  EXPECT_EQ(TextOf(g.S.FoodChoice), "Рыба");
   EXPECT_EQ(g.S.HungryDays, 0);
 }
 
@@ -56,19 +56,19 @@ TEST(Food, ListKeepsTheOrderOfAppendingAndTheLastRationEmptiesIt) {
   g.S.FruitStock = 1;
   g.S.FishStock = 2;
   UpdateFoodList(g.S);
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Фрукты", "Рыба"}));
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Фрукты", "Рыба"}));
   // Game is out, so the removal pass clears the box; the last food appended is then shown.
-  EXPECT_EQ(g.S.FoodChoice.Text, "Рыба");
+  EXPECT_EQ(TextOf(g.S.FoodChoice), "Рыба");
   g.Eat(true);
   g.PickFood("Фрукты");
   g.Next();  // the last fruit is eaten
   EXPECT_EQ(g.S.FruitStock, 0);
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Рыба"}));
-  EXPECT_EQ(g.S.FoodChoice.Text, "");
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Рыба"}));
+  EXPECT_EQ(TextOf(g.S.FoodChoice), "");
   g.Gather("Поход за фруктами");
   g.Next();
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Рыба", "Фрукты"}));
-  EXPECT_EQ(g.S.FoodChoice.Text, "Фрукты");
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Рыба", "Фрукты"}));
+  EXPECT_EQ(TextOf(g.S.FoodChoice), "Фрукты");
 }
 
 TEST(Food, TypedTextIsComparedExactly) {
@@ -89,13 +89,13 @@ TEST(Food, TypedTextIsComparedExactly) {
   g.Next();
   EXPECT_EQ(g.S.WildGameStock, -1);
   EXPECT_EQ(g.S.WildGameStreak, 1);
-  EXPECT_EQ(g.S.FoodChoice.Options, Names({"Фрукты", "Дичь"}));
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice), Names({"Фрукты", "Дичь"}));
 }
 
 TEST(Food, EatingOneFoodResetsTheOtherStreaksAndAFastingDayBreaksNothing) {
   TestGame g;
   g.S.FruitStock = 100;
-  g.S.FishStock = 100;
+  g.S.FishStock = 10;
   g.Eat(true);
   for (int day = 0; day < 24; ++day) {
     g.PickFood("Фрукты");
@@ -120,7 +120,7 @@ TEST(Illness, TwentyFifthDayOnOneFoodLocksTheActivityForTenTurns) {
   g.Choose(Activity::Create);
   g.S.FruitStreak = 24;
   g.PickFood("Фрукты");
-  EXPECT_EQ(g.Next(), std::vector<std::string>{kIllness});
+  EXPECT_EQ(g.Turn(), std::vector<std::string>{kIllness});
   EXPECT_EQ(g.S.SickDays, 10);
   EXPECT_FALSE(g.S.ActivityEnabled);
   EXPECT_TRUE(g.S.CreateChoice.Enabled);  // the standing activity's box is usable again
@@ -129,13 +129,13 @@ TEST(Illness, TwentyFifthDayOnOneFoodLocksTheActivityForTenTurns) {
   // Ten turns of illness; the streak goes on but no new illness strikes while ill.
   for (int turn = 1; turn <= 9; ++turn) {
     g.PickFood("Хлеб");  // eat nothing: the streak stays on 25
-    EXPECT_TRUE(g.Next().empty());
+    EXPECT_TRUE(g.Turn().empty());
     EXPECT_EQ(g.S.SickDays, 10 - turn);
     EXPECT_FALSE(g.S.ActivityEnabled);
   }
   // The turn that brings SickDays from 1 to 0 finds the streak still on 25: ill again at once,
   // and the group is never enabled in between.
-  EXPECT_EQ(g.Next(), std::vector<std::string>{kIllness});
+  EXPECT_EQ(g.Turn(), std::vector<std::string>{kIllness});
   EXPECT_EQ(g.S.SickDays, 10);
   EXPECT_FALSE(g.S.ActivityEnabled);
 }
@@ -167,23 +167,23 @@ TEST(Caps, OnlyTheDaysCatchCanPassTheCapAndEachCapSpeaksOnce) {
   g.Own(Item::HuntingWeapon);
   g.S.FishStock = 8;
   g.Gather("Рыбная ловля");
-  EXPECT_EQ(g.Next(), std::vector<std::string>{kFishCap});
+  EXPECT_EQ(g.Turn(), std::vector<std::string>{kFishCap});
   EXPECT_EQ(g.S.FishStock, 10);
 
   g.S.FishStock = 5;
   g.S.GatherChoice.Type("Рыбная ловля");
-  EXPECT_TRUE(g.Next().empty());
+  EXPECT_TRUE(g.Turn().empty());
   EXPECT_EQ(g.S.FishStock, 10);
 
   g.S.WildGameStock = 14;
   g.S.GatherChoice.Type("Охота на дичь");
-  EXPECT_EQ(g.Next(), std::vector<std::string>{kGameCap});
+  EXPECT_EQ(g.Turn(), std::vector<std::string>{kGameCap});
   EXPECT_EQ(g.S.WildGameStock, 15);
-  EXPECT_EQ(g.S.FoodChoice.Options.back(), "Дичь");
+  EXPECT_EQ(OptionsOf(g.S.FoodChoice).back(), "Дичь");
 
   g.S.FruitStock = 40;
   g.S.GatherChoice.Type("Поход за фруктами");
-  EXPECT_TRUE(g.Next().empty());
+  EXPECT_TRUE(g.Turn().empty());
   EXPECT_EQ(g.S.FruitStock, 43);
 }
 
@@ -202,7 +202,7 @@ TEST(Illness, StarvationComesBeforeTheIllnessMessage) {
   TestGame g;
   g.S.HungryDays = 5;
   g.S.FruitStreak = 25;
-  const auto shown = g.Next();  // eating is off: a sixth hungry day
+  const auto shown = g.Turn();  // eating is off: a sixth hungry day
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0],
             "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода");

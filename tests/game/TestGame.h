@@ -1,6 +1,9 @@
 // A game to play in tests: the rules as the window runs them, with the messages recorded.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <source_location>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "GameState.h"
 #include "Handlers.h"
 #include "Messenger.h"
+#include "Phases.h"
 
 namespace kevolan::testing {
 
@@ -20,14 +24,28 @@ class RecordingMessenger final : public Messenger {
 struct TestGame {
   GameState S = NewGame();
 
-  // Runs one day and returns the messages it showed, in order.
-  std::vector<std::string> Next() {
+  // Runs one day and returns the messages it showed, in order, for the test to check.
+  std::vector<std::string> Turn() {
     RecordingMessenger m;
     DayTurn(S, m);
     return m.Shown;
   }
+  // Runs one day that must show no message at all: a stray message is a fault of its own.
+  void Next(std::source_location at = std::source_location::current()) {
+    const std::vector<std::string> shown = Turn();
+    if (!shown.empty()) ADD_FAILURE_AT(at.file_name(), at.line()) << "message: " << shown.front();
+  }
   void Days(int n) {
     for (int i = 0; i < n; ++i) Next();
+  }
+  // Plenty of every food, one of them shown: the castaway eats every day without picking again.
+  void Feed() {
+    S.FruitStock = 1000;
+    S.FishStock = 10;
+    S.WildGameStock = 15;
+    Eat(true);
+    UpdateFoodList(S);
+    PickFood("Фрукты");
   }
   void Choose(kevolan::Activity a) { ClickActivity(S, a); }
   void Eat(bool on) { SetEatToday(S, on); }
@@ -53,6 +71,10 @@ struct TestGame {
     if (!S.RepairChoice.Contains(NameOf(item))) S.RepairChoice.Append(NameOf(item));
   }
 };
+
+// What a choice box holds and shows, as the player reads it.
+inline std::vector<std::string> OptionsOf(const ChoiceList& list) { return list.Options; }
+inline std::string TextOf(const ChoiceList& list) { return list.Text; }
 
 inline std::vector<std::string> Names(std::initializer_list<std::string_view> names) {
   return {names.begin(), names.end()};

@@ -13,21 +13,21 @@ TEST(Wear, ToolsWearOnlyWhenUsedDwellingsAndClothesEveryDay) {
   g.Own(Item::HuntingWeapon);
   g.Own(Item::Hut);
   g.Gather("Поход за фруктами");
-  g.Next();
+  EXPECT_EQ(g.Turn(), Names({"Тперерь вам можно построить пещеру"}));
   EXPECT_EQ(g.S[Item::FishingTackle].WearDaysLeft.Value, 12);
   EXPECT_EQ(g.S[Item::HuntingWeapon].WearDaysLeft.Value, 4);
   EXPECT_EQ(g.S[Item::Hut].WearDaysLeft.Value, 29);
   EXPECT_EQ(g.S[Item::OldClothes].WearDaysLeft.Value, 29);
   // Both tools owned: fishing is shown after every turn, hunting only on the turn it is added.
-  EXPECT_EQ(g.S.GatherChoice.Options,
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice),
             Names({"Поход за фруктами", "Рыбная ловля", "Охота на дичь"}));
-  EXPECT_EQ(g.S.GatherChoice.Text, "Охота на дичь");
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "Охота на дичь");
 
   g.Next();  // hunting, as the box shows
   EXPECT_EQ(g.S[Item::HuntingWeapon].WearDaysLeft.Value, 3);
   EXPECT_EQ(g.S[Item::FishingTackle].WearDaysLeft.Value, 12);
   EXPECT_EQ(g.S.WildGameStock, 15);
-  EXPECT_EQ(g.S.GatherChoice.Text, "Рыбная ловля");
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "Рыбная ловля");
 }
 
 TEST(Wear, TackleWornOutOnItsLastFishingDayStillCatchesThenLeavesBothLists) {
@@ -44,8 +44,8 @@ TEST(Wear, TackleWornOutOnItsLastFishingDayStillCatchesThenLeavesBothLists) {
   EXPECT_EQ(g.S[Item::FishingTackle].WearDaysLeft.Value, 0);
   EXPECT_FALSE(g.S.RepairChoice.Contains("Рыболовные снасти"));
   EXPECT_FALSE(g.S.GatherChoice.Contains("Рыбная ловля"));
-  EXPECT_EQ(g.S.RepairChoice.Text, "");
-  EXPECT_EQ(g.S.GatherChoice.Text, "");
+  EXPECT_EQ(TextOf(g.S.RepairChoice), "");
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
   // The repair counter stays shown until the next turn's phase 2 hides it.
   EXPECT_TRUE(g.S[Item::FishingTackle].RepairDaysLeft.Shown);
   g.Next();
@@ -69,7 +69,7 @@ TEST(Repair, LastWearDaySavedByTheLastRepairDay) {
   g.S[Item::Hut].WearDaysLeft.Value = 1;
   g.S[Item::Hut].RepairDaysLeft.Value = 1;
   g.Repair("Хижина");
-  g.Next();
+  EXPECT_EQ(g.Turn(), Names({"Тперерь вам можно построить пещеру"}));
   EXPECT_TRUE(g.S[Item::Hut].Owned);
   EXPECT_EQ(g.S[Item::Hut].WearDaysLeft.Value, 30);
   EXPECT_EQ(g.S[Item::Hut].RepairDaysLeft.Value, 2);
@@ -79,6 +79,7 @@ TEST(Repair, WorkCarriesOverAndTheWeaponsLaterRepairsTakeFour) {
   TestGame g;
   g.Own(Item::HuntingWeapon);
   g.Own(Item::FishingTackle);
+  g.Feed();
   for (int day = 0; day < 2; ++day) {
     g.Repair("Орудие охоты");
     g.Next();
@@ -92,7 +93,12 @@ TEST(Repair, WorkCarriesOverAndTheWeaponsLaterRepairsTakeFour) {
   }
   EXPECT_EQ(g.S[Item::FishingTackle].RepairDaysLeft.Value, 3);
   g.Gather("Поход за фруктами");
-  g.Days(3);
+  g.Next();
+  for (int day = 0; day < 2; ++day) {
+    // The owned tackle puts fishing in the box after every turn, and the store is full.
+    EXPECT_EQ(g.Turn(), Names({"Нельзя запасаться рыбой более 10 дней в связи с её порчей"}));
+  }
+  EXPECT_EQ(g.S[Item::FishingTackle].WearDaysLeft.Value, 10);
   EXPECT_EQ(g.S[Item::FishingTackle].RepairDaysLeft.Value, 3);
   for (int day = 0; day < 3; ++day) {
     g.Repair("Рыболовные снасти");
@@ -120,10 +126,10 @@ TEST(RepairList, AnyItemLeavingTheListClearsTheBoxAndOldClothesNeverReturn) {
   g.Own(Item::NewClothes);
   g.S[Item::OldClothes].WearDaysLeft.Value = 1;
   g.Repair("Хижина");
-  g.Next();
+  EXPECT_EQ(g.Turn(), Names({"Тперерь вам можно построить пещеру"}));
   EXPECT_FALSE(g.S[Item::OldClothes].Owned);
-  EXPECT_EQ(g.S.RepairChoice.Options, Names({"Хижина", "Новая одежда"}));
-  EXPECT_EQ(g.S.RepairChoice.Text, "");
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice), Names({"Хижина", "Новая одежда"}));
+  EXPECT_EQ(TextOf(g.S.RepairChoice), "");
   // With new clothes owned, worn-out old clothes take their counters off the screen quietly.
   EXPECT_FALSE(g.S.GameOver);
   EXPECT_FALSE(g.S[Item::OldClothes].WearDaysLeft.Shown);
@@ -136,9 +142,9 @@ TEST(RepairList, OwnedItemsAreAppendedInCatalogueOrderKeepingTheShownText) {
   g.S[Item::NewClothes].Owned = true;
   g.S[Item::FishingTackle].Owned = true;
   UpdateRepairList(g.S);
-  EXPECT_EQ(g.S.RepairChoice.Options,
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice),
             Names({"Старая одежда", "Рыболовные снасти", "Новая одежда"}));
-  EXPECT_EQ(g.S.RepairChoice.Text, "Старая одежда");
+  EXPECT_EQ(TextOf(g.S.RepairChoice), "Старая одежда");
 }
 
 TEST(GatherList, WithBothToolsFishingIsReselectedEveryTurn) {
@@ -147,15 +153,15 @@ TEST(GatherList, WithBothToolsFishingIsReselectedEveryTurn) {
   g.Own(Item::HuntingWeapon);
   g.Gather("Поход за фруктами");
   g.Next();
-  EXPECT_EQ(g.S.GatherChoice.Text, "Охота на дичь");  // the turn hunting was added
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "Охота на дичь");  // the turn hunting was added
   g.S.GatherChoice.Pick(0);
   g.Next();
-  EXPECT_EQ(g.S.GatherChoice.Text, "Рыбная ловля");
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "Рыбная ловля");
   g.S.GatherChoice.Pick(0);
   g.Next();
   EXPECT_EQ(g.S.FruitStock, 9);
-  EXPECT_EQ(g.S.GatherChoice.Text, "Рыбная ловля");
-  EXPECT_EQ(g.S.GatherChoice.Options,
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "Рыбная ловля");
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice),
             Names({"Поход за фруктами", "Рыбная ловля", "Охота на дичь"}));
 }
 
@@ -165,8 +171,125 @@ TEST(GatherList, WithoutTheWeaponTheBoxIsLeftEmptyEveryTurn) {
   g.Gather("Рыбная ловля");
   g.Next();
   EXPECT_EQ(g.S.FishStock, 5);
-  EXPECT_EQ(g.S.GatherChoice.Text, "");
-  EXPECT_EQ(g.S.GatherChoice.Options, Names({"Поход за фруктами", "Рыбная ловля"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами", "Рыбная ловля"}));
+}
+
+// A tool lost while the other one is owned: its options leave the gathering and repair lists
+// once, the boxes are cleared, the creation list offers it again at its end, and the quiet
+// turns after it change none of the lists.
+TEST(GatherList, ALostToolLeavesForGoodAndIsOfferedForCreationAgain) {
+  TestGame g;
+  g.Feed();
+  g.Own(Item::FishingTackle);
+  g.Own(Item::HuntingWeapon);
+  g.S[Item::FishingTackle].WearDaysLeft.Value = 1;
+  g.S.FishStock = 0;
+  g.Gather("Рыбная ловля");
+  g.Next();
+  EXPECT_EQ(g.S.FishStock, 5);
+  EXPECT_FALSE(g.S[Item::FishingTackle].Owned);
+  EXPECT_TRUE(g.S[Item::HuntingWeapon].Owned);
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами", "Охота на дичь"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice), Names({"Старая одежда", "Орудие охоты"}));
+  EXPECT_EQ(TextOf(g.S.RepairChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
+            Names({"Хижина", "Новая одежда", "Лодка", "Рыболовные снасти"}));
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Рыболовные снасти");
+
+  const GameState afterLoss = g.S;
+  g.Choose(Activity::Repair);
+  g.Next();
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), OptionsOf(afterLoss.GatherChoice));
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice), OptionsOf(afterLoss.RepairChoice));
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice), OptionsOf(afterLoss.CreateChoice));
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "");  // the owned weapon clears the box every turn
+
+  // Now the weapon wears out on its last hunt: the same once more for the other tool.
+  g.S[Item::HuntingWeapon].WearDaysLeft.Value = 1;
+  g.Gather("Охота на дичь");
+  g.S.WildGameStock = 0;
+  g.Next();
+  EXPECT_EQ(g.S.WildGameStock, 15);
+  EXPECT_FALSE(g.S[Item::HuntingWeapon].Owned);
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice), Names({"Старая одежда"}));
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
+            Names({"Хижина", "Новая одежда", "Лодка", "Рыболовные снасти", "Орудие охоты"}));
+  EXPECT_EQ(TextOf(g.S.CreateChoice), "Орудие охоты");
+  g.Next();
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами"}));
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
+            Names({"Хижина", "Новая одежда", "Лодка", "Рыболовные снасти", "Орудие охоты"}));
+
+  // Made again, the weapon leaves the creation list and returns to the other two.
+  g.S[Item::HuntingWeapon].BuildDaysLeft.Value = 1;
+  g.Create("Орудие охоты");
+  g.Next();
+  // Its wear days ran out and no repair set them back, so it is lost again at once.
+  EXPECT_FALSE(g.S[Item::HuntingWeapon].Owned);
+  EXPECT_EQ(OptionsOf(g.S.CreateChoice),
+            Names({"Хижина", "Новая одежда", "Лодка", "Рыболовные снасти", "Орудие охоты"}));
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice), Names({"Старая одежда"}));
+  // Hunting was offered while the weapon stood; it never reached the repair list, so nothing
+  // took the option out again this turn: the next turn does.
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами", "Охота на дичь"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "Охота на дичь");
+  g.Next();
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+}
+
+// The weapon lost while the tackle stands: fishing, which phase 11 showed, is cleared too.
+TEST(GatherList, ALostWeaponClearsTheBoxEvenWhenFishingWasShown) {
+  TestGame g;
+  g.Feed();
+  g.Own(Item::FishingTackle);
+  g.Own(Item::HuntingWeapon);
+  g.S[Item::HuntingWeapon].WearDaysLeft.Value = 1;
+  g.S.WildGameStock = 0;
+  g.Gather("Охота на дичь");
+  g.Next();
+  EXPECT_FALSE(g.S[Item::HuntingWeapon].Owned);
+  EXPECT_TRUE(g.S[Item::FishingTackle].Owned);
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами", "Рыбная ловля"}));
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.RepairChoice), Names({"Старая одежда", "Рыболовные снасти"}));
+  g.Next();  // without the weapon the box is left empty after every turn
+  EXPECT_EQ(TextOf(g.S.GatherChoice), "");
+  EXPECT_EQ(OptionsOf(g.S.GatherChoice), Names({"Поход за фруктами", "Рыбная ловля"}));
+}
+
+// Every item's repair takes its own number of days, the first time and every time after.
+TEST(Repair, EachRepairTakesTheItemsDaysAgainAndAgain) {
+  struct Case {
+    Item It;
+    int FirstDays, LaterDays;
+    Count WearAfter;
+  };
+  for (const Case c : {Case{Item::FishingTackle, 5, 5, 12}, Case{Item::HuntingWeapon, 2, 4, 4},
+                       Case{Item::Hut, 2, 2, 30}, Case{Item::Cave, 4, 4, 183},
+                       Case{Item::OldClothes, 2, 2, 30}, Case{Item::NewClothes, 2, 2, 61}}) {
+    TestGame g;
+    g.Feed();
+    g.Own(c.It);
+    for (const int days : {c.FirstDays, c.LaterDays}) {
+      g.S[c.It].WearDaysLeft.Value = 100;
+      for (int day = 1; day <= days; ++day) {
+        g.Repair(NameOf(c.It));
+        if (c.It == Item::Hut && g.S.CreateChoice.Contains("Пещера") == false) {
+          EXPECT_EQ(g.Turn(), Names({"Тперерь вам можно построить пещеру"}));
+        } else {
+          g.Next();
+        }
+        EXPECT_EQ(g.S[c.It].WearDaysLeft.Value,
+                  day < days ? 100 - (c.It >= Item::Hut) * day : c.WearAfter)
+            << NameOf(c.It) << " day " << day;
+      }
+    }
+  }
 }
 
 }  // namespace
