@@ -6,27 +6,9 @@
 namespace kevolan {
 namespace {
 
-struct MonthTurn {
-  std::string_view Month;
-  int TurningDay;  // the day number that is never shown: reaching it turns the month
-  std::string_view Next;
-};
-
-// There is no year: December runs into January again.
-constexpr std::array<MonthTurn, 12> kMonthTurns = {{
-    {"Января", 31, "Февраля"},
-    {"Февраля", 28, "Марта"},
-    {"Марта", 31, "Апреля"},
-    {"Апреля", 30, "Мая"},
-    {"Мая", 31, "Июня"},
-    {"Июня", 30, "Июля"},
-    {"Июля", 31, "Августа"},
-    {"Августа", 31, "Сентября"},
-    {"Сентября", 30, "Октября"},
-    {"Октября", 31, "Ноября"},
-    {"Ноября", 30, "Декабря"},
-    {"Декабря", 31, "Января"},
-}};
+// The day number that is never shown, by month: reaching it turns the month. There is no year:
+// December runs into January again.
+constexpr std::array<int, 12> kTurningDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 }  // namespace
 
@@ -38,12 +20,10 @@ void EnableActivityBoxes(GameState& s) {
 
 void AdvanceCalendar(GameState& s) {
   ++s.Day;
-  for (const MonthTurn& row : kMonthTurns) {
-    if (s.Day == row.TurningDay && s.Month == row.Month) {
-      s.Day = 1;
-      s.Month.assign(row.Next);
-      break;  // after a turn the day is 1, so no later row could apply
-    }
+  const auto month = static_cast<std::size_t>(s.Month);
+  if (s.Day == kTurningDays[month]) {
+    s.Day = 1;
+    s.Month = static_cast<Month>((month + 1) % kTurningDays.size());
   }
 }
 

@@ -40,47 +40,63 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return i == a.size() && j == b.size();
 }
 
-int ChoiceList::IndexOf(std::string_view name) const {
-  for (std::size_t i = 0; i < Options.size(); ++i) {
-    if (EqualIgnoringCase(Options[i], name)) return static_cast<int>(i);
+void TypedText::Assign(std::string_view text) {
+  if (text_) {
+    text_->assign(text);
+  } else {
+    text_ = std::make_unique<std::string>(text);
   }
-  return -1;
 }
 
-void ChoiceList::Append(std::string_view name) { Options.emplace_back(name); }
+int ChoiceList::IndexOf(std::string_view text) const {
+  // Every option is a catalogue name, and no two names differ only in case.
+  const NameId name = NameIgnoringCase(text);
+  return name == NameId::None ? -1 : IndexOf(name);
+}
+
+void ChoiceList::Append(NameId name) {
+  if (count_ == kCapacity || name == NameId::None || name == NameId::Typed) return;
+  options_[count_++] = name;
+  members_ = static_cast<std::uint16_t>(members_ | (1u << static_cast<unsigned>(name)));
+}
 
 void ChoiceList::RemoveAt(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= Options.size()) return;
-  Options.erase(Options.begin() + index);
+  if (index < 0 || static_cast<std::size_t>(index) >= count_) return;
+  const auto at = static_cast<std::size_t>(index);
+  members_ = static_cast<std::uint16_t>(members_ & ~(1u << static_cast<unsigned>(options_[at])));
+  for (std::size_t i = at + 1; i < count_; ++i) options_[i - 1] = options_[i];
+  options_[--count_] = NameId::None;
   // The box keeps pointing at the same option, or at none when that option is the one removed.
-  if (Selected == index) {
-    Selected = -1;
-  } else if (Selected > index) {
-    --Selected;
+  if (selected_ == index) {
+    selected_ = -1;
+  } else if (selected_ > index) {
+    --selected_;
   }
 }
 
 void ChoiceList::Select(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= Options.size()) {
+  if (index < 0 || static_cast<std::size_t>(index) >= count_) {
     ClearSelection();
     return;
   }
-  Selected = index;
-  Text.assign(Options[static_cast<std::size_t>(index)]);
-}
-
-void ChoiceList::ClearSelection() {
-  Selected = -1;
-  Text.clear();
+  if (shown_ == NameId::Typed) typed_.Clear();
+  selected_ = static_cast<std::int8_t>(index);
+  shown_ = options_[static_cast<std::size_t>(index)];
 }
 
 void ChoiceList::Type(std::string_view text) {
-  Selected = -1;
-  Text.assign(text);
+  selected_ = -1;
+  // Resolved once, here: only the exact text of a name becomes that name.
+  shown_ = ExactName(text);
+  if (shown_ == NameId::Typed) {
+    typed_.Assign(text);
+  } else {
+    typed_.Clear();
+  }
 }
 
 bool ChoiceList::Pick(long long index) {
-  if (index < 0 || static_cast<unsigned long long>(index) >= Options.size()) return false;
+  if (index < 0 || static_cast<unsigned long long>(index) >= count_) return false;
   Select(static_cast<int>(index));
   return true;
 }

@@ -1,37 +1,115 @@
 // One choice box of the window: an ordered list of options, the text it shows, and whether
-// the player can use it. The rules read only the shown text and compare it exactly.
+// the player can use it. Options are catalogue names, held as small ids with a set of which
+// names are listed; the shown text is a name's id, nothing, or the player's own typed text.
+// The rules read only the shown text and compare it exactly.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "Catalogue.h"
 
 namespace kevolan {
 
-struct ChoiceList {
-  std::vector<std::string> Options;
-  std::string Text;   // the shown text: a picked option or whatever the player typed
-  int Selected = -1;  // index of the picked option, -1 when none is
+// A text the player typed that is no name, kept aside so that a box that holds none costs
+// nothing to copy; copies are deep.
+class TypedText {
+ public:
+  TypedText() = default;
+  TypedText(const TypedText& other)
+      : text_(other.text_ ? std::make_unique<std::string>(*other.text_) : nullptr) {}
+  TypedText& operator=(const TypedText& other) {
+    if (this != &other) {
+      if (!other.text_) {
+        text_.reset();
+      } else if (text_) {
+        *text_ = *other.text_;
+      } else {
+        text_ = std::make_unique<std::string>(*other.text_);
+      }
+    }
+    return *this;
+  }
+  TypedText(TypedText&&) noexcept = default;
+  TypedText& operator=(TypedText&&) noexcept = default;
+
+  std::string_view View() const { return text_ ? std::string_view(*text_) : std::string_view(); }
+  void Assign(std::string_view text);
+  void Clear() { text_.reset(); }
+  friend bool operator==(const TypedText& a, const TypedText& b) { return a.View() == b.View(); }
+
+ private:
+  std::unique_ptr<std::string> text_;
+};
+
+class ChoiceList {
+ public:
+  // No list of the game holds more: six items to repair, five items and the boat to create.
+  static constexpr std::size_t kCapacity = 6;
+
   bool Enabled = false;
 
-  // Position of an option by its whole name, letter case ignored; -1 when absent.
-  int IndexOf(std::string_view name) const;
-  bool Contains(std::string_view name) const { return IndexOf(name) >= 0; }
-  // Exact comparison of the shown text, as every rule makes it.
-  bool Shows(std::string_view name) const { return Text == name; }
+  // What the box holds.
+  std::span<const NameId> Options() const { return {options_.data(), count_}; }
+  std::size_t Size() const { return count_; }
+  bool Contains(NameId name) const { return (members_ >> static_cast<unsigned>(name)) & 1u; }
+  bool Contains(Item item) const { return Contains(IdOf(item)); }
+  // Position of an option; -1 when absent.
+  int IndexOf(NameId name) const {
+    if (!Contains(name)) return -1;
+    int i = 0;
+    while (options_[static_cast<std::size_t>(i)] != name) ++i;
+    return i;
+  }
+  // Position of an option by its whole text, letter case ignored; -1 when absent.
+  int IndexOf(std::string_view text) const;
+  bool Contains(std::string_view text) const { return IndexOf(text) >= 0; }
 
-  void Append(std::string_view name);
+  // What the box shows. The rules compare it exactly: a name's id stands for exactly its text.
+  NameId Shown() const { return shown_; }
+  bool Shows(NameId name) const { return shown_ == name; }
+  bool Shows(Item item) const { return Shows(IdOf(item)); }
+  bool ShowsNothing() const { return shown_ == NameId::None; }
+  std::string_view Text() const {
+    return shown_ == NameId::Typed ? typed_.View() : TextOf(shown_);
+  }
+  int Selected() const { return selected_; }  // index of the picked option, -1 when none is
+
+  // What the rules do with it.
+  void Append(NameId name);
+  void Append(Item item) { Append(IdOf(item)); }
+  // Removing an option that is not listed changes nothing.
+  void Remove(NameId name) { RemoveAt(IndexOf(name)); }
+  void Remove(Item item) { Remove(IdOf(item)); }
   // Index -1 (or any index that is not in the list) removes nothing.
   void RemoveAt(int index);
-  void Remove(std::string_view name) { RemoveAt(IndexOf(name)); }
   // Makes the option's name the shown text; -1 (or any index not in the list) clears the selection.
   void Select(int index);
+  void SelectLast() { Select(static_cast<int>(count_) - 1); }
   // No option selected and the shown text empty, also when the player had typed it.
-  void ClearSelection();
+  void ClearSelection() {
+    selected_ = -1;
+    if (shown_ == NameId::Typed) typed_.Clear();
+    shown_ = NameId::None;
+  }
 
   // What the player does with the box.
   void Type(std::string_view text);  // replaces the whole shown text; selects nothing
   bool Pick(long long index);        // false, and nothing changes, when there is no such option
+
+  friend bool operator==(const ChoiceList&, const ChoiceList&) = default;
+
+ private:
+  std::array<NameId, kCapacity> options_{};
+  std::uint8_t count_ = 0;
+  NameId shown_ = NameId::None;
+  std::int8_t selected_ = -1;
+  std::uint16_t members_ = 0;  // bit n set while the name with id n is listed
+  TypedText typed_;            // the shown text while it is the player's own
 };
 
 // Equality of two texts with letter case ignored, for Latin and Cyrillic letters.

@@ -10,20 +10,20 @@ namespace {
 constexpr std::string_view kCaveMessage = "Тперерь вам можно построить пещеру";
 
 // The rules clear the box before every removal, so no stale selection survives it.
-void TakeOutOption(ChoiceList& list, std::string_view name) {
+void TakeOutOption(ChoiceList& list, Item item) {
   list.ClearSelection();
-  list.Remove(name);
+  list.Remove(item);
 }
 
-void OfferAndSelect(ChoiceList& list, std::string_view name) {
-  list.Append(name);
-  list.Select(static_cast<int>(list.Options.size()) - 1);
+void OfferAndSelect(ChoiceList& list, Item item) {
+  list.Append(item);
+  list.SelectLast();
 }
 
 // Phase 15's offer for every item but the cave: a lost item comes back at the end of the list.
 void OfferIfLost(GameState& s, Item item) {
-  if (!s[item].Owned && !s.CreateChoice.Contains(NameOf(item))) {
-    OfferAndSelect(s.CreateChoice, NameOf(item));
+  if (!s[item].Owned && !s.CreateChoice.Contains(item)) {
+    OfferAndSelect(s.CreateChoice, item);
   }
 }
 
@@ -31,7 +31,7 @@ void OfferIfLost(GameState& s, Item item) {
 
 void ShowChosenBuildCounter(GameState& s) {
   for (Item item : kCreatableItems) {
-    s[item].BuildDaysLeft.Shown = s.CreateChoice.Shows(NameOf(item));
+    s[item].BuildDaysLeft.Shown = s.CreateChoice.Shows(item);
   }
 }
 
@@ -41,7 +41,7 @@ void AdvanceCreation(GameState& s) {
   for (std::size_t i = 0; i < kItemCount; ++i) {
     const auto item = static_cast<Item>(i);
     if (item == Item::OldClothes) continue;
-    if (s.CreateChoice.Shows(NameOf(item))) --s[item].BuildDaysLeft.Value;
+    if (s.CreateChoice.Shows(item)) --s[item].BuildDaysLeft.Value;
   }
 }
 
@@ -59,23 +59,23 @@ void CompleteCreations(GameState& s) {
 
 void UpdateCreateListFirst(GameState& s) {
   for (Item item : kCreatableItems) {
-    if (s[item].Owned) TakeOutOption(s.CreateChoice, NameOf(item));
+    if (s[item].Owned) TakeOutOption(s.CreateChoice, item);
     // A player who typed the name of an item not on offer gets its option back.
-    if (s.Activity == Activity::Create && s.CreateChoice.Shows(NameOf(item)) && !s[item].Owned &&
-        !s.CreateChoice.Contains(NameOf(item))) {
-      OfferAndSelect(s.CreateChoice, NameOf(item));
+    if (s.Activity == Activity::Create && s.CreateChoice.Shows(item) && !s[item].Owned &&
+        !s.CreateChoice.Contains(item)) {
+      OfferAndSelect(s.CreateChoice, item);
     }
   }
 }
 
 void UpdateCreateListSecond(GameState& s, Messenger& m) {
-  if (s[Item::FishingTackle].Owned) TakeOutOption(s.CreateChoice, NameOf(Item::FishingTackle));
+  if (s[Item::FishingTackle].Owned) TakeOutOption(s.CreateChoice, Item::FishingTackle);
   OfferIfLost(s, Item::FishingTackle);
   OfferIfLost(s, Item::HuntingWeapon);
   OfferIfLost(s, Item::Hut);
   // The cave is offered only while a hut stands, and the offer is announced.
-  if (s[Item::Hut].Owned && !s[Item::Cave].Owned && !s.CreateChoice.Contains(NameOf(Item::Cave))) {
-    OfferAndSelect(s.CreateChoice, NameOf(Item::Cave));
+  if (s[Item::Hut].Owned && !s[Item::Cave].Owned && !s.CreateChoice.Contains(Item::Cave)) {
+    OfferAndSelect(s.CreateChoice, Item::Cave);
     m.Show(kCaveMessage);
   }
   OfferIfLost(s, Item::NewClothes);

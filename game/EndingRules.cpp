@@ -10,7 +10,7 @@ namespace {
 
 constexpr Count kHungerLimit = 5;  // a sixth day without food over the whole stay kills
 constexpr int kDwellingDeadlineDay = 1;
-constexpr std::string_view kDwellingDeadlineMonth = "Февраля";
+constexpr Month kDwellingDeadlineMonth = Month::February;
 
 constexpr std::string_view kStarvedMessage =
     "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода";
@@ -68,7 +68,7 @@ void CheckDeathsAndVictory(GameState& s, Messenger& m) {
     std::string message(kVictoryMessage);
     message += std::to_string(s.Day);
     message += ' ';
-    message += s.Month;
+    message += NameOf(s.Month);
     EndGame(s, m, message);
   }
 }

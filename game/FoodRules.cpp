@@ -37,7 +37,7 @@ void CountDownIllness(GameState& s) {
 void EatFood(GameState& s) {
   if (!s.EatToday) return;
   for (Food food : kFoods) {
-    if (!s.FoodChoice.Shows(NameOf(food))) continue;
+    if (!s.FoodChoice.Shows(IdOf(food))) continue;
     // The store is not checked: a food typed in while none is left takes its stock below 0.
     ++s.Streak(food);
     for (Food other : kFoods) {
@@ -49,7 +49,7 @@ void EatFood(GameState& s) {
 
 void CountHunger(GameState& s) {
   // A text that names no food is a day neither eaten nor counted as hungry.
-  if (!s.EatToday || s.FoodChoice.Text.empty()) ++s.HungryDays;
+  if (!s.EatToday || s.FoodChoice.ShowsNothing()) ++s.HungryDays;
 }
 
 void AddGatheringYield(GameState& s) {
@@ -64,13 +64,13 @@ void UpdateFoodList(GameState& s) {
   for (Food food : kFoods) {
     if (s.Stock(food) != 0) continue;
     s.FoodChoice.ClearSelection();
-    s.FoodChoice.Remove(NameOf(food));
+    s.FoodChoice.Remove(IdOf(food));
   }
   // A food that comes back into store goes to the end of the list and is shown at once.
   for (Food food : kFoods) {
-    if (s.Stock(food) == 0 || s.FoodChoice.Contains(NameOf(food))) continue;
-    s.FoodChoice.Append(NameOf(food));
-    s.FoodChoice.Select(static_cast<int>(s.FoodChoice.Options.size()) - 1);
+    if (s.Stock(food) == 0 || s.FoodChoice.Contains(IdOf(food))) continue;
+    s.FoodChoice.Append(IdOf(food));
+    s.FoodChoice.SelectLast();
   }
 }
 

@@ -2,21 +2,6 @@
 
 namespace kevolan {
 
-namespace {
-
-// Each food's stock and streak, in the order of the foods.
-constexpr Count GameState::*kStocks[kFoodCount] = {&GameState::FruitStock, &GameState::FishStock,
-                                                   &GameState::WildGameStock};
-constexpr Count GameState::*kStreaks[kFoodCount] = {&GameState::FruitStreak, &GameState::FishStreak,
-                                                    &GameState::WildGameStreak};
-
-}  // namespace
-
-Count& GameState::Stock(Food food) { return this->*kStocks[static_cast<std::size_t>(food)]; }
-Count& GameState::Streak(Food food) { return this->*kStreaks[static_cast<std::size_t>(food)]; }
-Count GameState::Stock(Food food) const { return this->*kStocks[static_cast<std::size_t>(food)]; }
-Count GameState::Streak(Food food) const { return this->*kStreaks[static_cast<std::size_t>(food)]; }
-
 GameState NewGame() {
   GameState s;
   for (std::size_t i = 0; i < kItemCount; ++i) {
@@ -31,13 +16,13 @@ GameState NewGame() {
   s[Item::OldClothes].WearDaysLeft.Shown = true;
   s[Item::Boat].BuildDaysLeft.Shown = true;
 
-  s.GatherChoice.Append(kFruitTrip);
+  s.GatherChoice.Append(NameId::FruitTrip);
   s.GatherChoice.Select(0);
   for (Item item :
        {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::NewClothes, Item::Boat}) {
-    s.CreateChoice.Append(NameOf(item));
+    s.CreateChoice.Append(item);
   }
-  s.RepairChoice.Append(NameOf(Item::OldClothes));
+  s.RepairChoice.Append(Item::OldClothes);
   return s;
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "Catalogue.h"
 #include "ChoiceList.h"
@@ -14,6 +13,7 @@ namespace kevolan {
 struct Counter {
   Count Value = 0;
   bool Shown = false;
+  friend bool operator==(const Counter&, const Counter&) = default;
 };
 
 struct ItemState {
@@ -21,11 +21,12 @@ struct ItemState {
   Counter BuildDaysLeft;   // unused for the old clothes, which cannot be made
   Counter RepairDaysLeft;  // unused for the boat
   Counter WearDaysLeft;    // unused for the boat
+  friend bool operator==(const ItemState&, const ItemState&) = default;
 };
 
 struct GameState {
   int Day = 1;
-  std::string Month = "Января";  // genitive month name, as shown
+  kevolan::Month Month = kevolan::Month::January;  // shown as its genitive name
   Count SickDays = 0;
   Count HungryDays = 0;
   Count FruitStock = 0;
@@ -47,10 +48,16 @@ struct GameState {
   ItemState& operator[](Item item) { return Items[static_cast<std::size_t>(item)]; }
   const ItemState& operator[](Item item) const { return Items[static_cast<std::size_t>(item)]; }
 
-  Count& Stock(Food food);
-  Count& Streak(Food food);
-  Count Stock(Food food) const;
-  Count Streak(Food food) const;
+  Count& Stock(Food food) {
+    return food == Food::Fruit ? FruitStock : food == Food::Fish ? FishStock : WildGameStock;
+  }
+  Count& Streak(Food food) {
+    return food == Food::Fruit ? FruitStreak : food == Food::Fish ? FishStreak : WildGameStreak;
+  }
+  Count Stock(Food food) const { return const_cast<GameState&>(*this).Stock(food); }
+  Count Streak(Food food) const { return const_cast<GameState&>(*this).Streak(food); }
+
+  friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 // The state in which every game begins on 1 "Января".

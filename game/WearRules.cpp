@@ -12,7 +12,7 @@ constexpr Item kShowAndLoseOrder[] = {Item::OldClothes, Item::FishingTackle, Ite
 constexpr Item kRepairOrder[] = {Item::FishingTackle, Item::HuntingWeapon, Item::Hut,
                                  Item::Cave,          Item::OldClothes,    Item::NewClothes};
 
-bool UsedToday(const GameState& s, Item tool, std::string_view option) {
+bool UsedToday(const GameState& s, Item tool, NameId option) {
   return s[tool].Owned && s.Activity == Activity::GatherFood && s.GatherChoice.Shows(option);
 }
 
@@ -25,8 +25,8 @@ void ShowRepairCounters(GameState& s) {
 }
 
 void WearItems(GameState& s) {
-  if (UsedToday(s, Item::FishingTackle, kFishing)) WearOneDay(s, Item::FishingTackle);
-  if (UsedToday(s, Item::HuntingWeapon, kHunting)) WearOneDay(s, Item::HuntingWeapon);
+  if (UsedToday(s, Item::FishingTackle, NameId::Fishing)) WearOneDay(s, Item::FishingTackle);
+  if (UsedToday(s, Item::HuntingWeapon, NameId::Hunting)) WearOneDay(s, Item::HuntingWeapon);
   for (Item item : {Item::OldClothes, Item::Hut, Item::Cave, Item::NewClothes}) {
     if (s[item].Owned) WearOneDay(s, item);
   }
@@ -36,22 +36,22 @@ void UpdateGatherToolOptions(GameState& s) {
   ChoiceList& gather = s.GatherChoice;
   if (!s[Item::FishingTackle].Owned) {
     gather.ClearSelection();
-    gather.Remove(kFishing);
+    gather.Remove(NameId::Fishing);
   }
   // Position 0 always holds the trip for fruit, so this appends fishing exactly when it is missing.
-  const int fishing = gather.IndexOf(kFishing);
-  if (s[Item::FishingTackle].Owned && fishing != 1 && fishing != 2) gather.Append(kFishing);
+  const int fishing = gather.IndexOf(NameId::Fishing);
+  if (s[Item::FishingTackle].Owned && fishing != 1 && fishing != 2) gather.Append(NameId::Fishing);
   // Fishing is shown on every turn it is on offer, whatever the player chose.
-  gather.Select(gather.IndexOf(kFishing));
+  gather.Select(gather.IndexOf(NameId::Fishing));
 
   if (!s[Item::HuntingWeapon].Owned) {
     gather.ClearSelection();
-    gather.Remove(kHunting);
+    gather.Remove(NameId::Hunting);
   }
-  const int hunting = gather.IndexOf(kHunting);
+  const int hunting = gather.IndexOf(NameId::Hunting);
   if (s[Item::HuntingWeapon].Owned && hunting != 1 && hunting != 2) {
-    gather.Append(kHunting);
-    gather.Select(static_cast<int>(gather.Options.size()) - 1);
+    gather.Append(NameId::Hunting);
+    gather.SelectLast();
   }
 }
 
@@ -59,7 +59,7 @@ void AdvanceRepairs(GameState& s) {
   // The shown text alone says what is worked on, owned or not.
   for (Item item : kRepairOrder) {
     ItemState& it = s[item];
-    if (s.Activity == Activity::Repair && s.RepairChoice.Shows(NameOf(item))) {
+    if (s.Activity == Activity::Repair && s.RepairChoice.Shows(item)) {
       --it.RepairDaysLeft.Value;
     }
     if (it.RepairDaysLeft.Value == 0) {
@@ -78,20 +78,20 @@ void LoseWornOutItems(GameState& s) {
 void UpdateRepairList(GameState& s) {
   ChoiceList& repair = s.RepairChoice;
   for (Item item : kCreatableItems) {
-    if (s[item].Owned && !repair.Contains(NameOf(item))) repair.Append(NameOf(item));
+    if (s[item].Owned && !repair.Contains(item)) repair.Append(item);
   }
   for (Item item : kRepairOrder) {
     const ItemState& it = s[item];
-    if ((it.Owned && it.WearDaysLeft.Value > 0) || !repair.Contains(NameOf(item))) continue;
+    if ((it.Owned && it.WearDaysLeft.Value > 0) || !repair.Contains(item)) continue;
     // Any item leaving the list takes the box's shown text with it, whichever item it showed.
     repair.ClearSelection();
-    repair.Remove(NameOf(item));
+    repair.Remove(item);
     if (item == Item::FishingTackle) {
       s.GatherChoice.ClearSelection();
-      s.GatherChoice.Remove(kFishing);
+      s.GatherChoice.Remove(NameId::Fishing);
     } else if (item == Item::HuntingWeapon) {
       s.GatherChoice.ClearSelection();
-      s.GatherChoice.Remove(kHunting);
+      s.GatherChoice.Remove(NameId::Hunting);
     }
   }
 }

@@ -10,7 +10,7 @@ namespace {
 TEST(NewGame, StartsOnTheFirstOfJanuaryWithOnlyOldClothes) {
   const GameState s = NewGame();
   EXPECT_EQ(s.Day, 1);
-  EXPECT_EQ(s.Month, "Января");
+  EXPECT_EQ(NameOf(s.Month), "Января");
   EXPECT_EQ(s.Activity, Activity::None);
   EXPECT_TRUE(s.ActivityEnabled);
   EXPECT_FALSE(s.GameOver);
@@ -41,7 +41,7 @@ TEST(Calendar, MonthsTurnOnTheDayThatIsNeverShown) {
   for (int turn = 1; turn <= 366; ++turn) {
     AdvanceCalendar(s);
     ASSERT_LT(s.Day, 31);
-    if (s.Day == 1) firsts.emplace_back(turn, s.Month);
+    if (s.Day == 1) firsts.emplace_back(turn, NameOf(s.Month));
   }
   // Month lengths as the game counts them: one day short of the calendar's.
   const std::vector<std::pair<int, std::string>> expected = {
@@ -54,15 +54,15 @@ TEST(Calendar, MonthsTurnOnTheDayThatIsNeverShown) {
 TEST(Calendar, DecemberRunsIntoJanuaryAndJanuaryTurnsAgainAfterDay30) {
   GameState s = NewGame();
   s.Day = 30;
-  s.Month = "Декабря";
+  s.Month = Month::December;
   AdvanceCalendar(s);
   EXPECT_EQ(s.Day, 1);
-  EXPECT_EQ(s.Month, "Января");
+  EXPECT_EQ(NameOf(s.Month), "Января");
   for (int i = 0; i < 29; ++i) AdvanceCalendar(s);
   EXPECT_EQ(s.Day, 30);
   AdvanceCalendar(s);
   EXPECT_EQ(s.Day, 1);
-  EXPECT_EQ(s.Month, "Февраля");
+  EXPECT_EQ(NameOf(s.Month), "Февраля");
 }
 
 TEST(DayTurn, WithNoActivityStillCountsTheDayHungerAndWear) {

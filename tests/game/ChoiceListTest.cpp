@@ -1,56 +1,91 @@
 // The choice boxes' list operations, which the rules lean on turn after turn.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "ChoiceList.h"
+#include "GameState.h"
 
 namespace kevolan {
 namespace {
 
-ChoiceList ListOf(std::initializer_list<const char*> names) {
+ChoiceList ListOf(std::initializer_list<NameId> names) {
   ChoiceList l;
-  for (const char* n : names) l.Append(n);
+  for (NameId n : names) l.Append(n);
   return l;
 }
 
 TEST(ChoiceList, LooksUpWholeNamesIgnoringCaseButShowsExactly) {
-  ChoiceList l = ListOf({"Рыба", "Дичь"});
+  ChoiceList l = ListOf({NameId::Fish, NameId::WildGame});
   EXPECT_EQ(l.IndexOf("дичь"), 1);
   EXPECT_EQ(l.IndexOf("РЫБА"), 0);
   EXPECT_EQ(l.IndexOf("Рыб"), -1);
   EXPECT_EQ(l.IndexOf("Рыба "), -1);
+  EXPECT_EQ(l.IndexOf(""), -1);
+  // Only the exact text of a name is that name; any other text is kept as typed.
   l.Type("рыба");
-  EXPECT_FALSE(l.Shows("Рыба"));
+  EXPECT_FALSE(l.Shows(NameId::Fish));
+  EXPECT_EQ(l.Shown(), NameId::Typed);
+  EXPECT_EQ(l.Text(), "рыба");
+  l.Type("Рыба");
+  EXPECT_TRUE(l.Shows(NameId::Fish));
+  EXPECT_EQ(l.Text(), "Рыба");
+  l.Type("");
+  EXPECT_TRUE(l.ShowsNothing());
   EXPECT_TRUE(EqualIgnoringCase("ЁЖИК Ok", "ёжик oK"));
   EXPECT_FALSE(EqualIgnoringCase("\xD0", "\xD0\x90"));  // a cut-off letter matches nothing
 }
 
 TEST(ChoiceList, RemovingWhatIsAbsentAndSelectingMinusOneAreHarmless) {
-  ChoiceList l = ListOf({"A", "B"});
+  ChoiceList l = ListOf({NameId::Fruit, NameId::Fish});
   l.Select(1);
-  l.Remove("C");
-  EXPECT_EQ(l.Options.size(), 2u);
-  EXPECT_EQ(l.Text, "B");
+  l.Remove(NameId::WildGame);
+  EXPECT_EQ(l.Size(), 2u);
+  EXPECT_EQ(l.Text(), "Рыба");
   l.Select(-1);
-  EXPECT_EQ(l.Text, "");
-  EXPECT_EQ(l.Selected, -1);
+  EXPECT_EQ(l.Text(), "");
+  EXPECT_EQ(l.Selected(), -1);
   l.Select(7);
-  EXPECT_EQ(l.Selected, -1);
+  EXPECT_EQ(l.Selected(), -1);
 }
 
 TEST(ChoiceList, ClearingEmptiesTypedTextAndPickRefusesMissingOptions) {
-  ChoiceList l = ListOf({"A", "B", "C"});
-  l.Type("anything at all");
-  EXPECT_EQ(l.Selected, -1);
+  ChoiceList l = ListOf({NameId::Fruit, NameId::Fish, NameId::WildGame});
+  const std::string long_text(10000, 'x');
+  l.Type(long_text);
+  EXPECT_EQ(l.Text(), long_text);  // kept whole, however long
+  EXPECT_EQ(l.Selected(), -1);
+  const ChoiceList copy = l;
+  EXPECT_EQ(copy, l);
   l.ClearSelection();
-  EXPECT_EQ(l.Text, "");
+  EXPECT_EQ(l.Text(), "");
+  EXPECT_EQ(copy.Text(), long_text);  // a copy keeps its own text
   EXPECT_FALSE(l.Pick(3));
   EXPECT_FALSE(l.Pick(-1));
   EXPECT_TRUE(l.Pick(2));
-  EXPECT_EQ(l.Text, "C");
+  EXPECT_EQ(l.Text(), "Дичь");
   // The selection follows its option when an earlier one is removed.
-  l.Remove("A");
-  EXPECT_EQ(l.Selected, 1);
-  EXPECT_EQ(l.Options[static_cast<std::size_t>(l.Selected)], l.Text);
+  l.Remove(NameId::Fruit);
+  EXPECT_EQ(l.Selected(), 1);
+  EXPECT_EQ(TextOf(l.Options()[static_cast<std::size_t>(l.Selected())]), l.Text());
+  // Membership follows removals and appends; an option comes back at the end.
+  EXPECT_FALSE(l.Contains(NameId::Fruit));
+  l.Append(NameId::Fruit);
+  EXPECT_EQ(l.IndexOf(NameId::Fruit), 2);
+  // Removing the shown option keeps the text but selects nothing.
+  l.Remove(NameId::WildGame);
+  EXPECT_EQ(l.Selected(), -1);
+  EXPECT_EQ(l.Text(), "Дичь");
+}
+
+TEST(ChoiceList, AGameStateHoldsNoHeapMemoryUntilTheyTypeTextThatIsNoName) {
+  GameState s = NewGame();
+  s.FoodChoice.Type("Рыба");
+  s.CreateChoice.Type("");
+  EXPECT_EQ(s.FoodChoice.Shown(), NameId::Fish);
+  // Every name the game offers is a small id, so a state is a fixed block of bytes.
+  EXPECT_LT(sizeof(GameState), 700u);
+  static_assert(std::is_nothrow_move_constructible_v<GameState>);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(Starvation, TheSixthHungryDayKillsButTheTurnRunsOn) {
 TEST(Victory, NamesTheDateShownBeforeTheTurnEvenAfterADeath) {
   TestGame g;
   g.S.Day = 27;
-  g.S.Month = "Февраля";
+  g.S.Month = Month::February;
   g.S.HungryDays = 5;
   g.S[Item::Boat].BuildDaysLeft.Value = 1;
   g.Create("Лодка");
@@ -41,7 +41,7 @@ TEST(Victory, NamesTheDateShownBeforeTheTurnEvenAfterADeath) {
             (Messages{kStarved, "GПоздравляем. Вы благополучно уплыли с острова 27 Февраля"}));
   EXPECT_TRUE(g.S.GameOver);
   EXPECT_EQ(g.S.Day, 1);
-  EXPECT_EQ(g.S.Month, "Марта");
+  EXPECT_EQ(NameOf(g.S.Month), "Марта");
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 0);
 }
 
@@ -107,15 +107,15 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   EXPECT_EQ(g.S.Day, 30);
   EXPECT_TRUE(g.Turn().empty());  // pressed on 30 "Января"
   EXPECT_EQ(g.S.Day, 1);
-  EXPECT_EQ(g.S.Month, "Февраля");
+  EXPECT_EQ(NameOf(g.S.Month), "Февраля");
   EXPECT_EQ(g.Turn(), Messages{kNoDwelling});
   EXPECT_EQ(g.S.Day, 2);
-  EXPECT_EQ(g.S.Month, "Февраля");
+  EXPECT_EQ(NameOf(g.S.Month), "Февраля");
 
   TestGame late;
   late.S.HungryDays = -1000;
   late.S.Day = 1;
-  late.S.Month = "Февраля";
+  late.S.Month = Month::February;
   late.S[Item::Hut].BuildDaysLeft.Value = 1;
   late.Create("Хижина");
   EXPECT_EQ(late.Turn(), Messages{"Тперерь вам можно построить пещеру"});
@@ -124,7 +124,7 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   // Every later 1 "Февраля" is judged the same way.
   TestGame wrapped;
   wrapped.S.Day = 1;
-  wrapped.S.Month = "Февраля";
+  wrapped.S.Month = Month::February;
   wrapped.S.HungryDays = -1000;
   wrapped.Own(Item::Cave);
   EXPECT_TRUE(wrapped.Turn().empty());

@@ -67,14 +67,18 @@ struct TestGame {
   void Own(Item item) {
     S[item].Owned = true;
     S[item].WearDaysLeft.Shown = true;
-    S.CreateChoice.Remove(NameOf(item));
-    if (!S.RepairChoice.Contains(NameOf(item))) S.RepairChoice.Append(NameOf(item));
+    S.CreateChoice.Remove(item);
+    if (!S.RepairChoice.Contains(item)) S.RepairChoice.Append(item);
   }
 };
 
 // What a choice box holds and shows, as the player reads it.
-inline std::vector<std::string> OptionsOf(const ChoiceList& list) { return list.Options; }
-inline std::string TextOf(const ChoiceList& list) { return list.Text; }
+inline std::vector<std::string> OptionsOf(const ChoiceList& list) {
+  std::vector<std::string> texts;
+  for (NameId option : list.Options()) texts.emplace_back(TextOf(option));
+  return texts;
+}
+inline std::string TextOf(const ChoiceList& list) { return std::string(list.Text()); }
 
 inline std::vector<std::string> Names(std::initializer_list<std::string_view> names) {
   return {names.begin(), names.end()};

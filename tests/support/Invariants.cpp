@@ -1,21 +1,35 @@
 #include "Invariants.h"
 
+#include <algorithm>
 #include <set>
 
 namespace kevolan::testing {
 namespace {
 
-bool Distinct(const std::vector<std::string>& v) {
-  return std::set<std::string>(v.begin(), v.end()).size() == v.size();
+bool Distinct(const ChoiceList& list) {
+  const auto options = list.Options();
+  return std::set<NameId>(options.begin(), options.end()).size() == options.size();
 }
 
 // Days of the month never shown: a month turns on the day that equals its length.
-bool ValidDate(int day, const std::string& month) {
-  const int turning =
-      month == "Февраля"                                                                   ? 28
-      : (month == "Апреля" || month == "Июня" || month == "Сентября" || month == "Ноября") ? 30
-                                                                                           : 31;
+bool ValidDate(int day, Month month) {
+  const int turning = month == Month::February ? 28
+                      : (month == Month::April || month == Month::June ||
+                         month == Month::September || month == Month::November)
+                          ? 30
+                          : 31;
   return day >= 1 && day < turning;
+}
+
+// The set of listed names agrees with the list itself.
+bool MembershipAgrees(const ChoiceList& list) {
+  for (std::size_t i = 1; i < kNameCount; ++i) {
+    const auto name = static_cast<NameId>(i);
+    const auto options = list.Options();
+    if (list.Contains(name) != (std::find(options.begin(), options.end(), name) != options.end()))
+      return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -41,17 +55,22 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
   for (Food food : kFoods) {
     KEEP(s.FoodChoice.Contains(NameOf(food)) == (s.Stock(food) != 0));
   }
-  KEEP(Distinct(s.FoodChoice.Options));
+  KEEP(Distinct(s.FoodChoice));
 
-  KEEP(s.CreateChoice.Options.size() <= 6u);
-  KEEP(Distinct(s.CreateChoice.Options));
+  KEEP(s.CreateChoice.Size() <= 6u);
+  KEEP(Distinct(s.CreateChoice));
   KEEP(s.CreateChoice.Contains("Лодка"));
-  KEEP(!s.GatherChoice.Options.empty());
-  KEEP(s.GatherChoice.Options.front() == "Поход за фруктами");
-  KEEP(s.GatherChoice.Options.size() <= 3u);
-  KEEP(Distinct(s.GatherChoice.Options));
-  KEEP(s.RepairChoice.Options.size() <= 6u);
-  KEEP(Distinct(s.RepairChoice.Options));
+  KEEP(s.GatherChoice.Size() > 0);
+  KEEP(s.GatherChoice.Options().front() == NameId::FruitTrip);
+  KEEP(s.GatherChoice.Size() <= 3u);
+  KEEP(Distinct(s.GatherChoice));
+  KEEP(s.RepairChoice.Size() <= 6u);
+  KEEP(Distinct(s.RepairChoice));
+  for (const ChoiceList* list : {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
+    KEEP(MembershipAgrees(*list));
+    // The shown text is held as a name whenever it is one.
+    KEEP(list->Shown() == ExactName(list->Text()));
+  }
 
   int buildShown = 0;
   for (Item item : kCreatableItems) {

@@ -8,7 +8,7 @@ namespace kevolan::testing {
 // build a hut, tackle and new clothes, repair what is wearing out, then work on the boat.
 std::string NextMove(const GameState& s, const CastawayPlan& plan) {
   if (!s.EatToday) return "eat on";
-  if (s.FoodChoice.Text.empty() && !s.FoodChoice.Options.empty()) {
+  if (s.FoodChoice.ShowsNothing() && s.FoodChoice.Size() > 0) {
     // Of the foods in store, the one eaten least in a row, so no streak runs to 25.
     int best = -1;
     for (Food f : kFoods) {
@@ -71,7 +71,7 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan) {
   const std::string boxName = s.Activity == Activity::GatherFood ? "gather"
                               : s.Activity == Activity::Create   ? "create"
                                                                  : "repair";
-  if (s.Activity == a && box.Enabled && box.Text != name) {
+  if (s.Activity == a && box.Enabled && box.Text() != name) {
     const int at = box.IndexOf(name);
     return at >= 0 ? "pick " + boxName + " " + std::to_string(at) : "type " + boxName + " " + name;
   }

@@ -1,6 +1,9 @@
 #include "StateJson.h"
 
+#include <array>
 #include <charconv>
+#include <cstring>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "Utf8.h"
@@ -8,92 +11,156 @@
 namespace kevolan::replay {
 namespace {
 
-// The shape is fixed, so it is written straight out; only strings need escaping.
-class Writer {
- public:
-  explicit Writer(std::string& out) : out_(out) {}
+// A catalogue text with its quotes, ready to copy: the game's own names need no escaping.
+struct Quoted {
+  std::array<char, 40> Bytes{};
+  std::size_t Size = 0;
+  std::string_view View() const { return {Bytes.data(), Size}; }
+};
 
-  void Open() {
-    out_ += '{';
-    first_ = true;
+constexpr Quoted Quote(std::string_view text) {
+  Quoted q;
+  q.Bytes[0] = '"';
+  for (std::size_t i = 0; i < text.size(); ++i) q.Bytes[i + 1] = text[i];
+  q.Bytes[text.size() + 1] = '"';
+  q.Size = text.size() + 2;
+  return q;
+}
+
+template <std::size_t N>
+constexpr std::array<Quoted, N> QuoteAll(const std::array<std::string_view, N>& texts) {
+  std::array<Quoted, N> quoted{};
+  for (std::size_t i = 0; i < N; ++i) quoted[i] = Quote(texts[i]);
+  return quoted;
+}
+
+constexpr auto kQuotedNames = QuoteAll(kNameTexts);
+constexpr auto kQuotedMonths = QuoteAll(kMonthNames);
+constexpr std::array<std::string_view, 4> kActivityKeys = {"none", "GatherFood", "Create",
+                                                           "Repair"};
+constexpr auto kQuotedActivities = QuoteAll(kActivityKeys);
+
+// Room for everything but typed texts: the keys take about 1,100 bytes, each of some fifty
+// numbers at most 20, and each of the 24 options at most 40.
+constexpr std::size_t kFixedRoom = 4096;
+
+// Writes the fixed shape into a buffer known to be large enough.
+class Cursor {
+ public:
+  explicit Cursor(char* at) : at_(at) {}
+  char* At() const { return at_; }
+
+  void Raw(std::string_view piece) {
+    std::memcpy(at_, piece.data(), piece.size());
+    at_ += piece.size();
   }
-  void Close() {
-    out_ += '}';
-    first_ = false;
-  }
-  void Key(std::string_view key) {
-    out_.append(first_ ? "\"" : ", \"");
-    first_ = false;
-    out_.append(key);  // keys are plain ASCII words
-    out_.append("\": ");
-  }
-  void Number(std::string_view key, long long value) {
-    Key(key);
-    char buf[24];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    out_.append(buf, end);
-  }
-  void Bool(std::string_view key, bool value) {
-    Key(key);
-    out_ += value ? "true" : "false";
-  }
-  void String(std::string_view key, std::string_view value) {
-    Key(key);
-    AppendJsonString(out_, value);
-  }
-  void StringList(std::string_view key, const std::vector<std::string>& values) {
-    Key(key);
-    out_ += '[';
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      if (i > 0) out_ += ", ";
-      AppendJsonString(out_, values[i]);
+  void Number(long long value) { at_ = std::to_chars(at_, at_ + 24, value).ptr; }
+  void Bool(bool value) { Raw(value ? std::string_view("true") : std::string_view("false")); }
+  void Text(std::string_view text) {
+    if (IsPlainJsonText(text)) {
+      *at_++ = '"';
+      Raw(text);
+      *at_++ = '"';
+    } else {
+      std::string escaped;
+      AppendJsonString(escaped, text);
+      Raw(escaped);
     }
-    out_ += ']';
-  }
-  void OpenObject(std::string_view key) {
-    Key(key);
-    Open();
   }
 
  private:
-  std::string& out_;
-  bool first_ = true;
+  char* at_;
 };
 
-std::string_view ActivityName(Activity a) {
-  switch (a) {
-    case Activity::GatherFood:
-      return "GatherFood";
-    case Activity::Create:
-      return "Create";
-    case Activity::Repair:
-      return "Repair";
-    case Activity::None:
-      break;
+// The most bytes a typed text can take once escaped: six for each byte, and the quotes.
+std::size_t TypedRoom(const ChoiceList& box) {
+  return box.Shown() == NameId::Typed ? 6 * box.Text().size() + 2 : 0;
+}
+
+void WriteCounter(Cursor& c, std::string_view valueKey, std::string_view shownKey,
+                  const Counter& counter) {
+  c.Raw(valueKey);
+  c.Number(counter.Value);
+  c.Raw(shownKey);
+  c.Bool(counter.Shown);
+}
+
+void WriteItem(Cursor& c, std::string_view opening, const ItemState& it, bool creatable) {
+  c.Raw(opening);
+  c.Bool(it.Owned);
+  if (creatable) WriteCounter(c, ", \"BuildDaysLeft\": ", ", \"BuildShown\": ", it.BuildDaysLeft);
+  WriteCounter(c, ", \"RepairDaysLeft\": ", ", \"RepairShown\": ", it.RepairDaysLeft);
+  WriteCounter(c, ", \"WearDaysLeft\": ", ", \"WearShown\": ", it.WearDaysLeft);
+  c.Raw("}");
+}
+
+void WriteBox(Cursor& c, std::string_view opening, const ChoiceList& box) {
+  c.Raw(opening);
+  c.Raw("{\"Options\": [");
+  bool first = true;
+  for (NameId option : box.Options()) {
+    if (!first) c.Raw(", ");
+    first = false;
+    c.Raw(kQuotedNames[static_cast<std::size_t>(option)].View());
   }
-  return "none";
+  c.Raw("], \"Text\": ");
+  if (box.Shown() == NameId::Typed) {
+    c.Text(box.Text());  // only the player's own text may need escaping
+  } else {
+    c.Raw(kQuotedNames[static_cast<std::size_t>(box.Shown())].View());
+  }
+  c.Raw(", \"Enabled\": ");
+  c.Bool(box.Enabled);
+  c.Raw("}");
 }
 
-void WriteCounter(Writer& w, std::string_view value, std::string_view shown, const Counter& c) {
-  w.Number(value, c.Value);
-  w.Bool(shown, c.Shown);
-}
+char* WriteState(char* buffer, const GameState& s) {
+  Cursor c(buffer);
+  c.Raw("{\"Day\": ");
+  c.Number(s.Day);
+  c.Raw(", \"Month\": ");
+  c.Raw(kQuotedMonths[static_cast<std::size_t>(s.Month)].View());
+  c.Raw(", \"SickDays\": ");
+  c.Number(s.SickDays);
+  c.Raw(", \"HungryDays\": ");
+  c.Number(s.HungryDays);
+  c.Raw(", \"FruitStock\": ");
+  c.Number(s.FruitStock);
+  c.Raw(", \"FishStock\": ");
+  c.Number(s.FishStock);
+  c.Raw(", \"WildGameStock\": ");
+  c.Number(s.WildGameStock);
+  c.Raw(", \"FruitStreak\": ");
+  c.Number(s.FruitStreak);
+  c.Raw(", \"FishStreak\": ");
+  c.Number(s.FishStreak);
+  c.Raw(", \"WildGameStreak\": ");
+  c.Number(s.WildGameStreak);
+  c.Raw(", \"EatToday\": ");
+  c.Bool(s.EatToday);
+  c.Raw(", \"Activity\": ");
+  c.Raw(kQuotedActivities[static_cast<std::size_t>(static_cast<int>(s.Activity) + 1)].View());
+  c.Raw(", \"ActivityEnabled\": ");
+  c.Bool(s.ActivityEnabled);
+  c.Raw(", \"GameOver\": ");
+  c.Bool(s.GameOver);
 
-void WriteItem(Writer& w, std::string_view key, const ItemState& it, bool creatable) {
-  w.OpenObject(key);
-  w.Bool("Owned", it.Owned);
-  if (creatable) WriteCounter(w, "BuildDaysLeft", "BuildShown", it.BuildDaysLeft);
-  WriteCounter(w, "RepairDaysLeft", "RepairShown", it.RepairDaysLeft);
-  WriteCounter(w, "WearDaysLeft", "WearShown", it.WearDaysLeft);
-  w.Close();
-}
+  WriteItem(c, ", \"Items\": {\"FishingTackle\": {\"Owned\": ", s[Item::FishingTackle], true);
+  WriteItem(c, ", \"HuntingWeapon\": {\"Owned\": ", s[Item::HuntingWeapon], true);
+  WriteItem(c, ", \"Hut\": {\"Owned\": ", s[Item::Hut], true);
+  WriteItem(c, ", \"Cave\": {\"Owned\": ", s[Item::Cave], true);
+  WriteItem(c, ", \"NewClothes\": {\"Owned\": ", s[Item::NewClothes], true);
+  WriteItem(c, ", \"OldClothes\": {\"Owned\": ", s[Item::OldClothes], false);
+  c.Raw(", \"Boat\": {\"BuildDaysLeft\": ");
+  c.Number(s[Item::Boat].BuildDaysLeft.Value);
+  c.Raw("}}");
 
-void WriteBox(Writer& w, std::string_view key, const ChoiceList& box) {
-  w.OpenObject(key);
-  w.StringList("Options", box.Options);
-  w.String("Text", box.Text);
-  w.Bool("Enabled", box.Enabled);
-  w.Close();
+  WriteBox(c, ", \"Boxes\": {\"FoodChoice\": ", s.FoodChoice);
+  WriteBox(c, ", \"GatherChoice\": ", s.GatherChoice);
+  WriteBox(c, ", \"CreateChoice\": ", s.CreateChoice);
+  WriteBox(c, ", \"RepairChoice\": ", s.RepairChoice);
+  c.Raw("}}");
+  return c.At();
 }
 
 }  // namespace
@@ -111,42 +178,15 @@ void AppendJsonString(std::string& out, std::string_view text) {
 }
 
 void AppendStateJson(std::string& out, const GameState& s) {
-  Writer w(out);
-  w.Open();
-  w.Number("Day", s.Day);
-  w.String("Month", s.Month);
-  w.Number("SickDays", s.SickDays);
-  w.Number("HungryDays", s.HungryDays);
-  w.Number("FruitStock", s.FruitStock);
-  w.Number("FishStock", s.FishStock);
-  w.Number("WildGameStock", s.WildGameStock);
-  w.Number("FruitStreak", s.FruitStreak);
-  w.Number("FishStreak", s.FishStreak);
-  w.Number("WildGameStreak", s.WildGameStreak);
-  w.Bool("EatToday", s.EatToday);
-  w.String("Activity", ActivityName(s.Activity));
-  w.Bool("ActivityEnabled", s.ActivityEnabled);
-  w.Bool("GameOver", s.GameOver);
-
-  w.OpenObject("Items");
-  WriteItem(w, "FishingTackle", s[Item::FishingTackle], true);
-  WriteItem(w, "HuntingWeapon", s[Item::HuntingWeapon], true);
-  WriteItem(w, "Hut", s[Item::Hut], true);
-  WriteItem(w, "Cave", s[Item::Cave], true);
-  WriteItem(w, "NewClothes", s[Item::NewClothes], true);
-  WriteItem(w, "OldClothes", s[Item::OldClothes], false);
-  w.OpenObject("Boat");
-  w.Number("BuildDaysLeft", s[Item::Boat].BuildDaysLeft.Value);
-  w.Close();
-  w.Close();
-
-  w.OpenObject("Boxes");
-  WriteBox(w, "FoodChoice", s.FoodChoice);
-  WriteBox(w, "GatherChoice", s.GatherChoice);
-  WriteBox(w, "CreateChoice", s.CreateChoice);
-  WriteBox(w, "RepairChoice", s.RepairChoice);
-  w.Close();
-  w.Close();
+  const std::size_t room = kFixedRoom + TypedRoom(s.FoodChoice) + TypedRoom(s.GatherChoice) +
+                           TypedRoom(s.CreateChoice) + TypedRoom(s.RepairChoice);
+  if (room == kFixedRoom) {
+    char buffer[kFixedRoom];
+    out.append(buffer, WriteState(buffer, s));
+  } else {
+    const auto buffer = std::make_unique<char[]>(room);
+    out.append(buffer.get(), WriteState(buffer.get(), s));
+  }
 }
 
 }  // namespace kevolan::replay
