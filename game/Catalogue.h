@@ -96,7 +96,7 @@ enum class Month : std::uint8_t {
 };
 // Genitive, as the window shows a date: 1 "Января" is the first of January.
 inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Января", "Февраля", "Марта",    "Апреля",   "Мая",    "Июня",
+    "Января", "Февраля", "Марта",    "Апреля",  "Мая",    "Июня",
     "Июля",   "Августа", "Сентября", "Октября", "Ноября", "Декабря"};
 constexpr std::string_view NameOf(Month month) {
   return kMonthNames[static_cast<std::size_t>(month)];
@@ -115,10 +115,10 @@ struct ItemInfo {
 
 struct FoodInfo {
   Food Id;
-  NameId Name;          // the option in the food box
-  NameId GatherOption;  // the option in the gathering box
-  Count Yield;          // rations brought in by one gathering day
-  Count Cap;            // most rations that keep; 0 means no cap
+  NameId Name;                  // the option in the food box
+  NameId GatherOption;          // the option in the gathering box
+  Count Yield;                  // rations brought in by one gathering day
+  Count Cap;                    // most rations that keep; 0 means no cap
   std::string_view CapMessage;  // shown when the day's catch is cut to the cap
 };
 
@@ -156,7 +156,8 @@ inline constexpr std::array<Food, kFoodCount> kFoods = {Food::Fruit, Food::Fish,
 inline constexpr std::array<Item, 5> kCreatableItems = {Item::FishingTackle, Item::HuntingWeapon,
                                                         Item::Hut, Item::Cave, Item::NewClothes};
 
-inline constexpr std::string_view kFruitTrip = kNameTexts[static_cast<std::size_t>(NameId::FruitTrip)];
+inline constexpr std::string_view kFruitTrip =
+    kNameTexts[static_cast<std::size_t>(NameId::FruitTrip)];
 inline constexpr std::string_view kFishing = kNameTexts[static_cast<std::size_t>(NameId::Fishing)];
 inline constexpr std::string_view kHunting = kNameTexts[static_cast<std::size_t>(NameId::Hunting)];
 

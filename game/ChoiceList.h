@@ -74,22 +74,30 @@ class ChoiceList {
   bool Shows(NameId name) const { return shown_ == name; }
   bool Shows(Item item) const { return Shows(IdOf(item)); }
   bool ShowsNothing() const { return shown_ == NameId::None; }
-  std::string_view Text() const {
-    return shown_ == NameId::Typed ? typed_.View() : TextOf(shown_);
-  }
+  std::string_view Text() const { return shown_ == NameId::Typed ? typed_.View() : TextOf(shown_); }
   int Selected() const { return selected_; }  // index of the picked option, -1 when none is
 
   // What the rules do with it.
   void Append(NameId name);
   void Append(Item item) { Append(IdOf(item)); }
   // Removing an option that is not listed changes nothing.
-  void Remove(NameId name) { RemoveAt(IndexOf(name)); }
+  void Remove(NameId name) {
+    if (Contains(name)) RemoveAt(IndexOf(name));
+  }
   void Remove(Item item) { Remove(IdOf(item)); }
   // Index -1 (or any index that is not in the list) removes nothing.
   void RemoveAt(int index);
   // Makes the option's name the shown text; -1 (or any index not in the list) clears the selection.
   void Select(int index);
-  void SelectLast() { Select(static_cast<int>(count_) - 1); }
+  void SelectLast() {
+    if (count_ == 0) {
+      ClearSelection();
+      return;
+    }
+    if (shown_ == NameId::Typed) typed_.Clear();
+    selected_ = static_cast<std::int8_t>(count_ - 1);
+    shown_ = options_[count_ - 1u];
+  }
   // No option selected and the shown text empty, also when the player had typed it.
   void ClearSelection() {
     selected_ = -1;

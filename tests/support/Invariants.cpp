@@ -66,7 +66,8 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
   KEEP(Distinct(s.GatherChoice));
   KEEP(s.RepairChoice.Size() <= 6u);
   KEEP(Distinct(s.RepairChoice));
-  for (const ChoiceList* list : {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
+  for (const ChoiceList* list :
+       {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
     KEEP(MembershipAgrees(*list));
     // The shown text is held as a name whenever it is one.
     KEEP(list->Shown() == ExactName(list->Text()));

@@ -54,8 +54,30 @@ class Cursor {
     std::memcpy(at_, piece.data(), piece.size());
     at_ += piece.size();
   }
-  void Number(long long value) { at_ = std::to_chars(at_, at_ + 24, value).ptr; }
-  void Bool(bool value) { Raw(value ? std::string_view("true") : std::string_view("false")); }
+  // A literal's length is known here, so the copy compiles to a few moves.
+  template <std::size_t N>
+  void Raw(const char (&literal)[N]) {
+    std::memcpy(at_, literal, N - 1);
+    at_ += N - 1;
+  }
+  void Number(long long value) {
+    // Nearly every counter has one to three digits.
+    if (value >= 0 && value < 1000) {
+      const auto v = static_cast<unsigned>(value);
+      if (v >= 100) *at_++ = static_cast<char>('0' + v / 100);
+      if (v >= 10) *at_++ = static_cast<char>('0' + v / 10 % 10);
+      *at_++ = static_cast<char>('0' + v % 10);
+      return;
+    }
+    at_ = std::to_chars(at_, at_ + 24, value).ptr;
+  }
+  void Bool(bool value) {
+    if (value) {
+      Raw("true");
+    } else {
+      Raw("false");
+    }
+  }
   void Text(std::string_view text) {
     if (IsPlainJsonText(text)) {
       *at_++ = '"';
@@ -77,7 +99,8 @@ std::size_t TypedRoom(const ChoiceList& box) {
   return box.Shown() == NameId::Typed ? 6 * box.Text().size() + 2 : 0;
 }
 
-void WriteCounter(Cursor& c, std::string_view valueKey, std::string_view shownKey,
+template <std::size_t V, std::size_t S>
+void WriteCounter(Cursor& c, const char (&valueKey)[V], const char (&shownKey)[S],
                   const Counter& counter) {
   c.Raw(valueKey);
   c.Number(counter.Value);
@@ -85,7 +108,8 @@ void WriteCounter(Cursor& c, std::string_view valueKey, std::string_view shownKe
   c.Bool(counter.Shown);
 }
 
-void WriteItem(Cursor& c, std::string_view opening, const ItemState& it, bool creatable) {
+template <std::size_t N>
+void WriteItem(Cursor& c, const char (&opening)[N], const ItemState& it, bool creatable) {
   c.Raw(opening);
   c.Bool(it.Owned);
   if (creatable) WriteCounter(c, ", \"BuildDaysLeft\": ", ", \"BuildShown\": ", it.BuildDaysLeft);
@@ -94,7 +118,8 @@ void WriteItem(Cursor& c, std::string_view opening, const ItemState& it, bool cr
   c.Raw("}");
 }
 
-void WriteBox(Cursor& c, std::string_view opening, const ChoiceList& box) {
+template <std::size_t N>
+void WriteBox(Cursor& c, const char (&opening)[N], const ChoiceList& box) {
   c.Raw(opening);
   c.Raw("{\"Options\": [");
   bool first = true;
