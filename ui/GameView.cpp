@@ -20,8 +20,8 @@ void ShowCounter(QLabel* label, const kevolan::Counter& counter) {
 
 void ShowChoice(TChoiceBox* box, const kevolan::ChoiceList& list) {
   QStringList options;
-  options.reserve(static_cast<qsizetype>(list.Options.size()));
-  for (const std::string& option : list.Options) options.append(FromGame(option));
-  box->Mirror(options, list.Selected, FromGame(list.Text));
+  options.reserve(static_cast<qsizetype>(list.Size()));
+  for (kevolan::NameId option : list.Options()) options.append(FromGame(kevolan::TextOf(option)));
+  box->Mirror(options, list.Selected(), FromGame(list.Text()));
   box->setEnabled(list.Enabled);
 }

@@ -223,7 +223,7 @@ void TForm1::ShowActivity() {
 void TForm1::RefreshView() {
   const kevolan::GameState& s = state_;
   SetCaption(Label57, QString::number(s.Day));
-  SetCaption(Label58, FromGame(s.Month));
+  SetCaption(Label58, FromGame(kevolan::NameOf(s.Month)));
   ShowNumber(Label56, s.SickDays);
   ShowNumber(Label46, s.HungryDays);
   ShowNumber(Label37, s.FruitStock);

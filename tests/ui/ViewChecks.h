@@ -21,7 +21,7 @@ inline void CompareViewWithState(const TForm1& f) {
                {f.ComboBox3, s.CreateChoice},
                {f.ComboBox4, s.RepairChoice}};
   for (const auto& b : boxes) {
-    QCOMPARE(b.Box->currentIndex(), b.List.Selected);
+    QCOMPARE(b.Box->currentIndex(), b.List.Selected());
     QCOMPARE(b.Box->currentText(), b.Box->lineEdit()->text());
   }
 }

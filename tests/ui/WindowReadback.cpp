@@ -63,13 +63,13 @@ void Counter(Diff& d, const QString& field, const QLabel* label, const kevolan::
 
 void Choice(Diff& d, const QString& field, const TChoiceBox* box, const kevolan::ChoiceList& l) {
   QStringList options;
-  for (const std::string& option : l.Options) options.append(FromGame(option));
+  for (kevolan::NameId option : l.Options()) options.append(FromGame(kevolan::TextOf(option)));
   QStringList items;
   for (int i = 0; i < box->count(); ++i) items.append(box->itemText(i));
   const QString name = box->objectName();
   d.List(field + QStringLiteral(".Options"), name + QStringLiteral(" list"), items, options);
   d.Text(field + QStringLiteral(".Text"), name + QStringLiteral(" text"), box->lineEdit()->text(),
-         FromGame(l.Text));
+         FromGame(l.Text()));
   d.Flag(field + QStringLiteral(".Enabled"), name + QStringLiteral(" enabled"), box->isEnabled(),
          l.Enabled);
   d.Flag(field + QStringLiteral(" shown"), name + QStringLiteral(" visible"), box->isVisible(),
@@ -82,7 +82,7 @@ QStringList WindowDiffers(const TForm1& f, const kevolan::GameState& s) {
   Diff d;
   Number(d, QStringLiteral("Day"), f.Label57, s.Day);
   d.Text(QStringLiteral("Month"), QStringLiteral("Label58 text"), f.Label58->text(),
-         FromGame(s.Month));
+         FromGame(kevolan::NameOf(s.Month)));
   d.Flag(QStringLiteral("Month shown"), QStringLiteral("Label58 visible"), f.Label58->isVisible(),
          true);
   Number(d, QStringLiteral("SickDays"), f.Label56, s.SickDays);

@@ -183,7 +183,7 @@ void Form1Keyboard::threeDaysByKeyboard() {
   QCOMPARE(f.State().Activity, kevolan::Activity::Create);
   Key(Qt::Key_Tab);
   PickFromList(f.ComboBox3, QStringLiteral("Хижина"), QKeyCombination(Qt::Key_F4));
-  QCOMPARE(f.State().CreateChoice.Text, std::string("Хижина"));
+  QCOMPARE(f.State().CreateChoice.Text(), std::string_view("Хижина"));
   Key(Qt::Key_Tab);
   QCOMPARE(Focused(), f.Button1);
   Key(Qt::Key_Space);

@@ -115,13 +115,13 @@ void Form1Play::creationBoxShowsTheChosenItemsDays() {
   p.Pick(f.ComboBox3, "Хижина");
   QVERIFY(!f.Label40->isVisible());
   QVERIFY(f.Label42->isVisible());
-  QCOMPARE(f.State().CreateChoice.Text, std::string("Хижина"));
+  QCOMPARE(f.State().CreateChoice.Text(), std::string_view("Хижина"));
   QVERIFY_VIEW(f);
 
   p.Type(f.ComboBox3, "Орудие охоты");
   QVERIFY(f.Label41->isVisible());
   QVERIFY(!f.Label42->isVisible());
-  QCOMPARE(f.State().CreateChoice.Selected, -1);
+  QCOMPARE(f.State().CreateChoice.Selected(), -1);
   p.Type(f.ComboBox3, "Лодка");
   for (QLabel* days : {f.Label40, f.Label41, f.Label42, f.Label43, f.Label44}) {
     QVERIFY(!days->isVisible());
@@ -151,7 +151,7 @@ void Form1Play::typedTextIsNeverAddedOrCompleted() {
   QTest::keyClick(f.ComboBox3->lineEdit(), Qt::Key_Return);
   QCOMPARE(f.ComboBox3->count(), 5);
   QCOMPARE(f.ComboBox3->lineEdit()->text(), QStringLiteral("хижина"));
-  QCOMPARE(f.State().CreateChoice.Text, std::string("хижина"));
+  QCOMPARE(f.State().CreateChoice.Text(), std::string_view("хижина"));
   QVERIFY(!f.Label42->isVisible());
   // An exact name with Enter stays what it is, and the list keeps its five options.
   p.Type(f.ComboBox3, "Пещера");
@@ -160,7 +160,7 @@ void Form1Play::typedTextIsNeverAddedOrCompleted() {
   QVERIFY(f.Label43->isVisible());
   // Leaving the box does not change what it shows either.
   f.Button1->setFocus();
-  QCOMPARE(f.State().CreateChoice.Text, std::string("Пещера"));
+  QCOMPARE(f.State().CreateChoice.Text(), std::string_view("Пещера"));
   QVERIFY_VIEW(f);
 }
 
@@ -175,7 +175,7 @@ void Form1Play::anyTextIsAcceptedAndMatchesNothing() {
   f.ComboBox1->lineEdit()->paste();
   QTest::keyClick(f.ComboBox1->lineEdit(), Qt::Key_Return);
   QCOMPARE(f.ComboBox1->count(), 0);
-  QCOMPARE(FromGame(f.State().FoodChoice.Text).size(), huge.size() + 4);  // taken whole
+  QCOMPARE(FromGame(f.State().FoodChoice.Text()).size(), huge.size() + 4);  // taken whole
   QVERIFY_VIEW(f);
   p.NextDay();
   // A text that names no food: nothing is eaten and the day is not a hungry one.
