@@ -1,8 +1,6 @@
 // The choice boxes' list operations, which the rules lean on turn after turn.
 #include <gtest/gtest.h>
 
-#include <type_traits>
-
 #include "ChoiceList.h"
 #include "GameState.h"
 
@@ -78,14 +76,17 @@ TEST(ChoiceList, ClearingEmptiesTypedTextAndPickRefusesMissingOptions) {
   EXPECT_EQ(l.Text(), "Дичь");
 }
 
-TEST(ChoiceList, AGameStateHoldsNoHeapMemoryUntilTheyTypeTextThatIsNoName) {
+TEST(ChoiceList, ATypedNameIsThatNameAndCopiesCompareByWhatTheyShow) {
   GameState s = NewGame();
   s.FoodChoice.Type("Рыба");
-  s.CreateChoice.Type("");
+  s.RepairChoice.Type("Хижина ");
   EXPECT_EQ(s.FoodChoice.Shown(), NameId::Fish);
-  // Every name the game offers is a small id, so a state is a fixed block of bytes.
-  EXPECT_LT(sizeof(GameState), 700u);
-  static_assert(std::is_nothrow_move_constructible_v<GameState>);
+  EXPECT_EQ(s.RepairChoice.Shown(), NameId::Typed);  // a trailing space makes it no name
+  GameState copy = s;
+  EXPECT_TRUE(copy == s);
+  copy.RepairChoice.Type("Хижина  ");
+  EXPECT_FALSE(copy == s);
+  EXPECT_EQ(s.RepairChoice.Text(), "Хижина ");
 }
 
 }  // namespace
