@@ -156,11 +156,6 @@ inline constexpr std::array<Food, kFoodCount> kFoods = {Food::Fruit, Food::Fish,
 inline constexpr std::array<Item, 5> kCreatableItems = {Item::FishingTackle, Item::HuntingWeapon,
                                                         Item::Hut, Item::Cave, Item::NewClothes};
 
-inline constexpr std::string_view kFruitTrip =
-    kNameTexts[static_cast<std::size_t>(NameId::FruitTrip)];
-inline constexpr std::string_view kFishing = kNameTexts[static_cast<std::size_t>(NameId::Fishing)];
-inline constexpr std::string_view kHunting = kNameTexts[static_cast<std::size_t>(NameId::Hunting)];
-
 // The names of the activity group's options, by index.
 inline constexpr std::array<std::string_view, 3> kActivityNames = {"Заготовка продуктов",
                                                                    "Создание", "Ремонт"};
