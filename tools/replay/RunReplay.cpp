@@ -1,5 +1,6 @@
 #include "RunReplay.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
