@@ -164,6 +164,8 @@ TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
   // skipped lines count.
   EXPECT_EQ(Replay("# note\n\neat maybe\r\n").Err,
             "kevolan-replay: line 3: usage error (eat takes on or off): eat maybe\n");
+  EXPECT_EQ(Replay("eat \xC0\xAF\n").Err,
+            "kevolan-replay: line 1: usage error (not valid UTF-8): eat \\xC0\\xAF\n");
   EXPECT_EQ(Replay("type food \x1B[1m\x7F\t\xFF\xAB\xCD\xEF\x90Я\n").Err,
             "kevolan-replay: line 1: usage error (not valid UTF-8): "
             "type food \\x1B[1m\\x7F\\x09\\xFF\\xAB\\xCD\\xEF\\x90\\xD0\\xAF\n");

@@ -123,10 +123,17 @@ void ParseCommand(std::string_view line, ParsedLine& p) {
 
 ParsedLine ParseLine(std::string_view line) {
   ParsedLine p;
-  if (!IsValidUtf8(line)) {
+  if (line.empty()) return p;
+  if (line.front() != '#') ParseCommand(line, p);
+  // Bytes that are not UTF-8 make any line a usage error, whatever else is wrong with it. A
+  // command read in full is ASCII but for a typed text, so only that text, a comment and a
+  // line that is no command need the check.
+  const bool wellFormed = p.Kind != ParsedLine::Kind::Command ? IsValidUtf8(line)
+                          : p.Command.Verb == Verb::Type      ? IsValidUtf8(p.Command.Text)
+                                                              : true;
+  if (!wellFormed) {
+    p = ParsedLine{};
     Usage(p, "not valid UTF-8");
-  } else if (!line.empty() && line.front() != '#') {
-    ParseCommand(line, p);
   }
   return p;
 }
