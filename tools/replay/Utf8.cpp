@@ -17,7 +17,7 @@ constexpr bool HasZeroByte(std::uint64_t w) { return ((w - kOnes) & ~w & kHighBi
 
 // Whether any of eight ASCII bytes is one a JSON string must escape: a control byte, the
 // quote or the backslash.
-constexpr bool HasJsonSpecial(std::uint64_t w) {
+constexpr bool NeedsJsonEscape(std::uint64_t w) {
   return ((w - kOnes * 0x20) & ~w & kHighBits) != 0 || HasZeroByte(w ^ (kOnes * '"')) ||
          HasZeroByte(w ^ (kOnes * '\\'));
 }
@@ -27,7 +27,7 @@ constexpr bool HasJsonSpecial(std::uint64_t w) {
 // 0 when the word holds anything else, which is then read byte by byte.
 template <bool kPlainJson>
 std::size_t PlainWordLength(std::uint64_t w) {
-  if (kPlainJson && HasJsonSpecial(w)) return 0;
+  if (kPlainJson && NeedsJsonEscape(w)) return 0;
   const std::uint64_t high = w & kHighBits;
   if (high == 0) return 8;
   const std::uint64_t lead = high & (w << 1);           // 11xxxxxx
