@@ -195,20 +195,32 @@ void Send(const Pipe& p, const std::string& text) {
 }
 
 TEST(Program, AnswersAPlayerWhoWaitsForEachAnswer) {
-  Pipe in, out, err;
-  Program driver(in.Read(), out.Write(), err.Write());
-  out.CloseWrite();
-  err.CloseWrite();
-  Send(in, "state\n");
-  EXPECT_EQ(ReadLine(out.Read()).rfind("{\"State\": {\"Day\": 1,", 0), 0u);
-  Send(in, "eat on\nactivity gather\r\nne");
-  Send(in, "xt\n");
-  EXPECT_EQ(ReadLine(out.Read()).rfind("{\"Turn\": 1,", 0), 0u);
-  Send(in, "next");
-  in.CloseWrite();
-  EXPECT_EQ(ReadLine(out.Read()).rfind("{\"Turn\": 2,", 0), 0u);
-  EXPECT_EQ(driver.Wait(), 0);
-  EXPECT_EQ(ReadAll(err.Read()), "");
+  // Also when whoever started it left its ends of the pipes non-blocking.
+  for (const bool nonBlocking : {false, true}) {
+    Pipe in, out, err;
+    if (nonBlocking) {
+      fcntl(in.Read(), F_SETFL, O_NONBLOCK);
+      fcntl(out.Write(), F_SETFL, O_NONBLOCK);
+    }
+    Program driver(in.Read(), out.Write(), err.Write());
+    out.CloseWrite();
+    err.CloseWrite();
+    Send(in, "state\n");
+    EXPECT_EQ(ReadLine(out.Read()).rfind("{\"State\": {\"Day\": 1,", 0), 0u);
+    Send(in, "eat on\nactivity gather\r\nne");
+    Send(in, "xt\n");
+    EXPECT_EQ(ReadLine(out.Read()).rfind("{\"Turn\": 1,", 0), 0u);
+    std::string flood;  // more than the pipe holds
+    for (int i = 0; i < 100; ++i) flood += "state\n";
+    Send(in, flood + "next");
+    in.CloseWrite();
+    usleep(100000);
+    const std::string rest = ReadAll(out.Read());
+    EXPECT_EQ(std::count(rest.begin(), rest.end(), '\n'), 101);
+    EXPECT_NE(rest.find("{\"Turn\": 2,"), std::string::npos);
+    EXPECT_EQ(driver.Wait(), 0);
+    EXPECT_EQ(ReadAll(err.Read()), "");
+  }
 }
 
 TEST(Program, AFailedWriteOrReadIsNamedAndEndsTheRunWithStatusOne) {
