@@ -84,6 +84,19 @@ TEST(Protocol, DisabledControlsAndMissingOptionsAreRefusedNotFatal) {
   EXPECT_EQ(s.at("Items").at("FishingTackle").at("BuildShown"), true);  // the change handler ran
 }
 
+TEST(Protocol, EachActivityClickChoosesThatActivityAndEnablesItsBoxOnly) {
+  const ReplayRun run =
+      Replay("activity gather\nstate\nactivity create\nstate\nactivity repair\nstate\n");
+  ASSERT_EQ(run.Lines.size(), 3u);
+  const char* const activities[] = {"GatherFood", "Create", "Repair"};
+  const char* const boxes[] = {"GatherChoice", "CreateChoice", "RepairChoice"};
+  for (int i = 0; i < 3; ++i) {
+    const json& s = run.Lines[i].at("State");
+    EXPECT_EQ(s.at("Activity"), activities[i]);
+    for (int b = 0; b < 3; ++b) EXPECT_EQ(s.at("Boxes").at(boxes[b]).at("Enabled"), b == i);
+  }
+}
+
 TEST(Protocol, ALockedActivityGroupRefusesClicks) {
   std::string script = "eat on\n";
   // Gather fruit for a store, then eat fruit until the 25th day makes the castaway ill.
@@ -127,20 +140,57 @@ TEST(Protocol, AMegabyteOfTypedTextIsAcceptedAndEchoedIntact) {
 }
 
 TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
-  const std::vector<std::string> bad = {
-      "eat on ",      "eat",          "eat yes",       "activity",      "activity fish",
-      "next ",        "state now",    " next",         "pick food",     "pick food x",
-      "pick food 1 ", "pick food +1", "pick food 1.0", "pick boat 0",   "type",
-      "type boat x",  "type  food",   "jump",          "Next",          "next\tnext",
-      "\xD0",         "ok \xC0\xAF",  "\xED\xA0\x80",  "# \xFF comment"};
+  std::vector<std::string> bad = {"eat on ",       "eat",         "eat yes",      "activity",
+                                  "activity fish", "next ",       "state now",    " next",
+                                  "pick food",     "pick food x", "pick food 1 ", "pick food +1",
+                                  "pick food 1.0", "pick boat 0", "type",         "type boat x",
+                                  "type  food",    "jump",        "Next",         "next\tnext",
+                                  "# \xFF comment"};
+  // Bytes that are not UTF-8 spoil an otherwise good line, short or long: overlong forms,
+  // bytes that never lead, surrogates, code points past U+10FFFF, cut sequences.
+  for (const char* bytes : {"\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\x80",
+                            "\xBF", "\xF5\x80\x80\x80", "\xF8\x88\x80\x80\x80", "\xFF",
+                            "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xD0"}) {
+    bad.push_back(std::string("type food ") + bytes);
+    bad.push_back(std::string("type food Поход ") + bytes + " за фруктами");
+  }
   for (const std::string& line : bad) {
     const ReplayRun run = Replay("state\n" + line + "\nstate\n");
     EXPECT_EQ(run.Exit, 2) << line;
     EXPECT_EQ(run.Lines.size(), 1u) << line;  // the first state only: nothing after the error
-    EXPECT_NE(run.Err.find("line 2"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err.rfind("kevolan-replay: line 2: usage error (", 0), 0u) << run.Err;
   }
-  const ReplayRun run = Replay("eat maybe\n");
-  EXPECT_NE(run.Err.find("eat maybe"), std::string::npos) << run.Err;
+  // The line as read, bytes a terminal would act on written as \xNN, a long line cut short;
+  // skipped lines count.
+  EXPECT_EQ(Replay("# note\n\neat maybe\r\n").Err,
+            "kevolan-replay: line 3: usage error (eat takes on or off): eat maybe\n");
+  EXPECT_EQ(Replay("eat \xC0\xAF\n").Err,
+            "kevolan-replay: line 1: usage error (not valid UTF-8): eat \\xC0\\xAF\n");
+  EXPECT_EQ(Replay("type food \x1B[1m\x7F\t\xFF\xAB\xCD\xEF\x90Я\n").Err,
+            "kevolan-replay: line 1: usage error (not valid UTF-8): "
+            "type food \\x1B[1m\\x7F\\x09\\xFF\\xAB\\xCD\\xEF\\x90\\xD0\\xAF\n");
+  const std::string longest = "pick food " + std::string(189, '7') + "x";  // 200 bytes
+  EXPECT_EQ(Replay(longest + "\n").Err,
+            "kevolan-replay: line 1: usage error (pick takes a whole number): " + longest + "\n");
+  EXPECT_EQ(Replay(longest + "y\n").Err,
+            "kevolan-replay: line 1: usage error (pick takes a whole number): " +
+                longest.substr(0, 200) + "... (201 bytes)\n");
+}
+
+TEST(Protocol, EveryWellFormedCharacterIsTakenAsTyped) {
+  // The first and last of each length and the edges of the surrogates.
+  std::string script = "eat on\n";
+  const std::vector<std::string> texts = {"\xC2\x80",         "\xDF\xBF",          "\xE0\xA0\x80",
+                                          "\xED\x9F\xBF",     "\xEE\x80\x80",      "\xEF\xBF\xBF",
+                                          "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF",  "Рыба\"",
+                                          "Рыба\"Рыба \\ \t", "\x7F\x01 Дичь \x1F"};
+  for (const std::string& text : texts) script += "type food " + text + "\nstate\n";
+  const ReplayRun run = Replay(script);
+  ASSERT_EQ(run.Exit, 0) << run.Err;
+  ASSERT_EQ(run.Lines.size(), texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_EQ(run.Lines[i]["State"]["Boxes"]["FoodChoice"]["Text"], texts[i]);
+  }
 }
 
 TEST(Protocol, EatSetToItsOwnStateChangesNothing) {
@@ -154,6 +204,7 @@ TEST(Protocol, EatSetToItsOwnStateChangesNothing) {
 TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
   EXPECT_EQ(ParseLine("pick food 007").Command.Index, 7);
   EXPECT_EQ(ParseLine("pick food -0").Command.Index, 0);
+  EXPECT_EQ(ParseLine("pick food -00").Command.Index, 0);
   EXPECT_EQ(ParseLine("pick food -5").Command.Index, -1);
   EXPECT_EQ(ParseLine("pick food 9223372036854775808").Command.Index,
             std::numeric_limits<long long>::max());
@@ -162,12 +213,16 @@ TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
 }
 
 TEST(Json, EveryTextComesBackIntactOrReplacedNeverBroken) {
-  for (const std::string& text : {std::string("Рыба"), std::string("a\"b\\c\td\x01e\x7F"),
-                                  std::string("\0zero", 5), std::string()}) {
+  for (const std::string& text :
+       {std::string("Рыба"), std::string("a\"b\\c\td\x01e\x7F"), std::string("Рыба\"Рыба"),
+        std::string("Пещера\\"), std::string("\0zero", 5), std::string()}) {
     std::string out;
     AppendJsonString(out, text);
     EXPECT_EQ(json::parse(out).get<std::string>(), text) << out;
   }
+  std::string quoted;
+  AppendJsonString(quoted, "Рыба\"");
+  EXPECT_EQ(quoted, "\"Рыба\\\"\"");
   std::string out;
   AppendJsonString(out, "bad \xFF byte");
   EXPECT_EQ(json::parse(out).get<std::string>(), "bad \xEF\xBF\xBD byte");

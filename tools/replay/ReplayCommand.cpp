@@ -9,18 +9,16 @@
 namespace kevolan::replay {
 namespace {
 
-ParsedLine Usage(std::string why) {
-  ParsedLine p;
+// Every reader below fills in the one ParsedLine that ParseLine returns, so nothing is copied.
+void Usage(ParsedLine& p, const char* why) {
   p.Kind = ParsedLine::Kind::UsageError;
-  p.Error = std::move(why);
-  return p;
+  p.Error = why;
 }
 
-ParsedLine Run(Command c) {
-  ParsedLine p;
+Command& Run(ParsedLine& p, Verb verb) {
   p.Kind = ParsedLine::Kind::Command;
-  p.Command = std::move(c);
-  return p;
+  p.Command.Verb = verb;
+  return p.Command;
 }
 
 std::optional<Box> BoxNamed(std::string_view word) {
@@ -54,85 +52,90 @@ std::optional<long long> WholeNumber(std::string_view word) {
   return value;
 }
 
-ParsedLine ParseEat(std::string_view arg) {
+void ParseEat(std::string_view arg, ParsedLine& p) {
   if (arg == "on" || arg == "off") {
-    Command c;
-    c.Verb = Verb::Eat;
-    c.On = arg == "on";
-    return Run(std::move(c));
-  }
-  return Usage("eat takes on or off");
-}
-
-ParsedLine ParseActivity(std::string_view arg) {
-  Command c;
-  c.Verb = Verb::Activity;
-  if (arg == "gather") {
-    c.Activity = Activity::GatherFood;
-  } else if (arg == "create") {
-    c.Activity = Activity::Create;
-  } else if (arg == "repair") {
-    c.Activity = Activity::Repair;
+    Run(p, Verb::Eat).On = arg == "on";
   } else {
-    return Usage("activity takes gather, create or repair");
+    Usage(p, "eat takes on or off");
   }
-  return Run(std::move(c));
 }
 
-ParsedLine ParseType(std::string_view rest) {
+void ParseActivity(std::string_view arg, ParsedLine& p) {
+  if (arg == "gather") {
+    Run(p, Verb::Activity).Activity = Activity::GatherFood;
+  } else if (arg == "create") {
+    Run(p, Verb::Activity).Activity = Activity::Create;
+  } else if (arg == "repair") {
+    Run(p, Verb::Activity).Activity = Activity::Repair;
+  } else {
+    Usage(p, "activity takes gather, create or repair");
+  }
+}
+
+void ParseType(std::string_view rest, ParsedLine& p) {
   // TEXT is everything after the one space that follows the box, spaces included.
   const std::size_t space = rest.find(' ');
-  const std::string_view word = rest.substr(0, space);
-  const auto box = BoxNamed(word);
-  if (!box) return Usage("unknown box");
-  Command c;
-  c.Verb = Verb::Type;
+  const auto box = BoxNamed(rest.substr(0, space));
+  if (!box) return Usage(p, "unknown box");
+  Command& c = Run(p, Verb::Type);
   c.Box = *box;
   if (space != std::string_view::npos) c.Text.assign(rest.substr(space + 1));
-  return Run(std::move(c));
 }
 
-ParsedLine ParsePick(std::string_view rest) {
+void ParsePick(std::string_view rest, ParsedLine& p) {
   const std::size_t space = rest.find(' ');
-  if (space == std::string_view::npos) return Usage("pick takes a box and a number");
+  if (space == std::string_view::npos) return Usage(p, "pick takes a box and a number");
   const auto box = BoxNamed(rest.substr(0, space));
-  if (!box) return Usage("unknown box");
+  if (!box) return Usage(p, "unknown box");
   const auto index = WholeNumber(rest.substr(space + 1));
-  if (!index) return Usage("pick takes a whole number");
-  Command c;
-  c.Verb = Verb::Pick;
+  if (!index) return Usage(p, "pick takes a whole number");
+  Command& c = Run(p, Verb::Pick);
   c.Box = *box;
   c.Index = *index;
-  return Run(std::move(c));
+}
+
+void ParseCommand(std::string_view line, ParsedLine& p) {
+  const std::size_t space = line.find(' ');
+  const std::string_view verb = line.substr(0, space);
+  const bool hasRest = space != std::string_view::npos;
+  const std::string_view rest = hasRest ? line.substr(space + 1) : std::string_view();
+
+  if (verb == "next" || verb == "state") {
+    const bool next = verb == "next";
+    if (hasRest) {
+      return Usage(p, next ? "next takes nothing after it" : "state takes nothing after it");
+    }
+    Run(p, next ? Verb::Next : Verb::State);
+    return;
+  }
+  if (verb == "type") {
+    if (!hasRest) return Usage(p, "type takes a box and a text");
+    return ParseType(rest, p);
+  }
+  if (!hasRest) return Usage(p, "unknown command");
+  if (verb == "eat") return ParseEat(rest, p);
+  if (verb == "activity") return ParseActivity(rest, p);
+  if (verb == "pick") return ParsePick(rest, p);
+  Usage(p, "unknown command");
 }
 
 }  // namespace
 
 ParsedLine ParseLine(std::string_view line) {
-  if (!IsValidUtf8(line)) return Usage("not valid UTF-8");
-  if (line.empty() || line.front() == '#') return ParsedLine{};
-
-  const std::size_t space = line.find(' ');
-  const std::string_view verb = line.substr(0, space);
-  const std::string_view rest =
-      space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
-  const bool hasRest = space != std::string_view::npos;
-
-  if (verb == "next" || verb == "state") {
-    if (hasRest) return Usage(std::string(verb) + " takes nothing after it");
-    Command c;
-    c.Verb = verb == "next" ? Verb::Next : Verb::State;
-    return Run(std::move(c));
+  ParsedLine p;
+  if (line.empty()) return p;
+  if (line.front() != '#') ParseCommand(line, p);
+  // Bytes that are not UTF-8 make any line a usage error, whatever else is wrong with it. A
+  // command read in full is ASCII but for a typed text, so only that text, a comment and a
+  // line that is no command need the check.
+  const bool wellFormed = p.Kind != ParsedLine::Kind::Command ? IsValidUtf8(line)
+                          : p.Command.Verb == Verb::Type      ? IsValidUtf8(p.Command.Text)
+                                                              : true;
+  if (!wellFormed) {
+    p = ParsedLine{};
+    Usage(p, "not valid UTF-8");
   }
-  if (verb == "type") {
-    if (!hasRest) return Usage("type takes a box and a text");
-    return ParseType(rest);
-  }
-  if (!hasRest) return Usage("unknown command");
-  if (verb == "eat") return ParseEat(rest);
-  if (verb == "activity") return ParseActivity(rest);
-  if (verb == "pick") return ParsePick(rest);
-  return Usage("unknown command");
+  return p;
 }
 
 }  // namespace kevolan::replay

@@ -4,13 +4,23 @@
 #include <istream>
 #include <ostream>
 
+#include "ByteStreams.h"
+
 namespace kevolan::replay {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitIoError = 1;  // a read or a write failed
 inline constexpr int kExitUsage = 2;
+// The reader closed its end of the pipe: the status a shell gives a filter killed by SIGPIPE.
+inline constexpr int kExitReaderGone = 128 + 13;
 
-// Plays the whole script. On a usage error it names the line on `err`, runs nothing more and
-// returns kExitUsage; otherwise returns kExitOk when the input ends.
+// Plays the whole script. The answers go out in blocks: when the buffer fills, and whenever
+// no further complete line has been read, so a program that waits for each answer gets it.
+// A usage error is named on `err` once every answer before it is written, nothing more runs,
+// and the result is kExitUsage. A failed read or write is named on `err` (kExitIoError), a
+// reader gone away (EPIPE) ends the run quietly (kExitReaderGone); kExitOk at end of input.
+int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err);
+
 int RunReplay(std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace kevolan::replay

@@ -1,10 +1,46 @@
 #include "Utf8.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace kevolan::replay {
 
 namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Whether any of eight bytes, all below 0x80, is zero.
+constexpr bool HasZeroByte(std::uint64_t w) { return ((w - kOnes) & ~w & kHighBits) != 0; }
+
+// Whether any of eight ASCII bytes is one a JSON string must escape: a control byte, the
+// quote or the backslash.
+constexpr bool NeedsJsonEscape(std::uint64_t w) {
+  return ((w - kOnes * 0x20) & ~w & kHighBits) != 0 || HasZeroByte(w ^ (kOnes * '"')) ||
+         HasZeroByte(w ^ (kOnes * '\\'));
+}
+
+// How many of eight bytes starting at a character are plainly well formed: ASCII (no byte a
+// JSON string must escape, when asked) and two-byte sequences, the whole of a Russian text.
+// 0 when the word holds anything else, which is then read byte by byte.
+template <bool kPlainJson>
+std::size_t PlainWordLength(std::uint64_t w) {
+  if (kPlainJson && NeedsJsonEscape(w)) return 0;
+  const std::uint64_t high = w & kHighBits;
+  if (high == 0) return 8;
+  const std::uint64_t lead = high & (w << 1);           // 11xxxxxx
+  const std::uint64_t continuation = high & ~(w << 1);  // 10xxxxxx
+  // Leads of longer sequences (111xxxxx) and the overlong C0 and C1 are left to the byte path.
+  if ((lead & (w << 2)) != 0) return 0;
+  const std::uint64_t payload = (w & (kOnes * 0x1E)) + kOnes * 0x7F;  // high bit: not C0 or C1
+  if ((lead & ~payload) != 0) return 0;
+  // Each lead followed by one continuation byte (read little-endian, the next byte is the
+  // next higher one); a lead in the last byte waits for the next word.
+  if (((lead << 8) & kHighBits) != continuation) return 0;
+  return (lead >> 56) != 0 ? 7 : 8;
+}
 
 template <bool kPlainJson>
 bool Check(std::string_view bytes) {
@@ -12,6 +48,14 @@ bool Check(std::string_view bytes) {
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
+    if (std::endian::native == std::endian::little && n - i >= 8) {
+      std::uint64_t w;
+      std::memcpy(&w, p + i, 8);
+      if (const std::size_t plain = PlainWordLength<kPlainJson>(w); plain != 0) {
+        i += plain;
+        continue;
+      }
+    }
     const unsigned char b = p[i];
     if (b < 0x80) {
       if (kPlainJson && (b < 0x20 || b == '"' || b == '\\')) return false;
