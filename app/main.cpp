@@ -21,13 +21,12 @@ int main(int argc, char* argv[]) {
   // Every control is built in the window's own font from the start, so nothing is laid out
   // twice.
   UseDesignFontByDefault();
+  TForm1 form1;
   // The window's pictures are JPEG images; without a JPEG reader the game goes on without them.
   if (!JpegReadable()) {
     std::cerr << "kevolan: no JPEG image reader (formats \"jpeg\" and \"jpg\"); "
                  "the pictures are left out\n";
   }
-
-  TForm1 form1;
   // The credits window belongs to the main window: no taskbar entry of its own, always above it.
   TForm2 form2(&form1);
   form1.SetForm2(&form2);

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QString>
 
-// Whether JPEG images can be decoded, under both of the format's names. Asked once per run.
+// Whether JPEG images can be decoded. Asked once per run.
 bool JpegReadable();
 
 // Decodes a picture from the program's resources, once per run however often it is asked for;
