@@ -14,7 +14,7 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test test-plain test-sanitized fuzz fuzz-smoke bench package clean
+.PHONY: all deps configure build run web run-web test test-plain test-sanitized fuzz fuzz-smoke bench package clean
 
 all: build
 
@@ -35,6 +35,16 @@ run: build
 	  $(BUILD)/bin/kevolan-replay < tests/plans/example.txt; \
 	fi
 
+# The web edition: a folder of static files, build/web/; open its index.html from disk or serve it.
+web: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target web
+	@echo "The web edition is in $(BUILD)/web/: open $(BUILD)/web/index.html, or make run-web"
+
+WEB_PORT ?= 8000
+run-web: web
+	@echo "Кеволан on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)/web
+
 # The checkout is noted before and checked after: no test may leave a file in it.
 test:
 	@scripts/tree-status save
@@ -47,7 +57,7 @@ test-plain: build
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any
 # report fails the test that made it.
 test-sanitized: deps
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKEVOLAN_BUILD_BENCH=OFF \
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKEVOLAN_BUILD_BENCH=OFF -DKEVOLAN_BUILD_WEB=OFF \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
@@ -56,6 +66,7 @@ test-sanitized: deps
 $(FUZZ_BUILD)/bin/replay_fuzz: deps
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKEVOLAN_BUILD_UI=OFF -DKEVOLAN_BUILD_TESTS=OFF -DKEVOLAN_BUILD_BENCH=OFF -DKEVOLAN_FUZZ=ON \
+	  -DKEVOLAN_BUILD_WEB=OFF \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -fsanitize=fuzzer-no-link" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target replay_fuzz

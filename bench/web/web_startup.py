@@ -1,0 +1,175 @@
+#!/usr/bin/python3
+"""Figures of the web edition (printed, never asserted):
+
+1. Bytes the page needs to start, each file compressed with gzip -9, pictures aside.
+2. In headless Chromium, from navigation to the game's first state on screen with its controls
+   answering (the page's performance mark "kevolan-first-state"), against a bare page with the
+   same controls and no game (index.html with its <script> elements removed), both served by
+   the same local server in the same run, the browser's cache off; medians of alternating runs.
+
+usage: web_startup.py --site build/web [--runs 15]
+"""
+import argparse
+import functools
+import gzip
+import http.server
+import os
+import re
+import shutil
+import statistics
+import sys
+import tempfile
+import threading
+import time
+import urllib.parse
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+CHROMIUM_FLAGS = [
+    "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--window-size=800,600",
+]
+
+# From navigation start, in ms: first contentful paint, the page's own mark (game only), the
+# end of the load event.
+TIMINGS_JS = """
+const nav = performance.getEntriesByType('navigation')[0];
+const fcp = performance.getEntriesByName('first-contentful-paint')[0];
+const mark = performance.getEntriesByName('kevolan-first-state')[0];
+return {fcp: fcp ? fcp.startTime : null, mark: mark ? mark.startTime : null,
+        dcl: nav.domContentLoadedEventEnd, load: nav.loadEventEnd,
+        resources: performance.getEntriesByType('resource').map(r => r.name)};
+"""
+
+
+def gzip_size(path):
+    with open(path, "rb") as f:
+        return len(gzip.compress(f.read(), compresslevel=9, mtime=0))
+
+
+def bare_page(index_html):
+    return re.sub(r"<script\b[^>]*>.*?</script>\s*", "", index_html, flags=re.S | re.I)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def start_browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + profile]:
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+    return driver
+
+
+def wait_for(driver, script, seconds=30):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if driver.execute_script(script):
+            return True
+        time.sleep(0.005)
+    return False
+
+
+def load(driver, url, game):
+    driver.get("about:blank")
+    driver.get(url)
+    ready = ("return document.documentElement.dataset.ready === 'true'" if game else
+             "return document.readyState === 'complete'")
+    if not wait_for(driver, ready):
+        raise RuntimeError(url + " did not become ready")
+    # The first contentful paint is reported a frame after it happens.
+    wait_for(driver, "return performance.getEntriesByName('first-contentful-paint').length > 0", 5)
+    t = driver.execute_script(TIMINGS_JS)
+    painted = t["fcp"] if t["fcp"] is not None else t["load"]
+    # Ready for the player: painted with its state, and the controls answer.
+    usable = max(painted, t["mark"] if game else t["dcl"])
+    return painted, usable, t["resources"]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--site", required=True)
+    parser.add_argument("--runs", type=int, default=15)
+    args = parser.parse_args()
+    site = os.path.abspath(args.site)
+    index = os.path.join(site, "index.html")
+    if not os.path.exists(index):
+        print("bench_web: no %s; run `make web` first" % index, file=sys.stderr)
+        return 1
+
+    work = tempfile.mkdtemp(prefix="kevolan-web-bench-")
+    try:
+        root = os.path.join(work, "site")
+        shutil.copytree(site, root)
+        with open(index, encoding="utf-8") as f:
+            html = f.read()
+        with open(os.path.join(root, "bare.html"), "w", encoding="utf-8") as f:
+            f.write(bare_page(html))
+        server = serve(root)
+        base = "http://127.0.0.1:%d/" % server.server_address[1]
+        driver = start_browser(os.path.join(work, "profile"))
+        try:
+            game, bare, resources = {"paint": [], "usable": []}, {"paint": [], "usable": []}, []
+            load(driver, base + "index.html", True)  # a first load, not counted
+            for _ in range(args.runs):
+                for url, is_game, into in ((base + "index.html", True, game),
+                                           (base + "bare.html", False, bare)):
+                    painted, usable, loaded = load(driver, url, is_game)
+                    into["paint"].append(painted)
+                    into["usable"].append(usable)
+                    if is_game:
+                        resources = loaded
+        finally:
+            driver.quit()
+            server.shutdown()
+
+        print("Web edition: bytes the page needs to start (gzip -9 each), pictures aside")
+        needed = ["index.html"] + sorted({
+            urllib.parse.unquote(urllib.parse.urlparse(r).path).lstrip("/") for r in resources
+            if r.startswith(base)})
+        total = 0
+        for name in needed:
+            if name.lower().endswith((".jpg", ".jpeg", ".png")):
+                continue
+            path = os.path.join(site, name)
+            if not os.path.exists(path):
+                print("  %-28s asked for, not in the site" % name)
+                continue
+            raw, packed = os.path.getsize(path), gzip_size(path)
+            total += packed
+            print("  %-28s %8d bytes, %7d gzip" % (name, raw, packed))
+        print("  %-28s %8s        %7d gzip (%.1f KB; aim <= 150 KB)" % ("total", "", total,
+                                                                     total / 1024))
+        help_path = os.path.join(site, "help.html")
+        if os.path.exists(help_path):
+            print("  help.html (opened on demand)  %d gzip" % gzip_size(help_path))
+
+        print("\nNavigation to first paint and to the first usable click, headless Chromium, "
+              "median of %d runs (ms)" % args.runs)
+        print("  %-30s %8s %8s %7s" % ("", "game", "bare", "ratio"))
+        for key, label in (("paint", "first paint"), ("usable", "state shown, controls usable")):
+            g, b = statistics.median(game[key]), statistics.median(bare[key])
+            print("  %-30s %8.1f %8.1f %7.2f" % (label, g, b, g / b))
+        print("  (aim: ratio <= 1.3)")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,19 @@
+// The C functions the web page calls (UTF-8 strings; a returned text stays valid until the
+// next call). One game lives in the module; it starts in its initial state.
+#pragma once
+
+extern "C" {
+
+// Starts a new game in its initial state.
+void kevolan_new_game(void);
+
+// Runs one replay-driver command line and returns exactly what kevolan-replay prints for it
+// (JSON lines, or "" for a command that prints nothing). A line the driver would stop at as a
+// usage error gives {"UsageError": "<why>"} and the game goes on unchanged.
+const char* kevolan_run(const char* line);
+
+// The messages the last `next` showed, and the state as it stood when message i was shown
+// ("" for an index out of range).
+int kevolan_message_count(void);
+const char* kevolan_message_state(int i);
+}
