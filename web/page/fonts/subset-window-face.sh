@@ -11,5 +11,5 @@ letters="U+0020-007E,U+00A0-00FF,U+0401,U+0410-044F,U+0451,U+2013-2014,U+2026,U+
 mkdir -p "$out"
 for weight in Regular Bold; do
   /usr/bin/python3 -m fontTools.subset "$FACE_DIR/$FACE-$weight.ttf" --unicodes="$letters" --flavor=woff \
-    --layout-features='kern' --no-hinting --desubroutinize --output-file="$out/window-$(echo "$weight" | tr 'A-Z' 'a-z').woff"
+    --layout-features='kern' --no-hinting --desubroutinize --drop-tables+=FFTM --output-file="$out/window-$(echo "$weight" | tr 'A-Z' 'a-z').woff"
 done
