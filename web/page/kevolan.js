@@ -74,18 +74,17 @@
     });
   });
 
-  // Screen readers hear each counter with its meaning ("Фрукты в запасе: 3"), not a bare number.
+  // Screen readers hear each counter with its meaning ("Фрукты в запасе: 3"), not a bare number:
+  // the words stand, unseen, right after the number they speak for.
   var spoken = {};
-  (function makeSpokenNames() {
-    var box = $('Spoken');
-    counters.forEach(function (c) {
-      var label = $(c[0]);
-      label.setAttribute('aria-hidden', 'true');
-      var words = document.createElement('span');
-      box.appendChild(words);
-      spoken[c[0]] = words;
-    });
-  })();
+  counters.forEach(function (c) {
+    var label = $(c[0]);
+    label.setAttribute('aria-hidden', 'true');
+    var words = document.createElement('span');
+    words.className = 'unseen';
+    label.parentNode.insertBefore(words, label.nextSibling);
+    spoken[c[0]] = words;
+  });
 
   var boxes = [
     // [box, the driver's word for it, the state's key]

@@ -381,7 +381,7 @@ def screenshots(site, address, shots):
     os.makedirs(shots, exist_ok=True)
     errors = []
     for scale in (1, 2):
-        with browser.chromium(scale=scale, width=760, height=560) as driver:
+        with browser.chromium(scale=scale, width=760, height=700) as driver:
             browser.open_page(driver, address)
             time.sleep(0.2)  # the web font is in, the pictures are decoded
             driver.save_screenshot(os.path.join(shots, 'start-%dx.png' % scale))
