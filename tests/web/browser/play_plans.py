@@ -374,6 +374,26 @@ def check_menu_and_credits(driver, address):
     driver.close()
     driver.switch_to.window(main)
     del started
+    check_tab_order(driver, address)
+
+
+def check_tab_order(driver, address):
+    """Tab from the next-day button visits the usable controls in the desktop's order; the
+    activity group is one stop, at the chosen option."""
+    browser.open_page(driver, address)
+    p = Player(driver)
+    p.el('CheckBox1Mark').click()
+    p.inside('RadioGroup1Button1', By.TAG_NAME, 'input').click()
+    p.el('Button1').send_keys(Keys.NULL)
+    driver.execute_script('document.getElementById("Button1").focus()')
+    visited = []
+    for _ in range(5):
+        visited.append(driver.execute_script(
+            'var e = document.activeElement; return e.id || e.closest("[id]").id'))
+        p.keys(Keys.TAB)
+    want = ['Button1', 'CheckBox1Mark', 'ComboBox1Edit', 'RadioGroup1Button1', 'ComboBox3Edit']
+    if visited != want:
+        raise Failure('Tab visits %s, not %s' % (visited, want))
 
 
 def screenshots(site, address, shots):
