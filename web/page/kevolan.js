@@ -364,7 +364,7 @@
     var box = $('MessageBox');
     turnRunning = false;
     show(finalState);
-    box.close();
+    if (box.open) box.close();
     if (document.activeElement === document.body || $('Button1').hidden &&
         document.activeElement === $('Button1')) {
       $('Form1').focus();
@@ -372,13 +372,28 @@
   }
 
   $('MessageOk').addEventListener('click', messageRead);
+  $('MessageBox').addEventListener('keydown', function (e) {
+    // Keys held down do not skip boxes unread.
+    if (e.repeat && (e.key === 'Enter' || e.key === ' ' || e.key === 'Escape')) {
+      e.preventDefault();
+    } else if (e.key === 'Escape') {
+      // Handled here, so that the browser never closes the box on its own.
+      e.preventDefault();
+      messageRead();
+    }
+  });
   $('MessageBox').addEventListener('cancel', function (e) {
     e.preventDefault();
     messageRead();
   });
-  $('MessageBox').addEventListener('keydown', function (e) {
-    // Keys held down do not skip boxes unread.
-    if (e.repeat && (e.key === 'Enter' || e.key === ' ')) e.preventDefault();
+  // Should the browser close the box anyway, the turn's messages still come one by one.
+  $('MessageBox').addEventListener('close', function () {
+    if (!turnRunning) return;
+    if (pending.length > 0) {
+      showMessage();
+    } else {
+      messageRead();
+    }
   });
 
   $('Button1').addEventListener('click', nextDay);
