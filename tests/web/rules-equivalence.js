@@ -16,6 +16,7 @@ if (!plansDir) {
 const scriptCount = Number(scriptCountArg || 40);
 const NL = 0x0a;
 const failures = [];
+let messageStates = 0;
 
 function fail(name, why) {
   failures.push(`${name}: ${why}`);
@@ -95,6 +96,7 @@ function playModule(rules, name, script) {
     if (!text.startsWith('{"Turn": ')) continue;
     const turn = JSON.parse(text);
     const states = rules.snapshots();
+    messageStates += states.length;
     turns.push(`{"Turn": ${turn.Turn}, "Snapshots": [${states.join(', ')}]}\n`);
     if (states.length !== turn.Messages.length) {
       fail(name, `turn ${turn.Turn}: ${states.length} states for ${turn.Messages.length} messages`);
@@ -175,7 +177,8 @@ require(path.resolve(modulePath))().then((m) => {
 
   for (const f of failures.slice(0, 20)) console.error(f);
   console.log(`${plans.length} plans and ${scriptCount} seeded scripts, ${turns} turns ` +
-              `(longest game ${longest} turns, ${pastAYear} past a year): ${failures.length} differences`);
+              `(longest game ${longest} turns, ${pastAYear} past a year), ${messageStates} message states: ` +
+              `${failures.length} differences`);
   process.exit(failures.length ? 1 : 0);
 }, (e) => {
   console.error(e);
