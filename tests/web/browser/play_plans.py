@@ -318,10 +318,9 @@ def check_game_over(driver, address, replay, commands):
     compare(p, replay, ['state'], 'a new game')
 
 
-def check_menu_and_credits(driver, address):
+def check_menu_and_credits(driver, address, replay):
     browser.open_page(driver, address)
     p = Player(driver)
-    started = time.time()
     js_shown = 'return !document.getElementById(arguments[0]).hidden'
     ActionChains(driver).context_click(p.el('Label37')).perform()
     if not driver.execute_script(js_shown, 'PopupMenu1'):
@@ -373,8 +372,7 @@ def check_menu_and_credits(driver, address):
         raise Failure('"Help" opened %s' % driver.current_url)
     driver.close()
     driver.switch_to.window(main)
-    del started
-    check_tab_order(driver, address)
+    check_list_keys(driver, address, replay)
 
 
 def check_tab_order(driver, address):
@@ -384,7 +382,6 @@ def check_tab_order(driver, address):
     p = Player(driver)
     p.el('CheckBox1Mark').click()
     p.inside('RadioGroup1Button1', By.TAG_NAME, 'input').click()
-    p.el('Button1').send_keys(Keys.NULL)
     driver.execute_script('document.getElementById("Button1").focus()')
     visited = []
     for _ in range(5):
@@ -394,6 +391,23 @@ def check_tab_order(driver, address):
     want = ['Button1', 'CheckBox1Mark', 'ComboBox1Edit', 'RadioGroup1Button1', 'ComboBox3Edit']
     if visited != want:
         raise Failure('Tab visits %s, not %s' % (visited, want))
+    return p
+
+
+def check_list_keys(driver, address, replay):
+    """Alt+Down opens a box's list, the arrows walk it, Enter picks; a closed box steps with the
+    arrows; Escape closes the list and picks nothing."""
+    p = check_tab_order(driver, address)
+    p.el('ComboBox3Edit').click()
+    ActionChains(driver).key_down(Keys.ALT).send_keys(Keys.DOWN).key_up(Keys.ALT).perform()
+    if driver.execute_script('return document.getElementById("ComboBox3List").hidden'):
+        raise Failure('Alt+Down did not open the list')
+    p.keys(Keys.DOWN, Keys.ENTER)
+    compare(p, replay, ['eat on', 'activity create', 'pick create 1'], 'Alt+Down, Down, Enter')
+    p.keys(Keys.DOWN, Keys.DOWN, Keys.UP)
+    compare(p, replay, ['eat on', 'activity create', 'pick create 2'], 'arrows in a closed box')
+    p.keys(Keys.F4, Keys.END, Keys.ESCAPE)
+    compare(p, replay, ['eat on', 'activity create', 'pick create 2'], 'F4, End, Escape')
 
 
 def screenshots(site, address, shots):
@@ -454,7 +468,7 @@ def main():
         commands = check_bad_input(driver, address, replay)
         check_game_over(driver, address, replay, commands)
         errors += browser.console_errors(driver)
-        check_menu_and_credits(driver, address)
+        check_menu_and_credits(driver, address, replay)
         errors += browser.console_errors(driver)
         # The same page opened from disk, as a player may open index.html.
         browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
