@@ -24,14 +24,6 @@
     show(runLine('state').State);
   }
 
-  // A JavaScript string may hold halves of a surrogate pair, which are no text at all; they are
-  // sent as the replacement character, as any text field of the desktop would keep them.
-  function wellFormed(text) {
-    if (typeof text.toWellFormed === 'function') return text.toWellFormed();
-    return text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(^|[^\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
-                        function (m, before) { return (before || '') + '\uFFFD'; });
-  }
-
   // --- Showing the state ------------------------------------------------------------------
 
   var counters = [
@@ -267,7 +259,7 @@
     var edit = $(id + 'Edit');
     // The player's typing: the whole text as it stands, however long.
     edit.addEventListener('input', function () {
-      act('type ' + b[1] + ' ' + wellFormed(edit.value));
+      act('type ' + b[1] + ' ' + edit.value);
     });
     edit.addEventListener('keydown', function (e) { boxKey(id, e); });
     edit.addEventListener('blur', function () { closeList(id); });
@@ -525,8 +517,24 @@
   // --- Start ---------------------------------------------------------------------------------
 
   KevolanRules().then(function (m) {
+    var encoder = new TextEncoder();
+    var run = m.cwrap('kevolan_run', 'number', ['number']);
     rules = {
-      run: m.cwrap('kevolan_run', 'string', ['string']),
+      // The line goes through the module's heap, not its small stack, so that a typed text of
+      // any length reaches the game whole (a text too long for the heap changes nothing).
+      // Halves of a surrogate pair, which are no letter at all, arrive as U+FFFD.
+      run: function (line) {
+        var bytes = encoder.encode(line);
+        var at = m._malloc(bytes.length + 1);
+        if (!at) return '';
+        try {
+          m.HEAPU8.set(bytes, at);
+          m.HEAPU8[at + bytes.length] = 0;
+          return m.UTF8ToString(run(at));
+        } finally {
+          m._free(at);
+        }
+      },
       newGame: m.cwrap('kevolan_new_game', null, []),
       messageCount: m.cwrap('kevolan_message_count', 'number', []),
       messageState: m.cwrap('kevolan_message_state', 'string', ['number'])

@@ -218,6 +218,13 @@ def check_bad_input(driver, address, replay):
         'e.dispatchEvent(new InputEvent("input",{bubbles:true}));')
     commands.append('type food a\ufffdb\ufffd')
     compare(p, replay, commands, 'a text with broken surrogate pairs')
+    # A text of millions of letters, as a paste brings it: more than the module's stack holds.
+    huge = 'Ж' * 3000000 + ' Рыба'
+    driver.execute_script(
+        'var e=document.getElementById("ComboBox1Edit");e.value=arguments[0];'
+        'e.dispatchEvent(new InputEvent("input",{bubbles:true}));', huge)
+    commands.append('type food ' + huge)
+    compare(p, replay, commands, 'a text of three million letters')
     p.el('ComboBox1Edit').send_keys(Keys.CONTROL, 'a', Keys.NULL, 'Рыба')
     commands.append('type food Рыба')
     compare(p, replay, commands, 'a text typed over another')
