@@ -150,8 +150,8 @@ require(path.resolve(modulePath))().then((m) => {
     turns += compare(rules, plan, fs.readFileSync(path.join(plansDir, plan))).turns;
   }
   for (let seed = 1; seed <= scriptCount; ++seed) {
-    // Every fourth script is a long game; every fifth ends at a usage error.
-    const long = seed % 4 === 0;
+    // Every third script is a long game; every fifth ends at a usage error.
+    const long = seed % 3 === 0;
     const args = ['script', String(seed), long ? '2500' : '150', long ? '0.02' : '0.3'];
     if (seed % 5 === 0) args.push('usage');
     const script = native(checkPath, args).stdout;
