@@ -1,5 +1,7 @@
 #include "GameView.h"
 
+#include <QFontMetrics>
+
 QString FromGame(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -8,7 +10,14 @@ std::string ToGame(const QString& text) { return text.toStdString(); }
 
 void SetCaption(QLabel* label, const QString& caption) {
   if (label->text() != caption) label->setText(caption);
-  label->resize(label->sizeHint().width(), label->height());
+  // A caption is one line of plain text: laid out once here, rather than three times over as
+  // the label's own size hint would.
+  const QMargins around = label->contentsMargins();
+  const int width = QFontMetrics(label->font())
+                        .boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, caption)
+                        .width() +
+                    around.left() + around.right() + 2 * label->margin();
+  label->resize(width, label->height());
 }
 
 void ShowNumber(QLabel* label, kevolan::Count value) { SetCaption(label, QString::number(value)); }

@@ -1,6 +1,6 @@
 #include "PixelFonts.h"
 
-#include <QFont>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QtMath>
 
@@ -9,7 +9,8 @@ QString WindowFontFamily() {
   static const QString chosen = [] {
     const QStringList installed = QFontDatabase::families();
     for (const QString& family :
-         {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+         {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Liberation Sans"),
+          QStringLiteral("DejaVu Sans")}) {
       if (installed.contains(family)) return family;
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
@@ -19,10 +20,16 @@ QString WindowFontFamily() {
 
 int PixelsForPoints(qreal points) { return qRound(points * 96.0 / 72.0); }
 
-void SetDesignFont(QWidget* widget, qreal points, bool bold) {
-  // Family, size and weight are all set, so nothing is taken from the parent later.
+QFont DesignFont(qreal points, bool bold) {
   QFont font(WindowFontFamily());
   font.setPixelSize(PixelsForPoints(points));
-  font.setBold(bold);
-  widget->setFont(font);
+  font.setWeight(bold ? QFont::Bold : QFont::Normal);
+  font.setStyle(QFont::StyleNormal);
+  return font;
 }
+
+void SetDesignFont(QWidget* widget, qreal points, bool bold) {
+  widget->setFont(DesignFont(points, bold));
+}
+
+void UseDesignFontByDefault() { QApplication::setFont(DesignFont(8, false)); }

@@ -20,20 +20,30 @@
 using kevolan::Activity;
 using kevolan::Item;
 
+namespace {
+
+// What a screen reader says of the window once the game has ended.
+const QString kGameOverSpoken = QStringLiteral("Игра окончена");
+
+}  // namespace
+
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent),
       state_(kevolan::NewGame()),
       messenger_(this, [this] { RefreshView(); }),
       openDocument_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
   Q_INIT_RESOURCE(resources);
+  // The window's font is given before its controls exist, so each is built and laid out in it
+  // once (the program makes it the application's default as well; a window made on its own, as
+  // in tests, still gets it here).
+  SetDesignFont(this, 8, false);
   setupUi(this);
   // A caption, a system menu and a close box, no minimise or maximise boxes; the border resizes.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   move(264, 125);
   UseClassicStyle(this);
-  // The fonts the window was drawn with, in points; each control's is set once, in pixels.
-  SetDesignFont(this, 8, false);
+  // The few controls drawn in larger fonts, in points; each is set once, in pixels.
   for (QWidget* w : {static_cast<QWidget*>(Label57), static_cast<QWidget*>(Label58)}) {
     SetDesignFont(w, 12, true);
   }
@@ -191,11 +201,20 @@ void TForm1::ShowPictures() {
   const struct {
     QLabel* Image;
     const char* Path;
-  } pictures[] = {{Image1, ":/pictures/food.jpg"},
-                  {Image3, ":/pictures/creation.jpg"},
-                  {Image2, ":/pictures/repair.jpg"}};
+    bool Transparent;
+  } pictures[] = {{Image1, ":/pictures/food.jpg", true},
+                  {Image3, ":/pictures/creation.jpg", false},
+                  {Image2, ":/pictures/repair.jpg", false}};
   for (const auto& p : pictures) {
-    p.Image->setPixmap(PictureForScreen(LoadJpegPicture(QString::fromLatin1(p.Path)), ratio));
+    const QString path = QString::fromLatin1(p.Path);
+    QImage picture = LoadJpegPicture(path);
+    // The larger drawing is read only for a magnified screen.
+    QImage doubleSize = ratio > 1.0 ? LoadJpegPicture(DoubleSizePath(path)) : QImage();
+    if (p.Transparent) {
+      picture = KeyedOut(picture);
+      doubleSize = KeyedOut(doubleSize);
+    }
+    p.Image->setPixmap(PictureForScreen(picture, doubleSize, ratio));
   }
 }
 
@@ -251,9 +270,16 @@ void TForm1::RefreshView() {
   ShowChoice(ComboBox3, s.CreateChoice);
   ShowChoice(ComboBox4, s.RepairChoice);
 
-  // The keyboard focus passes from the next-day button to the game-over button that replaces it.
+  // When the game ends, the keyboard focus leaves the next-day button for the window itself,
+  // not for the game-over button: the Enter that answered the last message, pressed once more
+  // as on every day before, must not close the window before the player has seen how the game
+  // ended. The player can still Tab to the game-over button or click it. A screen reader, on
+  // the window, hears that the game is over.
   Button2->setHidden(!s.GameOver);
-  if (s.GameOver && focusWidget() == Button1) Button2->setFocus();
+  if (s.GameOver) {
+    if (accessibleDescription() != kGameOverSpoken) setAccessibleDescription(kGameOverSpoken);
+    if (focusWidget() == Button1) setFocus(Qt::OtherFocusReason);
+  }
   Button1->setHidden(s.GameOver);
   SayCounters(*this, spokenCounters_);
 }

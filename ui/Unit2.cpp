@@ -8,16 +8,6 @@
 
 namespace {
 
-// The credits were drawn in "MS Sans Serif" 8 pt at 96 dpi, 11 pixels high. That face is not
-// installed here; the main window's stand-in at the same pixel height keeps them that size.
-QFont DesignFont() {
-  QFont font(WindowFontFamily());
-  font.setPixelSize(PixelsForPoints(8));
-  font.setWeight(QFont::Normal);
-  font.setStyle(QFont::StyleNormal);
-  return font;
-}
-
 const QStringList kCreditLines = {
     QString(),
     QString(),
@@ -30,11 +20,14 @@ const QStringList kCreditLines = {
 }  // namespace
 
 TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A tool window: owned by the main window (given as the parent), it has no taskbar entry of
+    // its own and stays above the game.
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
+  setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Form2"));
-  setFont(DesignFont());
+  setFont(DesignFont(8, false));
   resize(188, 106);  // 196 x 133 with the frame and the title bar
   move(265, 141);
   // Only the main window keeps the program alive: closing it ends the game even while the
@@ -46,7 +39,8 @@ TForm2::TForm2(QWidget* parent)
   ZelCredits1->setGeometry(0, 0, 185, 97);  // stays put when the window is resized
   ZelCredits1->setFrameStyle(QFrame::Box | QFrame::Plain);
   ZelCredits1->setLineWidth(1);
-  ZelCredits1->setFont(DesignFont());
+  // The box has a font of its own, not the window's, though the same one: 8 points.
+  ZelCredits1->setFont(DesignFont(8, false));
   ZelCredits1->setReadOnly(true);
   ZelCredits1->SetLines(kCreditLines);
   ZelCredits1->SetSpeedRun(40);  // a line every 400 ms

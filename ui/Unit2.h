@@ -9,6 +9,7 @@ class TZelCredits;
 class TForm2 : public QWidget {
   Q_OBJECT
  public:
+  // `parent` is the main window that owns this one; without it the window stands alone.
   explicit TForm2(QWidget* parent = nullptr);
 
   TZelCredits* ZelCredits1;

@@ -135,9 +135,9 @@ int main(int argc, char* argv[]) {
   std::printf("%-28s %12s %12s %-4s %8s   %s\n", "", "game", "minimal", "", "ratio", "target");
   Row("wall time", median(game, wall), median(minimal, wall), "ms", 0);
   Row("CPU time", median(game, cpu), median(minimal, cpu), "ms", 1.15);
-  Row("peak resident memory", median(game, rss), median(minimal, rss), "MiB", 1.10);
+  Row("peak resident memory", median(game, rss), median(minimal, rss), "MiB", 1.05);
   Row("instructions", static_cast<double>(Median(gameInstructions)) / 1e6,
-      static_cast<double>(Median(minimalInstructions)) / 1e6, "M", 1.15);
+      static_cast<double>(Median(minimalInstructions)) / 1e6, "M", 1.07);
   const auto [low, high] = std::minmax_element(gameInstructions.begin(), gameInstructions.end());
   std::printf("\ngame instructions, lowest to highest run: %.2f M to %.2f M\n",
               static_cast<double>(*low) / 1e6, static_cast<double>(*high) / 1e6);

@@ -16,8 +16,12 @@ class TestAbout : public QObject {
 
 void TestAbout::AboutShowsTheSameRollingWindow() {
   TForm1 form1;
-  TForm2 form2;
+  TForm2 form2(&form1);
   form1.SetForm2(&form2);
+  // Owned by the main window, yet a window of its own, above the game.
+  QCOMPARE(form2.parentWidget(), &form1);
+  QVERIFY(form2.isWindow());
+  QCOMPARE(form2.windowType(), Qt::Tool);
   form1.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form1));
   QVERIFY(!form2.isVisible());  // only the main window at start

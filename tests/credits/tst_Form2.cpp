@@ -36,6 +36,9 @@ void TestForm2::WindowAsBuilt() {
   QVERIFY(form.isWindow());
   QVERIFY(!form.isVisible());
   QCOMPARE(form.windowTitle(), QString("Form2"));
+  QCOMPARE(form.objectName(), QString("Form2"));
+  // A tool window: under a window manager it has no taskbar entry of its own.
+  QCOMPARE(form.windowType(), Qt::Tool);
   QCOMPARE(form.size(), QSize(188, 106));
   QCOMPARE(form.pos(), QPoint(265, 141));
   const Qt::WindowFlags flags = form.windowFlags();
@@ -122,7 +125,7 @@ void TestForm2::ResizingLeavesTheBox() {
 
 void TestForm2::ClosingTheMainWindowStillEndsTheProgram() {
   QWidget main;  // stands in for the game's main window
-  TForm2 form;
+  TForm2 form(&main);
   main.show();
   form.show();
   QTimer::singleShot(50, &main, [&] { main.close(); });

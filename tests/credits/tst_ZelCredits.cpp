@@ -183,6 +183,22 @@ void TestZelCredits::SpeedZeroOrBelowStopsAndPositiveResumes() {
   QTRY_VERIFY_WITH_TIMEOUT(box.Lines() != kAbc, 2000);
   QVERIFY(StepsUp(kAbc, box.Lines()) > 0);
 
+  // Switched on while the speed is already 0 or below, the box still stands: a timer of 0 ms
+  // would spin.
+  box.SetSpeedRun(0);
+  box.SetRunCredits(false);
+  const QStringList stood = box.Lines();
+  box.SetRunCredits(true);
+  QVERIFY(!box.CreditsTimer().isActive());
+  TZelCredits still;
+  still.SetLines(kAbc);
+  still.SetSpeedRun(0);
+  still.SetRunCredits(true);
+  QVERIFY(!still.CreditsTimer().isActive());
+  QTest::qWait(30);
+  QCOMPARE(still.Lines(), kAbc);
+  QCOMPARE(box.Lines(), stood);
+
   // Without RunCredits a positive speed only sets the period.
   TZelCredits idle;
   idle.SetSpeedRun(0);

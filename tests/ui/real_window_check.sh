@@ -2,7 +2,8 @@
 # The game in a real X window, as a player meets it: start kevolan under Xvfb, wait for its
 # window, take a screenshot, press "следующий день ->" with a real mouse click, see the day
 # change, open the credits through the context menu, close the main window by its close box
-# message, and expect the program to end with 0.
+# message, and expect the program to end with 0. The program is started with some of Qt's own
+# options, which it must ignore: it takes no command line.
 #   real_window_check.sh KEVOLAN CLOSE_WINDOW SCREENSHOT_DIR
 set -euo pipefail
 
@@ -28,7 +29,7 @@ fail() {
 }
 
 cd "$workdir"
-"$kevolan" &
+"$kevolan" -reverse -qwindowtitle X -platform offscreen &
 pid=$!
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name 'Кеволан' | head -n 1) ||
@@ -59,6 +60,15 @@ sleep 1
 import -window root "$shots/kevolan-about.png"
 windows=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)
 [ "$windows" -ge 2 ] || fail "\"About\" showed no credits window"
+# The credits window belongs to the main window: a utility window held by it, which taskbars
+# leave out, and above it.
+credits=$(xdotool search --onlyvisible --name '^Form2$' | head -n 1)
+[ -n "$credits" ] || fail "no credits window named Form2"
+props=$(xprop -id "$credits" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE _NET_WM_STATE)
+owner=$(printf '%s\n' "$props" | sed -n 's/.*WM_TRANSIENT_FOR(WINDOW): window id # //p')
+[ -n "$owner" ] && [ "$((owner))" = "$wid" ] || fail "the credits window is not held by the main one"
+[[ "$props" == *_NET_WM_WINDOW_TYPE_UTILITY* ]] || fail "the credits window is not a tool window"
+[[ "$props" == *_NET_WM_STATE_ABOVE* ]] || fail "the credits window does not stay on top"
 
 # Closing the main window ends the program, even with the credits window open.
 "$close_window" "$wid"

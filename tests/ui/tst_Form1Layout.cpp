@@ -28,6 +28,7 @@ class Form1Layout : public QObject {
   void newGameShown();
   void everyCaptionFitsItsPlace();
   void picturesFillTheirPanels();
+  void foodPictureShowsTheWindowColour();
   void nextDayButtonComesFirst();
   void rightClickAnywhereOpensTheMenu();
   void aboutShowsTheCreditsWindow();
@@ -251,9 +252,10 @@ void Form1Layout::everyCaptionFitsItsPlace() {
   form.Label28->setText("183");
   form.Label28->adjustSize();
   QVERIFY(form.Label28->geometry().right() < form.GroupBox7->width() - 2);
+  // A frame's title starts 8 pixels in and keeps as much room before the frame's right edge.
   for (QGroupBox* frame : form.findChildren<QGroupBox*>()) {
-    const int title = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
-    QVERIFY2(8 + title < frame->width(), qPrintable(frame->objectName()));
+    const qreal title = QFontMetricsF(frame->font()).horizontalAdvance(frame->title());
+    QVERIFY2(8 + title + 8 <= frame->width(), qPrintable(frame->objectName()));
   }
   for (QPushButton* button : {form.Button1, form.Button2}) {
     QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
@@ -305,6 +307,37 @@ void Form1Layout::picturesFillTheirPanels() {
     QVERIFY(panels[i]->geometry().bottom() < captions[i] - 4);
     QVERIFY(captions[i] + 4 < boxes[i]->y());
   }
+}
+
+void Form1Layout::foodPictureShowsTheWindowColour() {
+  // A desktop whose button face is far from the grey the picture was drawn on.
+  TForm1 form;
+  const QColor face(0x30, 0x60, 0x90);
+  QPalette colours = form.palette();
+  colours.setColor(QPalette::Window, face);
+  form.setPalette(colours);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  const QImage panel = form.Panel1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QCOMPARE(panel.size(), QSize(73, 49));
+  // Around the fruit and fish the window's colour, to the panel's very edges.
+  int face_pixels = 0;
+  for (int y = 0; y < panel.height(); ++y) {
+    for (int x = 0; x < panel.width(); ++x) {
+      const bool edge = x == 0 || y == 0 || x == panel.width() - 1 || y == panel.height() - 1;
+      const bool isFace = panel.pixel(x, y) == face.rgb();
+      if (edge && x < 64) QVERIFY2(isFace, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+      face_pixels += isFace;
+    }
+  }
+  QVERIFY(face_pixels > panel.width() * panel.height() / 3);
+  // The drawing itself stays: the fish's eye, the apple, the banana.
+  QCOMPARE(QColor(panel.pixel(36, 36)).lightness() < 60, true);
+  QVERIFY(qRed(panel.pixel(52, 17)) > 2 * qGreen(panel.pixel(52, 17)));
+  QVERIFY(qRed(panel.pixel(8, 22)) > 2 * qBlue(panel.pixel(8, 22)));
+  // The other two pictures are not transparent: they keep the grey they were drawn on.
+  const QImage repair = form.Panel2->grab().toImage();
+  QVERIFY(QColor(repair.pixel(1, 1)) != face);
 }
 
 void Form1Layout::nextDayButtonComesFirst() {

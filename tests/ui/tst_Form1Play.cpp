@@ -296,9 +296,24 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
   BoxCatcher boxes;
   int boxesChecked = 0;
   int lockedTurns = 0;
-  boxes.WhileOpen = [&](QMessageBox*) {
+  int illnessBoxes = 0;
+  int chosen = -1;  // the activity the player chose for the turn under way
+  const auto boxUsable = [&](int activity) {
+    return QList<bool>{f.ComboBox2->isEnabled(), f.ComboBox3->isEnabled(), f.ComboBox4->isEnabled()}
+        .at(activity);
+  };
+  boxes.WhileOpen = [&](QMessageBox* box) {
     CompareViewWithState(f);
     ++boxesChecked;
+    if (box->text() != kIllness) return;
+    ++illnessBoxes;
+    // The illness is announced before it strikes: behind the message the activity group and the
+    // boxes still stand as the day began, the chosen activity's box usable, no sick day yet.
+    QVERIFY(f.RadioGroup1->isEnabled());
+    QCOMPARE(f.Label56->text(), QStringLiteral("0"));
+    for (int activity = 0; activity < 3; ++activity) {
+      QCOMPARE(boxUsable(activity), activity == chosen);
+    }
   };
   p.Click(f.CheckBox1);
   for (int turn = 1; turn <= 40 && !f.State().GameOver; ++turn) {
@@ -316,8 +331,18 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
       if (f.ComboBox2->currentText().isEmpty()) p.Pick(f.ComboBox2, "Поход за фруктами");
     }
     if (QTest::currentTestFailed()) return;
+    chosen = f.RadioGroup1Items->checkedId();
+    const int illnessBefore = illnessBoxes;
     p.NextDay();
     QVERIFY_VIEW(f);
+    if (illnessBoxes > illnessBefore) {
+      // Once the day is over the illness holds the activity, yet its own box stays usable.
+      QVERIFY(!f.RadioGroup1->isEnabled());
+      QCOMPARE(f.Label56->text(), QStringLiteral("10"));
+      for (int activity = 0; activity < 3; ++activity) {
+        QCOMPARE(boxUsable(activity), activity == chosen);
+      }
+    }
     if (!f.RadioGroup1->isEnabled()) {
       // Ill: the activity cannot be changed, however the player clicks.
       ++lockedTurns;
@@ -327,7 +352,7 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
     }
   }
   QVERIFY(f.State().GameOver);
-  QVERIFY(boxes.Texts().contains(kIllness));
+  QVERIFY(illnessBoxes >= 1);
   QVERIFY(lockedTurns > 0);
   QVERIFY(boxes.Texts().contains(kCave));
   QVERIFY(f.Label52->isVisible());                                // the hut is owned

@@ -1,5 +1,7 @@
 // Draws the three pictures of the main window and saves them as JPEG files:
-//   draw_pictures OUTPUT_DIR   ->  OUTPUT_DIR/food.jpg, creation.jpg, repair.jpg
+//   draw_pictures OUTPUT_DIR   ->  OUTPUT_DIR/food.jpg, creation.jpg, repair.jpg, and the same
+//                                  drawings at twice the size for magnified screens:
+//                                  food@2x.jpg, creation@2x.jpg, repair@2x.jpg
 // The food picture is larger than its place in the window and is cut there; the creation picture
 // is shown 8 pixels further left and the repair picture 8 pixels further up, so each drawing keeps
 // its subject inside the part that stays visible.
@@ -16,10 +18,18 @@ namespace {
 
 const QColor kBackground(0xef, 0xef, 0xef);  // the window's own colour, so the pictures blend in
 
-QImage Canvas(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
+// A canvas `scale` times the picture's size; drawing on it goes in the picture's own units.
+QImage Canvas(int width, int height, int scale) {
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
   image.fill(kBackground);
+  image.setDotsPerMeterX(image.dotsPerMeterX() * scale);
+  image.setDotsPerMeterY(image.dotsPerMeterY() * scale);
   return image;
+}
+
+void Begin(QPainter& p, int scale) {
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
 }
 
 void Apple(QPainter& p, QPointF centre, qreal r) {
@@ -68,10 +78,10 @@ void Fish(QPainter& p) {
   p.drawEllipse(QPointF(36, 36), 1.5, 1.5);
 }
 
-QImage Food() {
-  QImage image = Canvas(80, 56);
+QImage Food(int scale) {
+  QImage image = Canvas(80, 56, scale);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
+  Begin(p, scale);
   Banana(p);
   Apple(p, QPointF(52, 17), 11);
   Fish(p);
@@ -94,10 +104,10 @@ void Nail(QPainter& p, QPointF head, qreal length, qreal angle) {
   p.restore();
 }
 
-QImage Creation() {
-  QImage image = Canvas(97, 65);
+QImage Creation(int scale) {
+  QImage image = Canvas(97, 65, scale);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
+  Begin(p, scale);
   // The hammer lies across the picture, its head at the upper left.
   p.save();
   p.translate(44, 30);
@@ -131,10 +141,10 @@ QImage Creation() {
   return image;
 }
 
-QImage Repair() {
-  QImage image = Canvas(97, 65);
+QImage Repair(int scale) {
+  QImage image = Canvas(97, 65, scale);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
+  Begin(p, scale);
   // An open-end wrench lying from the lower left to the upper right.
   p.translate(50, 38);
   p.rotate(-20);
@@ -174,7 +184,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
-  const bool ok = Save(Food(), dir, "food.jpg") && Save(Creation(), dir, "creation.jpg") &&
-                  Save(Repair(), dir, "repair.jpg");
+  const bool ok = Save(Food(1), dir, "food.jpg") && Save(Creation(1), dir, "creation.jpg") &&
+                  Save(Repair(1), dir, "repair.jpg") && Save(Food(2), dir, "food@2x.jpg") &&
+                  Save(Creation(2), dir, "creation@2x.jpg") &&
+                  Save(Repair(2), dir, "repair@2x.jpg");
   return ok ? 0 : 1;
 }
