@@ -132,7 +132,7 @@
       setHidden($('Button1'), true);
       setHidden($('Button2'), false);
       if (focusLost) $('Form1').focus();
-      setText($('Announce'), 'Игра окончена. Кнопка «ВЫ НЕ ВЫЖИЛИ» закрывает игру.');
+      setText($('Announce'), 'Игра окончена');
     } else {
       setHidden($('Button1'), s.GameOver);
       setHidden($('Button2'), !s.GameOver);

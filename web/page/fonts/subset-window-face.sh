@@ -6,7 +6,7 @@
 set -eu
 out=${1:?usage: subset-window-face.sh OUTPUT-FOLDER}
 FACE_DIR=/usr/share/fonts/truetype/liberation
-FACE=LiberationSans
+FACE=LiberationSansNarrow
 letters="U+0020-007E,U+00A0-00FF,U+0401,U+0410-044F,U+0451,U+2013-2014,U+2026,U+2116,U+2715"
 mkdir -p "$out"
 for weight in Regular Bold; do
