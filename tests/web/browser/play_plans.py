@@ -329,9 +329,16 @@ def check_menu_and_credits(driver, address, replay):
     browser.open_page(driver, address)
     p = Player(driver)
     js_shown = 'return !document.getElementById(arguments[0]).hidden'
-    ActionChains(driver).context_click(p.el('Label37')).perform()
-    if not driver.execute_script(js_shown, 'PopupMenu1'):
-        raise Failure('a right click on a label did not open the menu')
+    # A right click anywhere on the window opens the menu, on a disabled box too; Escape shuts it.
+    for control in ('Form1', 'ComboBox3Edit', 'Image2', 'RadioGroup1Button2', 'Button1',
+                    'GroupBox8', 'Label37'):
+        ActionChains(driver).context_click(p.el(control)).perform()
+        if not driver.execute_script(js_shown, 'PopupMenu1'):
+            raise Failure('a right click on %s did not open the menu' % control)
+        if control != 'Label37':
+            p.keys(Keys.ESCAPE)
+            if driver.execute_script(js_shown, 'PopupMenu1'):
+                raise Failure('Escape did not shut the menu')
     items = [e.text for e in driver.find_elements(By.CSS_SELECTOR, '#PopupMenu1 [role=menuitem]')]
     if items != ['Help', 'About']:
         raise Failure('the menu holds %s' % items)
