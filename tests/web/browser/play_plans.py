@@ -1,0 +1,507 @@
+"""Plays the shipped plans through the web page in a real browser, with real clicks, keys and
+typing, and compares the page with the replay driver's state after every command, field by field.
+Then: bad input (long and odd texts, rapid clicks, keys while a message box is open), the context
+menu and the credits window, the end of a game, the page opened from disk, and screenshots at
+100% and 200%. Any error the page reports to the browser console fails the run."""
+
+import argparse
+import glob
+import json
+import os
+import subprocess
+import sys
+import time
+
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
+from page_state import READ_PAGE, differences  # noqa: E402
+
+BOX_OF = {'food': 'ComboBox1', 'gather': 'ComboBox2', 'create': 'ComboBox3', 'repair': 'ComboBox4'}
+ACTIVITY_OF = {'gather': 0, 'create': 1, 'repair': 2}
+# Each message box is answered in turn by the button and by each key that closes it.
+ANSWERS = ['click', Keys.ENTER, Keys.SPACE, Keys.ESCAPE]
+
+
+class Failure(Exception):
+    pass
+
+
+class Replay:
+    """The replay driver, asked for its state after every command of a script."""
+
+    def __init__(self, program):
+        self.program = program
+
+    def play(self, commands):
+        script = ''.join(c + '\nstate\n' for c in commands)
+        out = subprocess.run([self.program], input=script.encode(), capture_output=True,
+                             check=True).stdout.decode().split('\n')
+        results, at = [], 0
+        for c in commands:
+            # Every command prints at most one line of its own (a `state` exactly one), then
+            # the state asked for after it.
+            said = None
+            if c == 'state' or not out[at].startswith('{"State"'):
+                said = json.loads(out[at])
+                at += 1
+            results.append((said, json.loads(out[at])['State']))
+            at += 1
+        return results
+
+
+def plan_commands(path, limit=None):
+    commands = []
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            line = line.rstrip('\n').rstrip('\r')
+            if line and not line.startswith('#'):
+                commands.append(line)
+    return commands[:limit] if limit else commands
+
+
+class Player:
+    """A player at the page: what each driver command is, done with the mouse or the keys."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        self.count = 0
+        self.found = {}
+
+    def el(self, element_id):
+        """A control of the page; the page's own controls are looked up once per load."""
+        if 'Option' in element_id:
+            return self.driver.find_element(By.ID, element_id)
+        if element_id not in self.found:
+            self.found[element_id] = self.driver.find_element(By.ID, element_id)
+        return self.found[element_id]
+
+    def inside(self, element_id, by, what):
+        key = (element_id, by, what)
+        if key not in self.found:
+            self.found[key] = self.el(element_id).find_element(by, what)
+        return self.found[key]
+
+    def read(self):
+        return self.driver.execute_script(READ_PAGE)
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def unusable(self, command, page):
+        """Why the control for a refused command cannot be used, or None if it can."""
+        verb, _, rest = command.partition(' ')
+        if verb == 'activity':
+            usable = page['radios'][ACTIVITY_OF[rest]][1]
+            return None if usable else 'the activity option is disabled'
+        if verb in ('type', 'pick'):
+            box = page['boxes'][BOX_OF[rest.split(' ')[0]]]
+            if not box['enabled']:
+                return 'the box is disabled'
+            if verb == 'pick':
+                index = int(rest.split(' ')[1])
+                if not 0 <= index < len(box['options']):
+                    return 'the box has no option %d' % index
+            return None
+        if verb == 'next':
+            return None if page['button1'] else 'the next-day button is gone'
+        return None
+
+    def do(self, command, page):
+        self.count += 1
+        verb, _, rest = command.partition(' ')
+        if verb == 'eat':
+            if page['eat'][0] != (rest == 'on'):
+                if self.count % 2:
+                    self.el('CheckBox1Mark').click()
+                else:
+                    self.inside('CheckBox1', By.TAG_NAME, 'span').click()
+        elif verb == 'activity':
+            self.inside('RadioGroup1Button%d' % ACTIVITY_OF[rest], By.TAG_NAME, 'input').click()
+        elif verb == 'type':
+            box, _, text = rest.partition(' ')
+            edit = self.el(BOX_OF[box] + 'Edit')
+            edit.click()
+            edit.send_keys(Keys.CONTROL, 'a', Keys.NULL, text if text else Keys.DELETE)
+        elif verb == 'pick':
+            box, _, index = rest.partition(' ')
+            box, index = BOX_OF[box], int(index)
+            if self.count % 2:
+                self.inside(box, By.CLASS_NAME, 'arrow').click()
+                self.el('%sOption%d' % (box, index)).click()
+            else:
+                self.el(box + 'Edit').send_keys(Keys.F4, Keys.HOME, *([Keys.DOWN] * index),
+                                                Keys.ENTER)
+        elif verb == 'next':
+            if self.count % 2:
+                self.el('Button1').click()
+            else:
+                self.el('Button1').send_keys(Keys.ENTER)
+
+    def answer_messages(self, messages):
+        """Reads each message box of the turn and closes it; returns the page after the last."""
+        for i, text in enumerate(messages):
+            page = self.read()
+            shown = page['message']
+            if shown is None:
+                raise Failure('message %d "%s" was not shown' % (i + 1, text))
+            if shown['title'] != 'kevolan' or shown['text'] != text:
+                raise Failure('message %d: box "%s" / "%s", driver "%s"' %
+                              (i + 1, shown['title'], shown['text'], text))
+            answer = ANSWERS[(self.count + i) % len(ANSWERS)]
+            if answer == 'click':
+                self.el('MessageOk').click()
+            else:
+                self.keys(answer)
+        page = self.read()
+        if page['message'] is not None:
+            raise Failure('a message box is still open: "%s"' % page['message']['text'])
+        return page
+
+
+def play_plan(driver, address, replay, path, limit):
+    commands = plan_commands(path, limit)
+    expected = replay.play(commands)
+    browser.open_page(driver, address)
+    player = Player(driver)
+    page = player.read()
+    for number, (command, (said, state)) in enumerate(zip(commands, expected), 1):
+        where = '%s, command %d "%s"' % (os.path.basename(path), number, command[:60])
+        if said is not None and 'Refused' in said:
+            if player.unusable(command, page) is None:
+                raise Failure('%s: the driver refused it (%s) but the page can do it' %
+                              (where, said['Reason']))
+        elif command != 'state':
+            why = player.unusable(command, page)
+            if why:
+                raise Failure('%s: the driver did it but on the page %s' % (where, why))
+            player.do(command, page)
+        if said is not None and 'Messages' in said:
+            try:
+                page = player.answer_messages(said['Messages'])
+            except Failure as f:
+                raise Failure('%s: %s' % (where, f))
+        else:
+            page = player.read()
+        diff = differences(page, state)
+        if diff:
+            raise Failure('%s: the page differs from the driver:\n  %s' % (where, '\n  '.join(diff)))
+    return len(commands)
+
+
+def check_bad_input(driver, address, replay):
+    """Texts of any length and letters, rapid clicks, keys while a box is open."""
+    browser.open_page(driver, address)
+    p = Player(driver)
+    p.el('CheckBox1Mark').click()
+    long_text = ('Рыба ' + 'Ёжик \\ "кавычки" <b>&amp;</b> %s ' * 40)[:1500]
+    edit = p.el('ComboBox1Edit')
+    edit.click()
+    edit.send_keys(long_text)
+    commands = ['eat on', 'type food ' + long_text]
+    compare(p, replay, commands, 'a long typed text')
+
+    # Letters beyond what a keyboard types, and halves of a pair that are no letter at all,
+    # put into the field as an input method or a paste would.
+    odd = 'Дичь \U0001F41F\u200d\u05e9\u05dc\u05d5\u05dd \u0301\ufeff\u2028x'
+    driver.execute_script(
+        'var e=document.getElementById("ComboBox1Edit");e.focus();e.value=arguments[0];'
+        'e.dispatchEvent(new InputEvent("input",{bubbles:true}));', odd)
+    commands.append('type food ' + odd)
+    compare(p, replay, commands, 'an odd typed text')
+    driver.execute_script(
+        'var e=document.getElementById("ComboBox1Edit");e.value="a\\ud800b\\udc00";'
+        'e.dispatchEvent(new InputEvent("input",{bubbles:true}));')
+    commands.append('type food a\ufffdb\ufffd')
+    compare(p, replay, commands, 'a text with broken surrogate pairs')
+    # A text of millions of letters, as a paste brings it: more than the module's stack holds.
+    huge = 'Ж' * 3000000 + ' Рыба'
+    driver.execute_script(
+        'var e=document.getElementById("ComboBox1Edit");e.value=arguments[0];'
+        'e.dispatchEvent(new InputEvent("input",{bubbles:true}));', huge)
+    commands.append('type food ' + huge)
+    compare(p, replay, commands, 'a text of three million letters')
+    p.el('ComboBox1Edit').send_keys(Keys.CONTROL, 'a', Keys.NULL, 'Рыба')
+    commands.append('type food Рыба')
+    compare(p, replay, commands, 'a text typed over another')
+
+    # Rapid clicks: the check box seven times, the activities round and round.
+    chain = ActionChains(driver)
+    mark = p.el('CheckBox1Mark')
+    for _ in range(7):
+        chain.click(mark)
+    radios = driver.find_elements(By.CSS_SELECTOR, '#RadioGroup1 input')
+    for r in radios + radios[:2]:
+        chain.click(r)
+    arrow = p.el('ComboBox3').find_element(By.CLASS_NAME, 'arrow')
+    for _ in range(5):
+        chain.click(arrow)
+    chain.perform()
+    commands += ['eat off', 'activity gather', 'activity create', 'activity repair',
+                 'activity gather', 'activity create']
+    compare(p, replay, commands, 'rapid clicks')
+
+    # The next-day button clicked over and over: each click is a day until a message box
+    # opens, and then the clicks fall on nothing.
+    turns = replay.play(commands + ['next'] * 12)[len(commands):]
+    first_message = next(i for i, (said, _) in enumerate(turns) if said['Messages'])
+    chain = ActionChains(driver)
+    button1 = p.el('Button1')
+    for _ in range(first_message + 4):
+        chain.click(button1)
+    chain.perform()
+    page = p.read()
+    if page['message'] is None:
+        raise Failure('rapid clicks on the next-day button: no message box opened')
+    if page['message']['text'] != turns[first_message][0]['Messages'][0]:
+        raise Failure('rapid clicks: box "%s"' % page['message']['text'])
+
+    # Keys and clicks while the box is open change nothing behind it.
+    before = page
+    p.keys(Keys.TAB, 'x', Keys.ALT + Keys.DOWN, Keys.F4, Keys.SHIFT + Keys.F10, Keys.TAB,
+           Keys.TAB)
+    ActionChains(driver).move_to_element_with_offset(p.el('Form1'), -200, -200).click() \
+        .context_click().perform()
+    page = p.read()
+    if page != before:
+        raise Failure('keys while a message box was open changed the page:\n  %s' %
+                      '\n  '.join('%s: %s -> %s' % (k, before[k], page[k])
+                                  for k in page if page[k] != before.get(k)))
+    if driver.execute_script('return !document.getElementById("PopupMenu1").hidden'):
+        raise Failure('the context menu opened while a message box was open')
+    p.count = 0
+    p.answer_messages(turns[first_message][0]['Messages'])
+    commands += ['next'] * (first_message + 1)
+    compare(p, replay, commands, 'rapid next-day clicks')
+    return commands
+
+
+def compare(player, replay, commands, what):
+    state = replay.play(commands)[-1][1]
+    diff = differences(player.read(), state)
+    if diff:
+        raise Failure('%s: the page differs from the driver:\n  %s' % (what, '\n  '.join(diff)))
+
+
+def check_game_over(driver, address, replay, commands):
+    """After the last turn: no next-day button, the focus not on the game-over button, and keys
+    pressed again do not end the page; the game-over button ends it, a new game starts anew."""
+    p = Player(driver)
+    page = p.read()
+    if not page['gameover'] or page['button1']:
+        # Play on without food to the end.
+        while not p.read()['gameover']:
+            said = replay.play(commands + ['next'])[-1][0]
+            p.el('Button1').click()
+            commands.append('next')
+            p.answer_messages(said['Messages'])
+    if driver.execute_script('return document.activeElement.id') == 'Button2':
+        raise Failure('the focus landed on the game-over button by itself')
+    p.keys(Keys.ENTER, Keys.SPACE)
+    if not driver.execute_script('return !document.getElementById("Window").hidden'):
+        raise Failure('Enter and Space after the game ended closed the game')
+    announced = driver.execute_script('return document.getElementById("Announce").textContent')
+    if not announced:
+        raise Failure('the end of the game was not announced to screen readers')
+    compare(p, replay, commands, 'the ended game')
+    p.el('Button2').click()
+    shown = driver.execute_script(
+        'return [!document.getElementById("Window").hidden, !document.getElementById("Ended").hidden]')
+    if shown != [False, True]:
+        raise Failure('the game-over button left the window %s' % shown)
+    p.el('NewGame').click()
+    end = time.time() + 10
+    while time.time() < end:
+        try:
+            if driver.execute_script('return document.documentElement.dataset.ready') == 'true':
+                break
+        except WebDriverException:
+            pass
+        time.sleep(0.05)
+    compare(p, replay, ['state'], 'a new game')
+
+
+def check_menu_and_credits(driver, address, replay):
+    browser.open_page(driver, address)
+    p = Player(driver)
+    js_shown = 'return !document.getElementById(arguments[0]).hidden'
+    # A right click anywhere on the window opens the menu, on a disabled box too; Escape shuts it.
+    for control in ('Form1', 'ComboBox3Edit', 'Image2', 'RadioGroup1Button2', 'Button1',
+                    'GroupBox8', 'Label37'):
+        ActionChains(driver).context_click(p.el(control)).perform()
+        if not driver.execute_script(js_shown, 'PopupMenu1'):
+            raise Failure('a right click on %s did not open the menu' % control)
+        if control != 'Label37':
+            p.keys(Keys.ESCAPE)
+            if driver.execute_script(js_shown, 'PopupMenu1'):
+                raise Failure('Escape did not shut the menu')
+    items = [e.text for e in driver.find_elements(By.CSS_SELECTOR, '#PopupMenu1 [role=menuitem]')]
+    if items != ['Help', 'About']:
+        raise Failure('the menu holds %s' % items)
+    p.el('About1').click()
+    if not driver.execute_script(js_shown, 'Form2') or p.el('Form2Caption').text != 'Form2':
+        raise Failure('"About" did not show the credits window "Form2"')
+    lines = driver.execute_script(
+        'return Array.from(document.querySelectorAll("#ZelCredits1 div")).map(d => d.textContent)')
+    credits = ['', '', 'Составил', 'Команда игры «Кеволан»', '', 'Игра "Кеволан"']
+    if not any(lines == credits[i:] + credits[:i] for i in range(6)):
+        raise Failure('the credits read %s' % lines)
+    time.sleep(0.45)
+    later = driver.execute_script(
+        'return Array.from(document.querySelectorAll("#ZelCredits1 div")).map(d => d.textContent)')
+    if later == lines or later[-1] not in credits:
+        raise Failure('the credits did not roll: %s then %s' % (lines, later))
+    p.el('Form2Close').click()
+    if driver.execute_script(js_shown, 'Form2'):
+        raise Failure('the close box did not hide the credits window')
+    # From the keyboard: Shift+F10 on the focused control, then Down and Enter: "About" again.
+    p.el('Button1').send_keys(Keys.SHIFT, Keys.F10, Keys.NULL)
+    if not driver.execute_script(js_shown, 'PopupMenu1'):
+        raise Failure('Shift+F10 did not open the menu')
+    p.keys(Keys.DOWN, Keys.ENTER)
+    if not driver.execute_script(js_shown, 'Form2'):
+        raise Failure('"About" from the keyboard did not show the credits window again')
+    if len(driver.find_elements(By.ID, 'Form2')) != 1:
+        raise Failure('a second credits window')
+    # "Help" opens the rules as a page of their own.
+    handles = set(driver.window_handles)
+    ActionChains(driver).context_click(p.el('GroupBox5')).perform()
+    p.el('Help1').click()
+    end = time.time() + 5
+    while set(driver.window_handles) == handles and time.time() < end:
+        time.sleep(0.05)
+    opened = set(driver.window_handles) - handles
+    if not opened:
+        raise Failure('"Help" opened no page')
+    main = driver.current_window_handle
+    driver.switch_to.window(opened.pop())
+    end = time.time() + 5
+    while not driver.current_url.endswith('help.html') and time.time() < end:
+        time.sleep(0.05)
+    if not driver.current_url.endswith('help.html'):
+        raise Failure('"Help" opened %s' % driver.current_url)
+    driver.close()
+    driver.switch_to.window(main)
+    check_list_keys(driver, address, replay)
+
+
+def check_tab_order(driver, address):
+    """Tab from the next-day button visits the usable controls in the desktop's order; the
+    activity group is one stop, at the chosen option."""
+    browser.open_page(driver, address)
+    p = Player(driver)
+    p.el('CheckBox1Mark').click()
+    p.inside('RadioGroup1Button1', By.TAG_NAME, 'input').click()
+    driver.execute_script('document.getElementById("Button1").focus()')
+    visited = []
+    for _ in range(5):
+        visited.append(driver.execute_script(
+            'var e = document.activeElement; return e.id || e.closest("[id]").id'))
+        p.keys(Keys.TAB)
+    want = ['Button1', 'CheckBox1Mark', 'ComboBox1Edit', 'RadioGroup1Button1', 'ComboBox3Edit']
+    if visited != want:
+        raise Failure('Tab visits %s, not %s' % (visited, want))
+    return p
+
+
+def check_list_keys(driver, address, replay):
+    """Alt+Down opens a box's list, the arrows walk it, Enter picks; a closed box steps with the
+    arrows; Escape closes the list and picks nothing."""
+    p = check_tab_order(driver, address)
+    p.el('ComboBox3Edit').click()
+    ActionChains(driver).key_down(Keys.ALT).send_keys(Keys.DOWN).key_up(Keys.ALT).perform()
+    if driver.execute_script('return document.getElementById("ComboBox3List").hidden'):
+        raise Failure('Alt+Down did not open the list')
+    p.keys(Keys.DOWN, Keys.ENTER)
+    compare(p, replay, ['eat on', 'activity create', 'pick create 1'], 'Alt+Down, Down, Enter')
+    p.keys(Keys.DOWN, Keys.DOWN, Keys.UP)
+    compare(p, replay, ['eat on', 'activity create', 'pick create 2'], 'arrows in a closed box')
+    p.keys(Keys.F4, Keys.END, Keys.ESCAPE)
+    compare(p, replay, ['eat on', 'activity create', 'pick create 2'], 'F4, End, Escape')
+
+
+def screenshots(site, address, shots):
+    """The page at 100% and 200%: at start, and mid-game with a message box and the credits."""
+    os.makedirs(shots, exist_ok=True)
+    errors = []
+    for scale in (1, 2):
+        with browser.chromium(scale=scale, width=760, height=700) as driver:
+            browser.open_page(driver, address)
+            time.sleep(0.2)  # the web font is in, the pictures are decoded
+            driver.save_screenshot(os.path.join(shots, 'start-%dx.png' % scale))
+            p = Player(driver)
+            p.el('CheckBox1Mark').click()
+            p.el('RadioGroup1Button1').find_element(By.TAG_NAME, 'input').click()
+            p.el('ComboBox3Edit').send_keys(Keys.F4, Keys.DOWN, Keys.DOWN, Keys.ENTER)
+            p.el('CheckBox1Mark').click()
+            ActionChains(driver).context_click(p.el('Label56')).perform()
+            p.el('About1').click()
+            for _ in range(8):
+                p.el('Button1').click()
+                if p.read()['message']:
+                    break
+            driver.save_screenshot(os.path.join(shots, 'message-%dx.png' % scale))
+            errors += browser.console_errors(driver)
+    return errors
+
+
+def allowed(error, site):
+    # The browser asks every page it opens for an icon, the help page too; the game's page
+    # names its own.
+    if error.split(' ')[0].endswith('/favicon.ico'):
+        return True
+    # A screen of twice the pixels asks for the pictures drawn at twice the size; they are
+    # optional, and the page falls back to the plain ones when they are not there.
+    return '@2x.jpg' in error and not glob.glob(os.path.join(site, 'pictures', '*@2x.jpg'))
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument('--site', required=True)
+    ap.add_argument('--replay', required=True)
+    ap.add_argument('--plans', required=True)
+    ap.add_argument('--shots', required=True)
+    ap.add_argument('--limit', type=int, default=0,
+                    help='play at most this many commands of each plan (0: all)')
+    args = ap.parse_args()
+    browser.site_ok(args.site)
+    replay = Replay(args.replay)
+    started = time.time()
+    errors = []
+    with browser.served(args.site) as address, browser.chromium() as driver:
+        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
+            t = time.time()
+            n = play_plan(driver, address, replay, path, args.limit or None)
+            print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
+            errors += browser.console_errors(driver)
+        t = time.time()
+        commands = check_bad_input(driver, address, replay)
+        check_game_over(driver, address, replay, commands)
+        errors += browser.console_errors(driver)
+        check_menu_and_credits(driver, address, replay)
+        errors += browser.console_errors(driver)
+        # The same page opened from disk, as a player may open index.html.
+        browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
+        Player(driver).el('Button1').click()
+        compare(Player(driver), replay, ['next'], 'the page opened from disk')
+        errors += browser.console_errors(driver)
+        print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
+        t = time.time()
+        errors += screenshots(args.site, address, args.shots)
+        print('%-32s %5.1f s  (%s)' % ('screenshots', time.time() - t, args.shots))
+    errors = [e for e in errors if not allowed(e, args.site)]
+    if errors:
+        raise Failure('the page reported errors:\n  ' + '\n  '.join(errors))
+    print('all passed in %.1f s' % (time.time() - started))
+
+
+if __name__ == '__main__':
+    try:
+        main()
+    except Failure as f:
+        print('FAILED: %s' % f)
+        sys.exit(1)
