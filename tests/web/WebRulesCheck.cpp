@@ -116,47 +116,19 @@ class Noise {
   std::mt19937 rng_;
 };
 
-bool StartsWith(const std::string& line, std::string_view prefix) {
-  return line.compare(0, prefix.size(), prefix) == 0;
-}
-
-// A castaway who, besides its own errands, makes the hunting weapon in its idle days and then
-// hunts with it until it wears out: it sets the box its own way and goes on to the next day
-// where the sensible castaway would set it back.
-std::string HunterMove(const kevolan::GameState& s, const kevolan::testing::CastawayPlan& plan) {
-  using kevolan::Activity;
-  using kevolan::Item;
-  const std::string move = kevolan::testing::NextMove(s, plan);
-  const std::string weapon(kevolan::NameOf(Item::HuntingWeapon));
-  const std::string hunting(kevolan::kHunting);
-  if (!s[Item::HuntingWeapon].Owned && s.Activity == Activity::Create && s.CreateChoice.Enabled) {
-    if (move == "next" && (s.CreateChoice.Text == "Лодка" || s.CreateChoice.Text == "Пещера")) {
-      return "type create " + weapon;
-    }
-    if (s.CreateChoice.Text == weapon && StartsWith(move, "pick create")) return "next";
-  }
-  if (s[Item::HuntingWeapon].Owned && s.Activity == Activity::GatherFood &&
-      s.GatherChoice.Enabled && s.GatherChoice.Contains(hunting)) {
-    if (move == "next" && s.GatherChoice.Text != hunting) return "type gather " + hunting;
-    if (s.GatherChoice.Text == hunting && StartsWith(move, "pick gather")) return "next";
-  }
-  return move;
-}
-
 int WriteScript(unsigned seed, long long turns, double noise, bool usage) {
   Noise random(seed);
   ReplaySession session;
   kevolan::testing::CastawayPlan plan;
-  plan.BuildBoat = random.Chance(0.3);  // most games go on without the boat, past a year
-  const bool hunter = random.Chance(0.4);
+  plan.BuildBoat = random.Chance(0.3);    // most games go on without the boat, past a year
+  plan.BuildWeapon = random.Chance(0.4);  // some make the hunting weapon and hunt with it
   std::string script;
   std::string answer;
   long long lines = 0;
   const long long lineLimit = turns * 40 + 100;
   while (session.Turns() < turns && lines++ < lineLimit) {
-    std::string line = random.Chance(noise) ? random.Line()
-                       : hunter             ? HunterMove(session.State(), plan)
-                                            : kevolan::testing::NextMove(session.State(), plan);
+    std::string line =
+        random.Chance(noise) ? random.Line() : kevolan::testing::NextMove(session.State(), plan);
     if (session.State().GameOver && random.Chance(0.3)) break;
     std::string parsed = line;
     if (!parsed.empty() && parsed.back() == '\r') parsed.pop_back();
