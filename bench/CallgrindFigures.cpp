@@ -28,15 +28,7 @@ class Silent final : public kevolan::Messenger {
   void Show(std::string_view) override {}
 };
 
-std::string EndlessScript() {
-  kevolan::testing::CastawayPlan plan;
-  plan.BuildBoat = false;
-  kevolan::replay::ReplaySession session;
-  std::string script;
-  std::string answer;
-  kevolan::testing::PlayCastaway(session, plan, kTurns, script, answer);
-  return script;
-}
+std::string EndlessScript() { return kevolan::testing::EndlessCastawayScript(kTurns); }
 
 // The whole game once more: the player's own actions through the session, every day turn run
 // directly on a copy of the state so that only the turns are counted.

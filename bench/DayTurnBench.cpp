@@ -29,13 +29,7 @@ kevolan::testing::CastawayPlan Endless() {
   return plan;
 }
 
-std::string LongScript(long long turns) {
-  kevolan::replay::ReplaySession session;
-  std::string script;
-  std::string answer;
-  kevolan::testing::PlayCastaway(session, Endless(), turns, script, answer);
-  return script;
-}
+std::string LongScript(long long turns) { return kevolan::testing::EndlessCastawayScript(turns); }
 
 GameState MidGame() {
   kevolan::replay::ReplaySession session;

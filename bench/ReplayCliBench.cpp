@@ -37,15 +37,7 @@ using Clock = std::chrono::steady_clock;
 constexpr long long kTurns = 10000;
 
 // The castaway of the day-turn benchmark, who never finishes the boat and so plays on.
-std::string LongScript() {
-  kevolan::testing::CastawayPlan plan;
-  plan.BuildBoat = false;
-  kevolan::replay::ReplaySession session;
-  std::string script;
-  std::string answer;
-  kevolan::testing::PlayCastaway(session, plan, kTurns, script, answer);
-  return script;
-}
+std::string LongScript() { return kevolan::testing::EndlessCastawayScript(kTurns); }
 
 struct Run {
   bool Ok = false;

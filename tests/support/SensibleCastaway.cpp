@@ -99,4 +99,14 @@ void PlayCastaway(replay::ReplaySession& session, const CastawayPlan& plan, long
   }
 }
 
+std::string EndlessCastawayScript(long long turns) {
+  CastawayPlan plan;
+  plan.BuildBoat = false;
+  replay::ReplaySession session;
+  std::string script;
+  std::string answer;
+  PlayCastaway(session, plan, turns, script, answer);
+  return script;
+}
+
 }  // namespace kevolan::testing

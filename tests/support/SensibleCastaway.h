@@ -42,4 +42,8 @@ void PlayLine(replay::ReplaySession& session, const std::string& line, std::stri
 void PlayCastaway(replay::ReplaySession& session, const CastawayPlan& plan, long long turns,
                   std::string& script, std::string& answer);
 
+// The script of a castaway who never finishes the boat, so the game runs `turns` days: the long
+// game every benchmark replays.
+std::string EndlessCastawayScript(long long turns);
+
 }  // namespace kevolan::testing
