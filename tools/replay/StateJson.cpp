@@ -15,7 +15,6 @@ namespace {
 struct Quoted {
   std::array<char, 40> Bytes{};
   std::size_t Size = 0;
-  std::string_view View() const { return {Bytes.data(), Size}; }
 };
 
 constexpr Quoted Quote(std::string_view text) {
@@ -53,6 +52,12 @@ class Cursor {
   void Raw(std::string_view piece) {
     std::memcpy(at_, piece.data(), piece.size());
     at_ += piece.size();
+  }
+  // A quoted name is copied at its full fixed width (a few moves, no call) and the cursor moves
+  // on by its true length; the buffer's spare room takes the bytes past it.
+  void Name(const Quoted& name) {
+    std::memcpy(at_, name.Bytes.data(), name.Bytes.size());
+    at_ += name.Size;
   }
   // A literal's length is known here, so the copy compiles to a few moves.
   template <std::size_t N>
@@ -126,13 +131,13 @@ void WriteBox(Cursor& c, const char (&opening)[N], const ChoiceList& box) {
   for (NameId option : box.Options()) {
     if (!first) c.Raw(", ");
     first = false;
-    c.Raw(kQuotedNames[static_cast<std::size_t>(option)].View());
+    c.Name(kQuotedNames[static_cast<std::size_t>(option)]);
   }
   c.Raw("], \"Text\": ");
   if (box.Shown() == NameId::Typed) {
     c.Text(box.Text());  // only the player's own text may need escaping
   } else {
-    c.Raw(kQuotedNames[static_cast<std::size_t>(box.Shown())].View());
+    c.Name(kQuotedNames[static_cast<std::size_t>(box.Shown())]);
   }
   c.Raw(", \"Enabled\": ");
   c.Bool(box.Enabled);
@@ -144,7 +149,7 @@ char* WriteState(char* buffer, const GameState& s) {
   c.Raw("{\"Day\": ");
   c.Number(s.Day);
   c.Raw(", \"Month\": ");
-  c.Raw(kQuotedMonths[static_cast<std::size_t>(s.Month)].View());
+  c.Name(kQuotedMonths[static_cast<std::size_t>(s.Month)]);
   c.Raw(", \"SickDays\": ");
   c.Number(s.SickDays);
   c.Raw(", \"HungryDays\": ");
@@ -164,7 +169,7 @@ char* WriteState(char* buffer, const GameState& s) {
   c.Raw(", \"EatToday\": ");
   c.Bool(s.EatToday);
   c.Raw(", \"Activity\": ");
-  c.Raw(kQuotedActivities[static_cast<std::size_t>(static_cast<int>(s.Activity) + 1)].View());
+  c.Name(kQuotedActivities[static_cast<std::size_t>(static_cast<int>(s.Activity) + 1)]);
   c.Raw(", \"ActivityEnabled\": ");
   c.Bool(s.ActivityEnabled);
   c.Raw(", \"GameOver\": ");
