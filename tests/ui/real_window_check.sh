@@ -29,7 +29,11 @@ fail() {
 }
 
 cd "$workdir"
-"$kevolan" -reverse -qwindowtitle X -platform offscreen &
+# In the sanitizer build, LeakSanitizer's scan at exit stops every thread with a tracer that has
+# been seen to crash racing Qt's own threads as they end. The whole program's leaks are the
+# valgrind leak check's job; here the scan is left out and every other sanitizer check stays.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+  "$kevolan" -reverse -qwindowtitle X -platform offscreen &
 pid=$!
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name 'Кеволан' | head -n 1) ||
