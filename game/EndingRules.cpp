@@ -30,46 +30,47 @@ bool WornOut(const GameState& s, Item item) { return s[item].WearDaysLeft.Value 
 
 }  // namespace
 
-void EndGame(GameState& s, Messenger& m, std::string_view message) {
+void EndGame(GameState& s, Messenger& m, Outcome outcome, std::string_view message) {
   m.Show(message);
+  if (!s.GameOver) s.Outcome = outcome;
   s.GameOver = true;
 }
 
 void CheckStarvation(GameState& s, Messenger& m) {
-  if (s.HungryDays > kHungerLimit) EndGame(s, m, kStarvedMessage);
+  if (s.HungryDays > kHungerLimit) EndGame(s, m, Outcome::Starved, kStarvedMessage);
 }
 
 void CheckDeathsAndVictory(GameState& s, Messenger& m) {
   // Worn-out items were already lost this turn, so "owned" here means it still stands.
   if (WornOut(s, Item::OldClothes)) {
     if (!s[Item::NewClothes].Owned) {
-      EndGame(s, m, kOldClothesMessage);
+      EndGame(s, m, Outcome::OldClothesRags, kOldClothesMessage);
     } else {
       s[Item::OldClothes].RepairDaysLeft.Shown = false;
       s[Item::OldClothes].WearDaysLeft.Shown = false;
     }
   }
-  if (WornOut(s, Item::NewClothes)) EndGame(s, m, kNewClothesMessage);
+  if (WornOut(s, Item::NewClothes)) EndGame(s, m, Outcome::NewClothesRags, kNewClothesMessage);
   if (WornOut(s, Item::Hut)) {
     if (s[Item::Cave].Owned) {
       s[Item::Hut].WearDaysLeft.Shown = false;
       s[Item::Hut].RepairDaysLeft.Shown = false;
     } else {
-      EndGame(s, m, kHutMessage);
+      EndGame(s, m, Outcome::HutCollapsed, kHutMessage);
     }
   }
   // The hut is judged by its wear here, not by ownership: one never built still has 30 days.
-  if (WornOut(s, Item::Cave) && WornOut(s, Item::Hut)) EndGame(s, m, kCaveMessage);
+  if (WornOut(s, Item::Cave) && WornOut(s, Item::Hut)) EndGame(s, m, Outcome::CaveFellIn, kCaveMessage);
   if (s.Day == kDwellingDeadlineDay && s.Month == kDwellingDeadlineMonth && !s[Item::Hut].Owned &&
       !s[Item::Cave].Owned) {
-    EndGame(s, m, kNoDwellingMessage);
+    EndGame(s, m, Outcome::NoDwelling, kNoDwellingMessage);
   }
   if (s[Item::Boat].BuildDaysLeft.Value == 0) {
     std::string message(kVictoryMessage);
     message += std::to_string(s.Day);
     message += ' ';
     message += NameOf(s.Month);
-    EndGame(s, m, message);
+    EndGame(s, m, Outcome::Won, message);
   }
 }
 

@@ -24,6 +24,19 @@ struct ItemState {
   friend bool operator==(const ItemState&, const ItemState&) = default;
 };
 
+// How the game stands or how it ended. The first ending of a turn is the one that counts: a
+// later message of the same turn (a death, even the victory) does not change it.
+enum class Outcome : std::uint8_t {
+  Playing,
+  Won,                 // the boat is finished
+  Starved,             // more than five days without food over the whole stay
+  OldClothesRags,      // the old clothes worn out with no new ones
+  NewClothesRags,      // the new clothes worn out
+  HutCollapsed,        // the hut fell in with no cave to live in
+  CaveFellIn,          // the cave fell in with no hut left standing
+  NoDwelling,          // neither hut nor cave on 1 "Февраля"
+};
+
 struct GameState {
   int Day = 1;
   kevolan::Month Month = kevolan::Month::January;  // shown as its genitive name
@@ -39,6 +52,7 @@ struct GameState {
   kevolan::Activity Activity = kevolan::Activity::None;
   bool ActivityEnabled = true;  // the activity radio group; illness locks it
   bool GameOver = false;        // the next-day button gone, the game-over button shown
+  kevolan::Outcome Outcome = kevolan::Outcome::Playing;  // set with GameOver, never cleared
   std::array<ItemState, kItemCount> Items{};
   ChoiceList FoodChoice;
   ChoiceList GatherChoice;

@@ -36,7 +36,7 @@ void UpdateRepairList(GameState& s);         // 14
 void CheckStarvation(GameState& s, Messenger& m);        // 16
 void CheckDeathsAndVictory(GameState& s, Messenger& m);  // 18
 // Shows the end's message, then puts the game over; a second end in one turn only adds its message.
-void EndGame(GameState& s, Messenger& m, std::string_view message);
+void EndGame(GameState& s, Messenger& m, Outcome outcome, std::string_view message);
 
 // The close of the day.
 void EnableActivityBoxes(GameState& s);  // 19
