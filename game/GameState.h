@@ -28,13 +28,13 @@ struct ItemState {
 // later message of the same turn (a death, even the victory) does not change it.
 enum class Outcome : std::uint8_t {
   Playing,
-  Won,                 // the boat is finished
-  Starved,             // more than five days without food over the whole stay
-  OldClothesRags,      // the old clothes worn out with no new ones
-  NewClothesRags,      // the new clothes worn out
-  HutCollapsed,        // the hut fell in with no cave to live in
-  CaveFellIn,          // the cave fell in with no hut left standing
-  NoDwelling,          // neither hut nor cave on 1 "Февраля"
+  Won,             // the boat is finished
+  Starved,         // more than five days without food over the whole stay
+  OldClothesRags,  // the old clothes worn out with no new ones
+  NewClothesRags,  // the new clothes worn out
+  HutCollapsed,    // the hut fell in with no cave to live in
+  CaveFellIn,      // the cave fell in with no hut left standing
+  NoDwelling,      // neither hut nor cave on 1 "Февраля"
 };
 
 struct GameState {
