@@ -3,43 +3,52 @@
 // choice boxes, as the desktop window shows them.
 const $ = (id) => document.getElementById(id);
 
+// A screen without the pictures drawn at twice the size shows the plain ones, magnified.
+for (const img of document.querySelectorAll('.panel img')) {
+  const plain = () => {
+    img.removeAttribute('srcset');
+    img.className = 'single';
+  };
+  if (img.complete && img.naturalWidth === 0) plain();
+  else img.addEventListener('error', plain, { once: true });
+}
+
 const view = (() => {
   let shown = null; // the state the window shows
 
-  const counters = [
-    // [label, the words before the number, how to read it from the state]
-    ['Label57', null, (s) => ({ v: s.Day, on: true })],
-    ['Label58', null, (s) => ({ v: s.Month, on: true })],
-    ['Label56', 'Осталось дней болезни', (s) => ({ v: s.SickDays, on: true })],
-    ['Label46', 'Дней без еды', (s) => ({ v: s.HungryDays, on: true })],
-    ['Label37', 'Фрукты в запасе', (s) => ({ v: s.FruitStock, on: true })],
-    ['Label38', 'Рыба в запасе', (s) => ({ v: s.FishStock, on: true })],
-    ['Label39', 'Дичь в запасе', (s) => ({ v: s.WildGameStock, on: true })],
-    ['Label47', 'Фрукты дней подряд', (s) => ({ v: s.FruitStreak, on: true })],
-    ['Label48', 'Рыба дней подряд', (s) => ({ v: s.FishStreak, on: true })],
-    ['Label49', 'Дичь дней подряд', (s) => ({ v: s.WildGameStreak, on: true })],
-  ];
+  // The words a screen reader says before a counter's number; the date is read whole.
+  const counterWords = {
+    SickDays: 'Осталось дней болезни',
+    HungryDays: 'Дней без еды',
+    FruitStock: 'Фрукты в запасе',
+    FishStock: 'Рыба в запасе',
+    WildGameStock: 'Дичь в запасе',
+    FruitStreak: 'Фрукты дней подряд',
+    FishStreak: 'Рыба дней подряд',
+    WildGameStreak: 'Дичь дней подряд',
+  };
+  const itemNames = {
+    FishingTackle: 'Рыболовные снасти',
+    HuntingWeapon: 'Орудие охоты',
+    Hut: 'Хижина',
+    Cave: 'Пещера',
+    NewClothes: 'Новая одежда',
+    OldClothes: 'Старая одежда',
+    Boat: 'Лодка',
+  };
+  // An item's counters: the field each shows, the field that says whether it is shown, words.
+  const itemCounters = [['BuildDaysLeft', 'BuildShown', 'осталось дней на создание'],
+                        ['RepairDaysLeft', 'RepairShown', 'осталось дней на ремонт'],
+                        ['WearDaysLeft', 'WearShown', 'осталось дней действия']];
 
-  // Each item's labels: owned, creation, repair and wear counters.
-  const items = [
-    ['FishingTackle', 'Рыболовные снасти', 'Label50', 'Label40', 'Label31', 'Label25'],
-    ['HuntingWeapon', 'Орудие охоты', 'Label51', 'Label41', 'Label32', 'Label26'],
-    ['Hut', 'Хижина', 'Label52', 'Label42', 'Label33', 'Label27'],
-    ['Cave', 'Пещера', 'Label53', 'Label43', 'Label34', 'Label28'],
-    ['NewClothes', 'Новая одежда', 'Label54', 'Label44', 'Label35', 'Label30'],
-    ['OldClothes', 'Старая одежда', 'Label55', null, 'Label36', 'Label29'],
-    ['Boat', 'Лодка', null, 'Label45', null, null],
-  ];
-
-  const kinds = [[3, 'BuildDaysLeft', 'BuildShown', 'осталось дней на создание'],
-                 [4, 'RepairDaysLeft', 'RepairShown', 'осталось дней на ремонт'],
-                 [5, 'WearDaysLeft', 'WearShown', 'осталось дней действия']];
-  for (const row of items) {
-    const key = row[0];
-    for (const [column, value, visible, words] of kinds) {
-      if (!row[column]) continue;
-      counters.push([row[column], row[1] + ', ' + words, (s) => {
-        const it = s.Items[key];
+  // [label, the words before the number, how to read it from the state], from the window's map.
+  const counters = Object.entries(controls.counters).map(([label, field]) => [
+    label, counterWords[field] || null, (s) => ({ v: s[field], on: true })]);
+  for (const row of controls.items) {
+    for (const [value, visible, words] of itemCounters) {
+      if (!row[value]) continue;
+      counters.push([row[value], itemNames[row.Item] + ', ' + words, (s) => {
+        const it = s.Items[row.Item];
         // The boat's creation counter is always shown.
         return { v: it[value], on: visible in it ? it[visible] : true };
       }]);
@@ -82,8 +91,8 @@ const view = (() => {
     for (const [id, words] of counters) {
       if (words) setText(spoken[id], words + ': ' + $(id).textContent);
     }
-    for (const row of items) {
-      if (row[2]) setHidden($(row[2]), !s.Items[row[0]].Owned);
+    for (const row of controls.items) {
+      if (row.Owned) setHidden($(row.Owned), !s.Items[row.Item].Owned);
     }
 
     $('CheckBox1Mark').checked = s.EatToday;
