@@ -17,6 +17,7 @@ const messages = (() => {
     finalState = answer.State;
     if (pending.length === 0) {
       view.show(finalState);
+      view.say(rules.dayReport());
       return;
     }
     running = true;
@@ -54,22 +55,26 @@ const messages = (() => {
     running = false;
     view.show(finalState);
     if (box.open) box.close();
-    if (document.activeElement === document.body || $('Button1').hidden &&
-        document.activeElement === $('Button1')) {
-      $('Form1').focus();
-    }
+    if (finalState.GameOver) view.takeFocusAtEnd();
+    else if (document.activeElement === document.body) $('Form1').focus();
+    view.say(rules.dayReport());
   }
 
   $('MessageOk').addEventListener('click', read);
   $('MessageBox').addEventListener('keydown', (e) => {
-    // Keys held down do not skip boxes unread.
-    if (e.repeat && (e.key === 'Enter' || e.key === ' ' || e.key === 'Escape')) {
-      e.preventDefault();
-    } else if (e.key === 'Escape') {
-      // Handled here, so that the browser never closes the box on its own.
+    // Handled here, so that the browser never closes the box on its own.
+    if (e.key === 'Escape') {
       e.preventDefault();
       read();
     }
+  });
+  // While a box is open its button keeps the keyboard, wherever the mouse presses, so that
+  // Enter still answers the box.
+  document.addEventListener('mousedown', (e) => {
+    if (running && e.target !== $('MessageOk')) e.preventDefault();
+  }, true);
+  document.addEventListener('focusin', () => {
+    if (running && document.activeElement !== $('MessageOk')) $('MessageOk').focus();
   });
   $('MessageBox').addEventListener('cancel', (e) => {
     e.preventDefault();

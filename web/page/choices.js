@@ -41,16 +41,35 @@ const choices = (() => {
     menu.close();
     for (const [other] of boxes) if (other !== id) close(other);
     list.hidden = false;
+    $(id).classList.add('open');
+    place(id);
     edit.setAttribute('aria-expanded', 'true');
     const current = Array.prototype.findIndex.call(list.children,
                                                    (li) => li.textContent === edit.value);
     highlight(id, current < 0 ? 0 : current);
   }
 
+  // A list drops down past the window's edge, as the desktop's does, and opens upwards when the
+  // screen has no room below the box; it is never cut off by the window.
+  function place(id) {
+    const list = $(id + 'List');
+    const box = $(id).getBoundingClientRect();
+    list.style.maxHeight = '';
+    list.style.left = box.left + 'px';
+    list.style.width = box.width + 'px';
+    const below = window.innerHeight - box.bottom;
+    const above = box.top;
+    const wanted = list.offsetHeight;
+    const downwards = wanted <= below || below >= above;
+    if (wanted > Math.max(below, above)) list.style.maxHeight = Math.max(below, above) + 'px';
+    list.style.top = (downwards ? box.bottom : box.top - list.offsetHeight) + 'px';
+  }
+
   function close(id) {
     const list = $(id + 'List');
     if (list.hidden) return;
     list.hidden = true;
+    $(id).classList.remove('open');
     const edit = $(id + 'Edit');
     edit.setAttribute('aria-expanded', 'false');
     edit.removeAttribute('aria-activedescendant');
@@ -142,10 +161,12 @@ const choices = (() => {
     });
   }
 
-  // A press anywhere outside a box closes its list.
+  // A press anywhere outside a box closes its list; so does the page moving under it.
   document.addEventListener('mousedown', (e) => {
     for (const [id] of boxes) if (!$(id).contains(e.target)) close(id);
   });
+  window.addEventListener('scroll', closeAll);
+  window.addEventListener('resize', closeAll);
 
   return {
     show(states) {

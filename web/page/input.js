@@ -8,13 +8,23 @@ const input = (() => {
     view.show(rules.state());
   }
 
+  // A key held down acts once, as on the desktop: its repeats press, tick, pick and close
+  // nothing. Only a held Space typed into a box's text repeats, as typing does.
+  const actionKeys = new Set(['Enter', ' ', 'Escape', 'F4', 'F10', 'ContextMenu']);
+  document.addEventListener('keydown', (e) => {
+    if (!e.repeat || !actionKeys.has(e.key)) return;
+    if (e.key === ' ' && e.target.matches('input[type="text"]')) return;
+    e.preventDefault();
+    e.stopImmediatePropagation();
+  }, true);
+
   $('CheckBox1Mark').addEventListener('change', function () {
     act(this.checked ? 'eat on' : 'eat off');
   });
 
   // Enter ticks the check box and chooses an activity, as it presses a button.
   $('CheckBox1Mark').addEventListener('keydown', function (e) {
-    if (e.key === 'Enter' && !e.repeat) { e.preventDefault(); this.click(); }
+    if (e.key === 'Enter') { e.preventDefault(); this.click(); }
   });
 
   const activityWords = ['gather', 'create', 'repair'];
@@ -23,7 +33,7 @@ const input = (() => {
       if (radio.checked) act('activity ' + activityWords[i]);
     });
     radio.addEventListener('keydown', (e) => {
-      if (e.key === 'Enter' && !e.repeat) { e.preventDefault(); radio.click(); }
+      if (e.key === 'Enter') { e.preventDefault(); radio.click(); }
     });
   });
 

@@ -107,20 +107,33 @@ const view = (() => {
     // Once the game is over the next-day button gives way to the game-over button. The focus is
     // not moved onto it, so a key pressed again does not end the page; a screen reader hears it.
     const wasOver = !$('Button2').hidden;
+    setHidden($('Button1'), s.GameOver);
+    setHidden($('Button2'), !s.GameOver);
     if (s.GameOver && !wasOver) {
-      const focusLost = document.activeElement === $('Button1');
-      setHidden($('Button1'), true);
-      setHidden($('Button2'), false);
-      if (focusLost) $('Form1').focus();
-      setText($('Announce'), 'Игра окончена');
-    } else {
-      setHidden($('Button1'), s.GameOver);
-      setHidden($('Button2'), !s.GameOver);
+      $('Form1').setAttribute('aria-describedby', 'GameOverHow');
+      if (!$('MessageBox').open) takeFocusAtEnd();
     }
+  }
+
+  // At the game's end the window itself takes the focus, described as over, unless the player
+  // has moved it to another control.
+  function takeFocusAtEnd() {
+    const focus = document.activeElement;
+    if (!focus || focus === document.body || focus === $('Button1') ||
+        focus === $('MessageOk')) {
+      $('Form1').focus();
+    }
+  }
+
+  // The polite voice of the page: what a day did, said once its message boxes are closed.
+  function say(text) {
+    setText($('Announce'), text);
   }
 
   return {
     show,
+    takeFocusAtEnd,
+    say,
     get shown() { return shown; },
   };
 })();
