@@ -6,6 +6,8 @@ add_library(kevolan_form1 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClassicStyle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClassicStyle.h
+  ${CMAKE_CURRENT_LIST_DIR}/DayAnnouncement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayAnnouncement.h
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.h
   ${CMAKE_CURRENT_LIST_DIR}/GameView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameView.h
