@@ -16,7 +16,7 @@ fi
 
 kevolan=$1
 close_window=$2
-window_size=${KEVOLAN_WINDOW_SIZE:?the window's size from its design, WIDTHxHEIGHT, set by ctest}
+window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
 supp_dir=$3
 source_dir=$4
 out=$5

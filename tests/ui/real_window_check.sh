@@ -15,7 +15,7 @@ fi
 kevolan=$1
 close_window=$2
 shots=$3
-window_size=${KEVOLAN_WINDOW_SIZE:?the window's size from its design, WIDTHxHEIGHT, set by ctest}
+window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
 mkdir -p "$shots"
 workdir=$(mktemp -d)
 pid=
