@@ -32,10 +32,19 @@ class Failure(Exception):
 
 
 class Replay:
-    """The replay driver, asked for its state after every command of a script."""
+    """The replay driver, asked for its state after every command of a script; and the native
+    rules' state behind each message of every turn, with the day's report (`turns`)."""
 
-    def __init__(self, program):
+    def __init__(self, program, native=None):
         self.program = program
+        self.native = native
+
+    def turns(self, commands):
+        """[(the states behind the turn's messages, the day's report)] for each turn played."""
+        script = ''.join(c + '\n' for c in commands).encode()
+        out = subprocess.run([self.native, 'snapshots'], input=script, capture_output=True,
+                             check=True).stdout.decode()
+        return [(t['Snapshots'], t['Report']) for t in map(json.loads, out.splitlines())]
 
     def play(self, commands):
         script = ''.join(c + '\nstate\n' for c in commands)
@@ -142,8 +151,9 @@ class Player:
             else:
                 self.el('Button1').send_keys(Keys.ENTER)
 
-    def answer_messages(self, messages):
-        """Reads each message box of the turn and closes it; returns the page after the last."""
+    def answer_messages(self, messages, behind=None):
+        """Reads each message box of the turn and closes it; returns the page after the last.
+        `behind`: the state the window must show behind each box."""
         for i, text in enumerate(messages):
             page = self.read()
             shown = page['message']
@@ -152,6 +162,10 @@ class Player:
             if shown['title'] != 'kevolan' or shown['text'] != text:
                 raise Failure('message %d: box "%s" / "%s", driver "%s"' %
                               (i + 1, shown['title'], shown['text'], text))
+            diff = differences(page, behind[i]) if behind else []
+            if diff:
+                raise Failure('behind message %d "%s" the window differs:\n  %s' %
+                              (i + 1, text, '\n  '.join(diff)))
             answer = ANSWERS[(self.count + i) % len(ANSWERS)]
             if answer == 'click':
                 self.el('MessageOk').click()
@@ -166,6 +180,7 @@ class Player:
 def play_plan(driver, address, replay, path, limit):
     commands = plan_commands(path, limit)
     expected = replay.play(commands)
+    turns = iter(replay.turns(commands))
     browser.open_page(driver, address)
     player = Player(driver)
     page = player.read()
@@ -181,10 +196,14 @@ def play_plan(driver, address, replay, path, limit):
                 raise Failure('%s: the driver did it but on the page %s' % (where, why))
             player.do(command, page)
         if said is not None and 'Messages' in said:
+            behind, report = next(turns)
             try:
-                page = player.answer_messages(said['Messages'])
+                page = player.answer_messages(said['Messages'], behind)
             except Failure as f:
                 raise Failure('%s: %s' % (where, f))
+            if page['said'] != report:
+                raise Failure('%s: after the turn the live region says "%s", not "%s"' %
+                              (where, page['said'], report))
         else:
             page = player.read()
         diff = differences(page, state)
@@ -673,13 +692,15 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('--site', required=True)
     ap.add_argument('--replay', required=True)
+    ap.add_argument('--native', required=True,
+                    help='web_rules_check: the states behind the messages, the day\'s report')
     ap.add_argument('--plans', required=True)
     ap.add_argument('--shots', required=True)
     ap.add_argument('--limit', type=int, default=0,
                     help='play at most this many commands of each plan (0: all)')
     args = ap.parse_args()
     browser.site_ok(args.site)
-    replay = Replay(args.replay)
+    replay = Replay(args.replay, args.native)
     started = time.time()
     errors = []
     failed = []  # requests the site could not answer
