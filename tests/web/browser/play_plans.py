@@ -209,6 +209,12 @@ def play_plan(driver, address, replay, path, limit):
         diff = differences(page, state)
         if diff:
             raise Failure('%s: the page differs from the driver:\n  %s' % (where, '\n  '.join(diff)))
+    # The commands the page keeps, played again by the driver, come to the same game.
+    kept = driver.execute_script('return rules.script()')
+    diff = differences(page, replay.play(kept + ['state'])[-1][1])
+    if diff:
+        raise Failure('%s: the %d commands the page kept lead elsewhere:\n  %s' %
+                      (os.path.basename(path), len(kept), '\n  '.join(diff)))
     return len(commands)
 
 
