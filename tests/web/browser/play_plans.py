@@ -284,6 +284,12 @@ def check_bad_input(driver, address, replay):
         raise Failure('rapid clicks on the next-day button: no message box opened')
     if page['message']['text'] != turns[first_message][0]['Messages'][0]:
         raise Failure('rapid clicks: box "%s"' % page['message']['text'])
+    # The box in the window's own 11 px, as the desktop's.
+    sizes = driver.execute_script(
+        'return ["MessageText", "MessageOk"].map(function (id) {'
+        '  return getComputedStyle(document.getElementById(id)).fontSize; })')
+    if sizes != ['11px', '11px']:
+        raise Failure('the message box\'s text and button are in %s, not 11px' % sizes)
 
     # Keys and clicks while the box is open change nothing behind it.
     before = page
@@ -383,8 +389,10 @@ def check_menu_and_credits(driver, address, replay):
             p.keys(Keys.ESCAPE)
             if driver.execute_script(js_shown, 'PopupMenu1'):
                 raise Failure('Escape did not shut the menu')
-    items = [e.text for e in driver.find_elements(By.CSS_SELECTOR, '#PopupMenu1 [role=menuitem]')]
-    if items != ['Help', 'About']:
+    items = driver.execute_script(
+        'return Array.from(document.querySelectorAll("#PopupMenu1 [role=menuitem]"), function (e) {'
+        '  return [e.textContent, getComputedStyle(e).fontSize]; })')
+    if items != [['Help', '11px'], ['About', '11px']]:
         raise Failure('the menu holds %s' % items)
     p.el('About1').click()
     if not driver.execute_script(js_shown, 'Form2') or p.el('Form2Caption').text != 'Form2':
