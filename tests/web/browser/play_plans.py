@@ -664,7 +664,8 @@ return out;
 def check_strict_policy(site, replay, failed):
     """The site served with a strict content security policy, which refuses any style or script
     written into a page: the controls still stand at the window's places and a day is played;
-    the help page keeps its style. Returns what the browser reported as errors."""
+    the help page keeps its style. Under a policy that refuses WebAssembly the page says the
+    game could not start. Returns what the browser reported under the strict policy."""
     plan = {name: (parent, box) for name, parent, box, _ in window_plan.places()}
 
     def in_window(name):
@@ -693,7 +694,21 @@ def check_strict_policy(site, replay, failed):
         size = driver.execute_script('return getComputedStyle(document.body).fontSize')
         if size != '16px':
             raise Failure('under a strict policy the help page lost its style (%s)' % size)
-        return browser.console_errors(driver)
+        errors = browser.console_errors(driver)
+    # A policy that refuses WebAssembly: the page says the game could not start.
+    with browser.served(site, policy="default-src 'self'", failed=failed) as address, \
+            browser.chromium() as driver:
+        driver.get(address)
+        end = time.time() + 20
+        while time.time() < end and driver.execute_script(
+                'return document.documentElement.dataset.ready') != 'failed':
+            time.sleep(0.05)
+        told = driver.execute_script(
+            'var e = document.getElementById("NotStarted");'
+            'return e.getClientRects().length > 0 && e.textContent')
+        if not told or not told.startswith('Игра не запустилась'):
+            raise Failure('with WebAssembly refused the page says %s' % told)
+    return errors
 
 
 def allowed(error, site):
