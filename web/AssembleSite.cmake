@@ -31,3 +31,22 @@ execute_process(COMMAND "${HELP}" html "${SOURCE}/help/help.txt" "${SITE}/help.h
 if(failed)
   message(FATAL_ERROR "writing help.html failed")
 endif()
+
+# The page's parts, one plain script each in web/page/, reach the browser as one script,
+# kevolan.js, in the order index.html names them: one request and one compile start the page
+# about twice as fast. The parts stay in the site for workers that load one of them.
+file(READ "${SITE}/index.html" page)
+if(NOT page MATCHES "<!-- The page's parts[^>]*-->\n((<script src=\"[^\"]+\"></script>\n)+)")
+  message(FATAL_ERROR "index.html: the page's parts are not where they were looked for")
+endif()
+set(tags "${CMAKE_MATCH_1}")
+string(REGEX MATCHALL "src=\"[^\"]+\"" sources "${tags}")
+set(bundle "")
+foreach(source IN LISTS sources)
+  string(REGEX REPLACE "^src=\"|\"$" "" part "${source}")
+  file(READ "${SITE}/${part}" text)
+  string(APPEND bundle "// ${part}\n${text}\n")
+endforeach()
+file(WRITE "${SITE}/kevolan.js" "${bundle}")
+string(REPLACE "${tags}" "<script src=\"kevolan.js\"></script>\n" page "${page}")
+file(WRITE "${SITE}/index.html" "${page}")
