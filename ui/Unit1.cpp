@@ -152,6 +152,7 @@ void TForm1::RadioGroup1Click() {
 void TForm1::Button1Click() {
   if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
   turnRunning_ = true;
+  DayAnnouncement->SayWaiting();
   const kevolan::GameState before = state_;
   kevolan::DayTurn(state_, messenger_);
   turnRunning_ = false;

@@ -196,6 +196,7 @@ void Form1Play::gatheringAndEatingOverTwoDays() {
   TForm1& f = *form_;
   Player p{f};
   BoxCatcher boxes;
+  QVERIFY(f.DayAnnouncement->isHidden());  // nothing to tell before the first day
   p.Activity(0);
   p.NextDay();
   QCOMPARE(f.Label57->text(), QStringLiteral("2"));
@@ -229,10 +230,12 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   BoxCatcher boxes;
   QStringList seenHungry;
   QStringList seenDay;
+  QStringList seenAnnounced;
   bool closed = true;
   boxes.WhileOpen = [&](QMessageBox*) {
     seenHungry << f.Label46->text();
     seenDay << f.Label57->text();
+    seenAnnounced << f.DayAnnouncement->accessibleName() + f.DayAnnouncement->Waiting();
     // Neither a second press of the button nor the close box can act while the box is open.
     f.Button1->click();
     QTest::keyClick(f.Button1, Qt::Key_Space);
@@ -242,6 +245,14 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(boxes.Texts(), QStringList{kStarvation});
   QCOMPARE(seenHungry, QStringList{"6"});
   QCOMPARE(seenDay, QStringList{"6"});  // the calendar moves only at the end of the turn
+  // The day is told once its box is closed; behind the box stands the day before's report.
+  QCOMPARE(seenAnnounced,
+           QStringList{QStringLiteral(
+               "6 Января. Дней без еды: 5. Старая одежда, осталось дней действия: 25")});
+  QTRY_COMPARE(
+      f.DayAnnouncement->accessibleName(),
+      QStringLiteral("7 Января. Дней без еды: 6. Старая одежда, осталось дней действия: 24"));
+  QVERIFY(f.DayAnnouncement->isVisible());
   QVERIFY(!closed);
   QVERIFY(f.isVisible());
 
