@@ -68,6 +68,8 @@ TForm1::TForm1(QWidget* parent)
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  // A menu is a window of its own, which takes no font from this one.
+  SetDesignFont(PopupMenu1, 8, false);
   Help1 = PopupMenu1->addAction(QStringLiteral("Help"));
   Help1->setObjectName(QStringLiteral("Help1"));
   About1 = PopupMenu1->addAction(QStringLiteral("About"));

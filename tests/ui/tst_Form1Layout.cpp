@@ -358,6 +358,9 @@ void Form1Layout::rightClickAnywhereOpensTheMenu() {
   QCOMPARE(form.PopupMenu1->actions().size(), 2);
   QCOMPARE(form.PopupMenu1->actions().at(0)->text(), QStringLiteral("Help"));
   QCOMPARE(form.PopupMenu1->actions().at(1)->text(), QStringLiteral("About"));
+  // A window of its own, yet in the window's 11-pixel face.
+  QCOMPARE(QFontInfo(form.PopupMenu1->font()).pixelSize(), 11);
+  QCOMPARE(form.PopupMenu1->font().family(), WindowFontFamily());
 
   QList<QWidget*> targets = {
       &form,        form.GroupBox2, form.GroupBox8, form.RadioGroup1, form.RadioGroup1Button1,

@@ -263,6 +263,11 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
   QVERIFY(!box.ButtonIcons);
   QVERIFY(box.Modal);
+  // In the window's 11-pixel face, though a box is a window of its own.
+  QCOMPARE(box.TextPixels, 11);
+  QCOMPARE(box.ButtonPixels, 11);
+  // Behind it the group stands as the day began: usable, no box (nothing eaten, nothing chosen).
+  QCOMPARE(box.EnabledBehind, QStringList{"RadioGroup1"});
 
   QCOMPARE(f.Label57->text(), QStringLiteral("7"));
   QVERIFY_VIEW(f);
@@ -361,6 +366,20 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
       p.Activity(before == 0 ? 1 : 0);
       QCOMPARE(f.RadioGroup1Items->checkedId(), before);
     }
+  }
+  // Behind each box the group and the boxes stand as the turn has left them so far: the cave
+  // offered while the hut is worked on; the illness announced while the day's gathering still
+  // stands; death by cold while ill, the group and the activity's box locked by the illness.
+  const QList<QPair<QString, QStringList>> behind = {
+      {kCave, {"RadioGroup1", "ComboBox1", "ComboBox3"}},
+      {kIllness, {"RadioGroup1", "ComboBox1", "ComboBox2"}},
+      {QStringLiteral("Ваша старая одежда превратилась в лохмотья и вы умерли от холода"),
+       {"ComboBox1"}}};
+  QCOMPARE(boxes.Boxes.size(), behind.size());
+  for (qsizetype i = 0; i < behind.size(); ++i) {
+    QCOMPARE(boxes.Boxes[i].Text, behind[i].first);
+    QCOMPARE(boxes.Boxes[i].EnabledBehind, behind[i].second);
+    QCOMPARE(boxes.Boxes[i].TextPixels, 11);
   }
   QVERIFY(f.State().GameOver);
   QVERIFY(illnessBoxes >= 1);
