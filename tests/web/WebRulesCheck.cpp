@@ -1,7 +1,6 @@
 // The native side of the web edition's rules check:
 //   web_rules_check script SEED TURNS NOISE [usage]   a seeded castaway's script on stdout
-//   web_rules_check snapshots < SCRIPT                the state behind each message, and the
-//                                                     day's report, per turn
+//   web_rules_check snapshots < SCRIPT                the state behind each message, per turn
 // The script is a sensible castaway's game mixed with a player's noise: typed Cyrillic and odd
 // text, picks past the list, refused commands, comments, CR line ends; "usage" ends it with a
 // line the driver stops at, followed by lines that must never run.
@@ -11,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "DayReport.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
@@ -164,17 +162,14 @@ int WriteSnapshots() {
     const auto read = kevolan::replay::ParseLine(line);
     if (read.Kind == kevolan::replay::ParsedLine::Kind::UsageError) break;
     if (read.Kind == kevolan::replay::ParsedLine::Kind::Skip) continue;
-    const long long turns = session.Turns();
-    const kevolan::GameState before = session.State();
+    const long long before = session.Turns();
     snapshots.clear();
     answer.clear();
     session.Run(read.Command, line, answer);
-    if (session.Turns() == turns) continue;
-    std::string report;
-    kevolan::replay::AppendJsonString(report, kevolan::speech::DayReport(before, session.State()));
+    if (session.Turns() == before) continue;
     std::cout << "{\"Turn\": " << session.Turns() << ", \"Snapshots\": [";
     for (std::size_t i = 0; i < snapshots.size(); ++i) std::cout << (i ? ", " : "") << snapshots[i];
-    std::cout << "], \"Report\": " << report << "}\n";
+    std::cout << "]}\n";
   }
   return 0;
 }
