@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 
 namespace {
 
@@ -26,11 +27,34 @@ TDayAnnouncement::TDayAnnouncement(QWidget* window) : QWidget(window) {
   setFocusPolicy(Qt::NoFocus);
   lower();
   hide();
+  giveUp_.setSingleShot(true);
+  giveUp_.setInterval(1000);
+  connect(&giveUp_, &QTimer::timeout, this, &TDayAnnouncement::SayWaiting);
+  window->installEventFilter(this);
 }
 
 void TDayAnnouncement::Announce(const QString& text) {
+  // A day still waiting is told first: every day is told once, in order.
+  SayWaiting();
   if (text.isEmpty()) return;
-  setAccessibleName(text);
+  waiting_ = text;
+  if (window()->isActiveWindow()) {
+    SayWaiting();
+  } else {
+    giveUp_.start();
+  }
+}
+
+bool TDayAnnouncement::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window() && event->type() == QEvent::WindowActivate) SayWaiting();
+  return QWidget::eventFilter(watched, event);
+}
+
+void TDayAnnouncement::SayWaiting() {
+  giveUp_.stop();
+  if (waiting_.isEmpty()) return;
+  setAccessibleName(waiting_);
+  waiting_.clear();
   // Appearing is what is read: hidden and shown again, the notification is read once more.
   hide();
   show();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 class TDayAnnouncement : public QWidget {
@@ -14,6 +15,22 @@ class TDayAnnouncement : public QWidget {
  public:
   explicit TDayAnnouncement(QWidget* window);
 
-  // Says `text` once; an empty text says nothing.
+  // Says `text` once; an empty text says nothing. After a message box the window is active
+  // again only once the desktop gives it back the focus, and a screen reader then reads the
+  // window afresh, which would cut the announcement short: so it waits for that, a moment at
+  // most.
   void Announce(const QString& text);
+
+  // Says at once what still waits, so that it comes before anything the next day shows.
+  void SayWaiting();
+
+  // The text still waiting for the window, empty when none is.
+  QString Waiting() const { return waiting_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString waiting_;
+  QTimer giveUp_;  // the window may never come back (the player went elsewhere): say it anyway
 };

@@ -68,6 +68,8 @@ TForm1::TForm1(QWidget* parent)
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  // A menu is a window of its own, which takes no font from this one.
+  SetDesignFont(PopupMenu1, 8, false);
   Help1 = PopupMenu1->addAction(QStringLiteral("Help"));
   Help1->setObjectName(QStringLiteral("Help1"));
   About1 = PopupMenu1->addAction(QStringLiteral("About"));
@@ -152,6 +154,7 @@ void TForm1::RadioGroup1Click() {
 void TForm1::Button1Click() {
   if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
   turnRunning_ = true;
+  DayAnnouncement->SayWaiting();
   const kevolan::GameState before = state_;
   kevolan::DayTurn(state_, messenger_);
   turnRunning_ = false;

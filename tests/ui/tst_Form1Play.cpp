@@ -196,6 +196,7 @@ void Form1Play::gatheringAndEatingOverTwoDays() {
   TForm1& f = *form_;
   Player p{f};
   BoxCatcher boxes;
+  QVERIFY(f.DayAnnouncement->isHidden());  // nothing to tell before the first day
   p.Activity(0);
   p.NextDay();
   QCOMPARE(f.Label57->text(), QStringLiteral("2"));
@@ -229,10 +230,12 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   BoxCatcher boxes;
   QStringList seenHungry;
   QStringList seenDay;
+  QStringList seenAnnounced;
   bool closed = true;
   boxes.WhileOpen = [&](QMessageBox*) {
     seenHungry << f.Label46->text();
     seenDay << f.Label57->text();
+    seenAnnounced << f.DayAnnouncement->accessibleName() + f.DayAnnouncement->Waiting();
     // Neither a second press of the button nor the close box can act while the box is open.
     f.Button1->click();
     QTest::keyClick(f.Button1, Qt::Key_Space);
@@ -242,6 +245,14 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(boxes.Texts(), QStringList{kStarvation});
   QCOMPARE(seenHungry, QStringList{"6"});
   QCOMPARE(seenDay, QStringList{"6"});  // the calendar moves only at the end of the turn
+  // The day is told once its box is closed; behind the box stands the day before's report.
+  QCOMPARE(seenAnnounced,
+           QStringList{QStringLiteral(
+               "6 Января. Дней без еды: 5. Старая одежда, осталось дней действия: 25")});
+  QTRY_COMPARE(
+      f.DayAnnouncement->accessibleName(),
+      QStringLiteral("7 Января. Дней без еды: 6. Старая одежда, осталось дней действия: 24"));
+  QVERIFY(f.DayAnnouncement->isVisible());
   QVERIFY(!closed);
   QVERIFY(f.isVisible());
 
@@ -252,6 +263,11 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
   QVERIFY(!box.ButtonIcons);
   QVERIFY(box.Modal);
+  // In the window's 11-pixel face, though a box is a window of its own.
+  QCOMPARE(box.TextPixels, 11);
+  QCOMPARE(box.ButtonPixels, 11);
+  // Behind it the group stands as the day began: usable, no box (nothing eaten, nothing chosen).
+  QCOMPARE(box.EnabledBehind, QStringList{"RadioGroup1"});
 
   QCOMPARE(f.Label57->text(), QStringLiteral("7"));
   QVERIFY_VIEW(f);
@@ -350,6 +366,20 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
       p.Activity(before == 0 ? 1 : 0);
       QCOMPARE(f.RadioGroup1Items->checkedId(), before);
     }
+  }
+  // Behind each box the group and the boxes stand as the turn has left them so far: the cave
+  // offered while the hut is worked on; the illness announced while the day's gathering still
+  // stands; death by cold while ill, the group and the activity's box locked by the illness.
+  const QList<QPair<QString, QStringList>> behind = {
+      {kCave, {"RadioGroup1", "ComboBox1", "ComboBox3"}},
+      {kIllness, {"RadioGroup1", "ComboBox1", "ComboBox2"}},
+      {QStringLiteral("Ваша старая одежда превратилась в лохмотья и вы умерли от холода"),
+       {"ComboBox1"}}};
+  QCOMPARE(boxes.Boxes.size(), behind.size());
+  for (qsizetype i = 0; i < behind.size(); ++i) {
+    QCOMPARE(boxes.Boxes[i].Text, behind[i].first);
+    QCOMPARE(boxes.Boxes[i].EnabledBehind, behind[i].second);
+    QCOMPARE(boxes.Boxes[i].TextPixels, 11);
   }
   QVERIFY(f.State().GameOver);
   QVERIFY(illnessBoxes >= 1);

@@ -1,12 +1,14 @@
 // Whole games played twice at once: through the real main window with mouse and keyboard, and
 // through the replay driver's session. After every command the window must show exactly the
-// state the rules hold, each turn's message boxes must say what the rules said, and a command
-// the rules refuse must meet a control the player cannot use.
+// state the rules hold, each turn's message boxes must say what the rules said, each day must be
+// announced as its report tells it, and a command the rules refuse must meet a control the
+// player cannot use.
 #include <QFileInfo>
 #include <QtTest>
 #include <nlohmann/json.hpp>
 
 #include "BoxCatcher.h"
+#include "DayReport.h"
 #include "GameView.h"
 #include "PlanFile.h"
 #include "ReplayCommand.h"
@@ -49,6 +51,12 @@ void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, co
     return;
   }
   if (previousHandler != nullptr) previousHandler(type, context, text);
+}
+
+// What the window tells a screen reader of the last day, said already or about to be.
+QString Told(const TForm1& form) {
+  const QString waiting = form.DayAnnouncement->Waiting();
+  return waiting.isEmpty() ? form.DayAnnouncement->accessibleName() : waiting;
 }
 
 QString Listed(const QStringList& texts) {
@@ -112,6 +120,8 @@ void WindowPlans::playsAsTheDriver() {
 
     // The window's controls are read before the driver's answer is known to it.
     const QString unusable = hands.Unusable(command);
+    const kevolan::GameState before = session.State();
+    const QString toldBefore = Told(form);
     std::string answer;
     session.Run(command, line.Text, answer);
     const auto printed =
@@ -165,6 +175,14 @@ void WindowPlans::playsAsTheDriver() {
         printedTexts.append(FromGame(text.get<std::string>()));
       }
       QCOMPARE(printedTexts, said);
+    }
+    // Each day is told as its report says; anything else tells nothing new.
+    const QString told = Told(form);
+    const QString report =
+        turnRan ? FromGame(kevolan::speech::DayReport(before, session.State())) : toldBefore;
+    if (told != report) {
+      QFAIL(Failure(plan, line,
+                    {QStringLiteral("told \"%1\", the day's report is \"%2\"").arg(told, report)}));
     }
     messages += static_cast<int>(seen.size());
 
