@@ -11,8 +11,11 @@
   var rules = null; // {run, newGame, messageCount, messageState} once the module is loaded
   var shown = null; // the state the window shows
 
+  var played = []; // every command since the game began, `state` aside
+
   function runLine(line) {
     var out = rules.run(line);
+    if (line !== 'state') played.push(line);
     if (!out) return null;
     return JSON.parse(out.split('\n')[0]);
   }
@@ -516,7 +519,20 @@
 
   // --- Start ---------------------------------------------------------------------------------
 
-  KevolanRules().then(function (m) {
+  // The rules as the other parts of the page reach them.
+  window.rules = {
+    load: function () { return KevolanRules().then(started); },
+    run: function (line) {
+      var out = rules.run(line);
+      if (line !== 'state') played.push(line);
+      return out;
+    },
+    state: function () { return runLine('state').State; },
+    newGame: function () { rules.newGame(); played = []; },
+    script: function () { return played.slice(); }
+  };
+
+  function started(m) {
     var encoder = new TextEncoder();
     var run = m.cwrap('kevolan_run', 'number', ['number']);
     rules = {
@@ -539,9 +555,14 @@
       messageCount: m.cwrap('kevolan_message_count', 'number', []),
       messageState: m.cwrap('kevolan_message_state', 'string', ['number'])
     };
+  }
+
+  window.addEventListener('DOMContentLoaded', function () {
+    window.rules.load().then(function () {
     show(runLine('state').State);
     $('Button1').focus();
     performance.mark('kevolan-first-state');
     document.documentElement.dataset.ready = 'true';
+  });
   });
 })();

@@ -82,3 +82,46 @@ def site_ok(folder):
     if missing:
         raise SystemExit('the site in %s lacks %s: run `make web` first' %
                          (folder, ', '.join(missing)))
+
+
+# Phones and tablets, as Chromium's DevTools emulate them: CSS size, pixel ratio, and a touch
+# screen in place of the mouse.
+DEVICES = {
+    'phone-portrait': (390, 844, 3),
+    'phone-landscape': (844, 390, 3),
+    'tablet': (820, 1180, 2),
+}
+
+
+def emulate(driver, device):
+    width, height, scale = DEVICES[device]
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': height, 'deviceScaleFactor': scale, 'mobile': True,
+        'screenOrientation': {'type': 'portraitPrimary' if height > width else
+                              'landscapePrimary', 'angle': 0 if height > width else 90}})
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled',
+                           {'enabled': True, 'maxTouchPoints': 5})
+
+
+def touch(driver, kind, x=0, y=0):
+    points = [] if kind == 'touchEnd' else [{'x': x, 'y': y, 'radiusX': 4, 'radiusY': 4,
+                                               'force': 1, 'id': 0}]
+    driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+
+
+def center(driver, element_id):
+    """The middle of a control, in the viewport's CSS pixels, scrolled into view first."""
+    return driver.execute_script(
+        'var e = document.getElementById(arguments[0]);'
+        'e.scrollIntoView({block: "nearest"});'
+        'var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2];',
+        element_id)
+
+
+def tap(driver, element_id, hold=0.0):
+    """A finger on the control's middle, lifted after `hold` seconds (a long press past 0.5)."""
+    x, y = center(driver, element_id)
+    touch(driver, 'touchStart', x, y)
+    if hold:
+        time.sleep(hold)
+    touch(driver, 'touchEnd')
