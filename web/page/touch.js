@@ -56,10 +56,19 @@
   for (const id of ['ComboBox1', 'ComboBox2', 'ComboBox3', 'ComboBox4']) {
     const edit = $(id + 'Edit');
     let focusedBefore = false;
-    $(id).querySelector('.arrow').addEventListener('pointerdown', (e) => {
-      if (e.pointerType === 'mouse') return;
+    // The list opens on the click that ends the tap, not when the finger lands: the list
+    // may scroll the page, and the tap's click must still fall on the arrow.
+    const arrow = $(id).querySelector('.arrow');
+    let tapped = false;
+    arrow.addEventListener('pointerdown', (e) => {
+      tapped = e.pointerType !== 'mouse';
+      if (!tapped) return;
       e.preventDefault(); // no mouse events follow, so nothing moves the focus
       e.stopPropagation();
+    });
+    arrow.addEventListener('click', () => {
+      if (!tapped) return;
+      tapped = false;
       edit.dispatchEvent(new KeyboardEvent('keydown', { key: 'F4', bubbles: true, cancelable: true }));
     });
     const list = $(id + 'List');

@@ -60,8 +60,13 @@ def chromium(scale=1, width=900, height=700):
         shutil.rmtree(profile, ignore_errors=True)
 
 
-def open_page(driver, address, timeout=20):
-    """Loads the page and waits until it shows the first state and its controls respond."""
+def open_page(driver, address, timeout=20, keep=False):
+    """Loads the page and waits until it shows the first state and its controls respond. The
+    game a page of the same site stored before is dropped first, unless `keep`."""
+    if not keep and address.startswith('http'):
+        origin = '/'.join(address.split('/')[:3])
+        driver.execute_cdp_cmd('Storage.clearDataForOrigin',
+                               {'origin': origin, 'storageTypes': 'local_storage'})
     driver.get(address)
     end = time.time() + timeout
     while time.time() < end:
