@@ -130,3 +130,97 @@ def tap(driver, element_id, hold=0.0):
     if hold:
         time.sleep(hold)
     touch(driver, 'touchEnd')
+
+
+class Marionette:
+    """Firefox ESR driven over its own Marionette protocol (Debian packages no geckodriver):
+    length-prefixed JSON messages on a local TCP port. Just what the page's checks ask for."""
+
+    def __init__(self, timeout=30):
+        import json
+        import socket
+        import subprocess
+        self._json = json
+        self.profile = tempfile.mkdtemp(prefix='kevolan-firefox-')
+        with socket.socket() as s:
+            s.bind(('127.0.0.1', 0))
+            port = s.getsockname()[1]
+        with open(os.path.join(self.profile, 'user.js'), 'w') as f:
+            for pref, value in (('marionette.port', port), ('browser.shell.checkDefaultBrowser',
+                                                            'false'),
+                                ('devtools.console.stdout.content', 'true'),
+                                ('app.update.enabled', 'false'),
+                                ('datareporting.policy.dataSubmissionEnabled', 'false'),
+                                ('network.proxy.type', 0)):
+                f.write('user_pref("%s", %s);\n' % (pref, value))
+        self.log = open(os.path.join(self.profile, 'console.log'), 'w+')
+        self.process = subprocess.Popen(
+            ['/usr/bin/firefox-esr', '--headless', '--marionette', '--no-remote', '--profile',
+             self.profile], stdout=self.log, stderr=subprocess.STDOUT)
+        end = time.time() + timeout
+        while True:
+            try:
+                self.sock = socket.create_connection(('127.0.0.1', port), timeout=timeout)
+                break
+            except OSError:
+                if time.time() > end:
+                    self.quit()
+                    raise
+                time.sleep(0.2)
+        self.buffer = b''
+        self.id = 0
+        self._receive()  # the server's greeting
+        self.send('WebDriver:NewSession', {'capabilities': {}})
+
+    def _receive(self):
+        while b':' not in self.buffer:
+            self.buffer += self.sock.recv(65536)
+        size, _, rest = self.buffer.partition(b':')
+        while len(rest) < int(size):
+            rest += self.sock.recv(65536)
+        self.buffer = rest[int(size):]
+        return self._json.loads(rest[:int(size)].decode())
+
+    def send(self, command, params):
+        self.id += 1
+        data = self._json.dumps([0, self.id, command, params]).encode()
+        self.sock.sendall(b'%d:%s' % (len(data), data))
+        while True:
+            _, at, error, result = self._receive()
+            if at == self.id:
+                break
+        if error:
+            raise AssertionError('Firefox: %s: %s' % (command, error))
+        return result
+
+    def get(self, url):
+        self.send('WebDriver:Navigate', {'url': url})
+
+    def execute_script(self, script, *args):
+        return self.send('WebDriver:ExecuteScript', {'script': script, 'args': list(args)})['value']
+
+    def console_errors(self):
+        self.log.seek(0)
+        return [line.strip() for line in self.log if 'JavaScript error' in line or
+                'console.error' in line]
+
+    def quit(self):
+        try:
+            self.send('Marionette:Quit', {})
+        except Exception:  # noqa: BLE001 -- the browser is going either way
+            pass
+        try:
+            self.process.wait(10)
+        except Exception:  # noqa: BLE001
+            self.process.kill()
+        self.log.close()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def webkitgtk():
+    """WebKitGTK over its WebDriver (webkit2gtk-driver), on the X display the caller provides
+    (its MiniBrowser has no headless mode)."""
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
+    options.add_argument('--automation')
+    return webdriver.WebKitGTK(executable_path='/usr/bin/WebKitWebDriver', options=options)

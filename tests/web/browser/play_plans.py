@@ -509,11 +509,31 @@ def main():
     ap.add_argument('--shots', required=True)
     ap.add_argument('--limit', type=int, default=0,
                     help='play at most this many commands of each plan (0: all)')
+    ap.add_argument('--engines', action='store_true',
+                    help='only the page in Firefox ESR and WebKitGTK (needs an X display)')
     ap.add_argument('--touch-only', action='store_true',
                     help='only the phones, tablets, kept games, offline and manifest checks')
     args = ap.parse_args()
     browser.site_ok(args.site)
     replay = Replay(args.replay)
+    if args.engines:
+        with browser.served(args.site) as address:
+            firefox = browser.Marionette()
+            try:
+                touch_checks.check_engine(
+                    'Firefox ESR', firefox, address, replay, lambda d: d.execute_script(READ_PAGE),
+                    lambda: [e for e in firefox.console_errors() if address in e])
+            finally:
+                firefox.quit()
+            webkit = browser.webkitgtk()
+            try:
+                touch_checks.check_engine(
+                    'WebKitGTK', webkit, address, replay, lambda d: d.execute_script(READ_PAGE),
+                    lambda: [])
+            finally:
+                webkit.quit()
+        print('Firefox ESR and WebKitGTK passed')
+        return
     if args.touch_only:
         os.makedirs(args.shots, exist_ok=True)
         with browser.served(args.site) as address:

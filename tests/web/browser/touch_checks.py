@@ -345,3 +345,34 @@ def check_manifest(site):
         worker = f.read()
     if '@KEVOLAN' in worker or '"kevolan-rules.js"' not in worker:
         raise Failure('the offline worker was not written with the site\'s files')
+
+
+# Errors the page meets after it has loaded; the engines without a console log to read are
+# asked for these (an error while loading shows as a page that never becomes ready).
+CATCH_ERRORS = ('window.kevolanErrors = [];'
+                'window.addEventListener("error", function (e) { kevolanErrors.push(e.message); });'
+                'window.addEventListener("unhandledrejection", function (e) {'
+                ' kevolanErrors.push(String(e.reason)); });')
+
+
+def check_engine(name, driver, address, replay, read, errors_of):
+    """Loads, shows the first state, plays a day with food and one without; no error."""
+    driver.get(address)
+    end = time.time() + 30
+    while driver.execute_script('return document.documentElement.dataset.ready') != 'true':
+        if time.time() > end:
+            raise Failure('%s: the page never became ready' % name)
+        time.sleep(0.1)
+    driver.execute_script(CATCH_ERRORS)
+    if differences(read(driver), replay.play(['state'])[0][1]):
+        raise Failure('%s: the first state differs' % name)
+    commands = ['activity gather', 'next', 'next']
+    driver.execute_script('document.querySelector("#RadioGroup1Button0 input").click();'
+                          'document.getElementById("Button1").click();'
+                          'document.getElementById("Button1").click()')
+    diff = differences(read(driver), replay.play(commands)[-1][1])
+    if diff:
+        raise Failure('%s: two days played differ: %s' % (name, diff))
+    errors = errors_of() + driver.execute_script('return window.kevolanErrors')
+    if errors:
+        raise Failure('%s reported errors: %s' % (name, errors))
