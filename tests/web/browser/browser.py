@@ -65,6 +65,9 @@ def open_page(driver, address, timeout=20, keep=False):
     game a page of the same site stored before is dropped first, unless `keep`."""
     if not keep and address.startswith('http'):
         origin = '/'.join(address.split('/')[:3])
+        # A page of the site still open holds its own copy of the storage: cleared there too.
+        if driver.current_url.startswith(origin):
+            driver.execute_script('try { localStorage.clear(); } catch (e) {}')
         driver.execute_cdp_cmd('Storage.clearDataForOrigin',
                                {'origin': origin, 'storageTypes': 'local_storage'})
     driver.get(address)
