@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ClassicStyle.h"
+#include "DayReport.h"
 #include "DayTurn.h"
 #include "GameView.h"
 #include "Handlers.h"
@@ -102,6 +103,7 @@ TForm1::TForm1(QWidget* parent)
                                  RadioGroup1Button1, RadioGroup1Button2});
   OpenMenuFromKeyboard(this);
   spokenCounters_ = NameControls(*this, itemLabels_);
+  DayAnnouncement = new TDayAnnouncement(this);
 
   RefreshView();
   Button1->setFocus();
@@ -150,9 +152,12 @@ void TForm1::RadioGroup1Click() {
 void TForm1::Button1Click() {
   if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
   turnRunning_ = true;
+  const kevolan::GameState before = state_;
   kevolan::DayTurn(state_, messenger_);
   turnRunning_ = false;
   RefreshView();
+  // The day's message boxes are closed by now: what the day did is told once, after them.
+  DayAnnouncement->Announce(FromGame(kevolan::speech::DayReport(before, state_)));
 }
 
 void TForm1::Button2Click() { close(); }

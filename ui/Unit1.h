@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+#include "DayAnnouncement.h"
 #include "GameState.h"
 #include "GameView.h"
 #include "MessageBoxMessenger.h"
@@ -38,6 +39,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   QMenu* PopupMenu1;
   QAction* Help1;
   QAction* About1;
+  TDayAnnouncement* DayAnnouncement;  // what each day did, for a screen reader
 
  public slots:
   void CheckBox1Click();

@@ -18,7 +18,13 @@ if(EXISTS "${SOURCE}/web/page")
     endif()
   endforeach()
 endif()
-file(COPY "${RULES}" DESTINATION "${SITE}")
+file(COPY "${RULES}" "${SOURCE}/packaging/kevolan.svg" DESTINATION "${SITE}")
+# The window's plan, from the desktop window's own design and code.
+execute_process(COMMAND "${PYTHON}" "${SOURCE}/tools/page/window_plan.py" "${SITE}"
+                RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "writing the window's plan failed")
+endif()
 file(GLOB pictures "${SOURCE}/assets/*.jpg")
 file(COPY ${pictures} DESTINATION "${SITE}/pictures")
 execute_process(COMMAND "${HELP}" html "${SOURCE}/help/help.txt" "${SITE}/help.html"

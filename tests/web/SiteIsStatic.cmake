@@ -1,5 +1,7 @@
 # The site `make web` wrote stands on its own: every file its pages and style sheets name is in
-# it, and none of them names another site (no request may leave the player's machine).
+# it, and none of them names another site (no request may leave the player's machine). Its pages
+# hold no style or script of their own, so that they show under a strict content security policy
+# (default-src 'self'; script-src 'self' 'wasm-unsafe-eval').
 #   cmake -DSITE=build/web -P SiteIsStatic.cmake
 get_filename_component(SITE "${SITE}" ABSOLUTE)
 file(GLOB_RECURSE texts RELATIVE "${SITE}" "${SITE}/*.html" "${SITE}/*.css")
@@ -7,6 +9,12 @@ set(faults "")
 foreach(name IN LISTS texts)
   file(READ "${SITE}/${name}" text)
   get_filename_component(folder "${name}" DIRECTORY)
+  if(name MATCHES "\\.html$")
+    string(REGEX MATCHALL "<style|<script>|<script [^>]*>[^<]|[ \n](style|on[a-z]+)[ ]*=" inline "${text}")
+    foreach(found IN LISTS inline)
+      string(APPEND faults "${name}: holds a style or script of its own: ${found}\n")
+    endforeach()
+  endif()
   string(REGEX MATCHALL "(src|href)[ ]*=[ ]*\"[^\"]*\"|url\\([^)]*\\)" refs "${text}")
   foreach(ref IN LISTS refs)
     string(REGEX REPLACE "^(src|href)[ ]*=[ ]*\"|\"$|^url\\([\"']?|[\"']?\\)$" "" target "${ref}")

@@ -1,5 +1,6 @@
 // The WebAssembly rules answer every script exactly as kevolan-replay does, line by line and
-// byte by byte, and show behind each message the state the native rules showed at that moment.
+// byte by byte, show behind each message the state the native rules showed at that moment, and
+// tell each day as the native report does.
 //   node --no-experimental-fetch rules-equivalence.js MODULE REPLAY CHECK PLANS_DIR [SCRIPTS]
 // MODULE is kevolan-rules.js, REPLAY kevolan-replay, CHECK web_rules_check (seeded scripts and
 // the native per-message states); SCRIPTS is how many seeded scripts to play (default 40).
@@ -67,6 +68,9 @@ class Rules {
     }
     return out;
   }
+  dayReport() {
+    return this.text(this.m._kevolan_day_report()).toString('utf8');
+  }
 }
 
 function dateOf(state) {
@@ -97,7 +101,8 @@ function playModule(rules, name, script) {
     const turn = JSON.parse(text);
     const states = rules.snapshots();
     messageStates += states.length;
-    turns.push(`{"Turn": ${turn.Turn}, "Snapshots": [${states.join(', ')}]}\n`);
+    const report = JSON.stringify(rules.dayReport());
+    turns.push(`{"Turn": ${turn.Turn}, "Snapshots": [${states.join(', ')}], "Report": ${report}}\n`);
     if (states.length !== turn.Messages.length) {
       fail(name, `turn ${turn.Turn}: ${states.length} states for ${turn.Messages.length} messages`);
     }
@@ -136,7 +141,7 @@ function compare(rules, name, script) {
     fail(name, `driver exit ${driver.status}, module usage error ${mine.usage}`);
   }
   const reference = native(checkPath, ['snapshots'], script).stdout.toString('utf8');
-  if (mine.turns !== reference) fail(name, 'message states differ from the native rules');
+  if (mine.turns !== reference) fail(name, 'message states or reports differ from the native rules');
   return { turns: (mine.turns.match(/\n/g) || []).length, bytes: driver.stdout.length };
 }
 
@@ -164,13 +169,21 @@ require(path.resolve(modulePath))().then((m) => {
   const run = m.cwrap('kevolan_run', 'string', ['string']);
   m._kevolan_new_game();
   const first = run('state');
+  const report = () => m.UTF8ToString(m._kevolan_day_report());
+  if (report() !== '') fail('entry points', 'a report before any day');
   run('activity gather');
   run('next');
+  run('state');
+  if (report() !== '2 Января. Фрукты в запасе: 3. Дней без еды: 1. ' +
+      'Старая одежда, осталось дней действия: 29. Старая одежда, осталось дней на ремонт: 2. ' +
+      'В списке «Какую еду съесть» появилось: Фрукты') {
+    fail('entry points', `the first day told as "${report()}"`);
+  }
   if (run('eat on') !== '' || !run('a\nb').startsWith('{"UsageError": ')) {
     fail('entry points', 'unexpected answer to a plain or a two-line command');
   }
   m._kevolan_new_game();
-  if (run('state') !== first || m._kevolan_message_count() !== 0) {
+  if (run('state') !== first || m._kevolan_message_count() !== 0 || report() !== '') {
     fail('entry points', 'a new game is not the initial one');
   }
   if (m.UTF8ToString(m._kevolan_message_state(5)) !== '') fail('entry points', 'state past the end');

@@ -20,4 +20,9 @@ int kevolan_replay(const char* script);
 // ("" for an index out of range).
 int kevolan_message_count(void);
 const char* kevolan_message_state(int i);
+
+// What the last `next` did, told as the page announces it to a screen reader: the new date and
+// only what changed ("2 Января. Фрукты в запасе: 3"). "" before any `next`, and after one that
+// lived no day.
+const char* kevolan_day_report(void);
 }

@@ -23,14 +23,31 @@ CHROMIUM_FLAGS = [
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves quietly; notes every request it cannot answer, and sends the server's policy."""
+    policy = None
+    failed = None
+
     def log_message(self, *args):
         pass
 
+    def send_error(self, code, *args, **kwargs):
+        if self.failed is not None:
+            self.failed.append('%d %s' % (code, self.path))
+        super().send_error(code, *args, **kwargs)
+
+    def end_headers(self):
+        if self.policy:
+            self.send_header('Content-Security-Policy', self.policy)
+        super().end_headers()
+
 
 @contextlib.contextmanager
-def served(folder):
-    """Serves `folder` on 127.0.0.1 at a free port; yields the site's address."""
-    handler = functools.partial(QuietHandler, directory=folder)
+def served(folder, policy=None, failed=None):
+    """Serves `folder` on 127.0.0.1 at a free port; yields the site's address. `policy` is a
+    Content-Security-Policy sent with every answer; each request that fails is added to the
+    list `failed`."""
+    handler = functools.partial(
+        type('Handler', (QuietHandler,), {'policy': policy, 'failed': failed}), directory=folder)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
@@ -85,7 +102,7 @@ def console_errors(driver):
 
 
 def site_ok(folder):
-    missing = [f for f in ('index.html', 'kevolan.js', 'kevolan.css', 'kevolan-rules.js')
+    missing = [f for f in ('index.html', 'start.js', 'kevolan.css', 'kevolan-rules.js')
                if not os.path.isfile(os.path.join(folder, f))]
     if missing:
         raise SystemExit('the site in %s lacks %s: run `make web` first' %

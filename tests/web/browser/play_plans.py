@@ -20,7 +20,7 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import touch_checks  # noqa: E402
-from page_state import READ_PAGE, differences  # noqa: E402
+from page_state import READ_PAGE, differences, window_plan  # noqa: E402
 
 BOX_OF = {'food': 'ComboBox1', 'gather': 'ComboBox2', 'create': 'ComboBox3', 'repair': 'ComboBox4'}
 ACTIVITY_OF = {'gather': 0, 'create': 1, 'repair': 2}
@@ -450,11 +450,56 @@ def screenshots(site, address, shots):
     return errors
 
 
+STRICT_POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
+
+# Each control's border box in the window's client area.
+PLACES = r'''
+var origin = document.getElementById('Form1').getBoundingClientRect();
+var out = {};
+arguments[0].forEach(function (id) {
+  var r = document.getElementById(id).getBoundingClientRect();
+  out[id] = [r.left - origin.left, r.top - origin.top, r.width, r.height];
+});
+return out;
+'''
+
+
+def check_strict_policy(site, replay, failed):
+    """The site served with a strict content security policy, which refuses any style or script
+    written into a page: the controls still stand at the window's places and a day is played;
+    the help page keeps its style. Returns what the browser reported as errors."""
+    plan = {name: (parent, box) for name, parent, box, _ in window_plan.places()}
+
+    def in_window(name):
+        parent, (x, y, w, h) = plan[name]
+        while parent and parent != 'Form1':
+            x, y = x + plan[parent][1][0], y + plan[parent][1][1]
+            parent = plan[parent][0]
+        return [x, y, w, h]
+
+    names = ['Form1', 'Button1', 'GroupBox6', 'ComboBox4', 'Panel3', 'Label45', 'CheckBox1']
+    with browser.served(site, policy=STRICT_POLICY, failed=failed) as address, \
+            browser.chromium() as driver:
+        browser.open_page(driver, address)
+        got = driver.execute_script(PLACES, names)
+        for name in names:
+            want = in_window(name)
+            if name == 'Form1':
+                want[:2] = [0, 0]
+            measured = len(want) if not name.startswith('Label') else 2
+            if any(abs(g - w) > 1 for g, w in list(zip(got[name], want))[:measured]):
+                raise Failure('under a strict policy %s stands at %s, not %s' %
+                              (name, [round(g) for g in got[name]], want))
+        Player(driver).el('Button1').click()
+        compare(Player(driver), replay, ['next'], 'a day under a strict policy')
+        driver.get(address + 'help.html')
+        size = driver.execute_script('return getComputedStyle(document.body).fontSize')
+        if size != '16px':
+            raise Failure('under a strict policy the help page lost its style (%s)' % size)
+        return browser.console_errors(driver)
+
+
 def allowed(error, site):
-    # The browser asks every page it opens for an icon, the help page too; the game's page
-    # names its own.
-    if error.split(' ')[0].endswith('/favicon.ico'):
-        return True
     # A screen of twice the pixels asks for the pictures drawn at twice the size; they are
     # optional, and the page falls back to the plain ones when they are not there.
     return '@2x.jpg' in error and not glob.glob(os.path.join(site, 'pictures', '*@2x.jpg'))
@@ -544,7 +589,8 @@ def main():
         return
     started = time.time()
     errors = []
-    with browser.served(args.site) as address, browser.chromium() as driver:
+    failed = []  # requests the site could not answer
+    with browser.served(args.site, failed=failed) as address, browser.chromium() as driver:
         for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
             t = time.time()
             n = play_plan(driver, address, replay, path, args.limit or None)
@@ -568,6 +614,11 @@ def main():
         t = time.time()
         errors += touch(args, address, replay)
         print('%-32s %5.1f s' % ('phones and tablets', time.time() - t))
+    t = time.time()
+    errors += check_strict_policy(args.site, replay, failed)
+    print('%-32s %5.1f s' % ('a strict security policy', time.time() - t))
+    if failed:
+        raise Failure('the pages asked for files the site lacks:\n  ' + '\n  '.join(failed))
     errors = [e for e in errors if not allowed(e, args.site)]
     if errors:
         raise Failure('the page reported errors:\n  ' + '\n  '.join(errors))
