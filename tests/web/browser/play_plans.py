@@ -507,7 +507,8 @@ def allowed(error, site):
 
 def touch(args, address, replay):
     """The touch layout on a phone both ways and a tablet; the game kept across reloads and
-    tabs; offline; the manifest. Each in a browser profile of its own."""
+    tabs; offline, and a new build taken at the next start; the manifest. Each in a browser
+    profile of its own."""
     errors = []
     plans = {name: plan_commands(os.path.join(args.plans, name + '.txt'))
              for name in ('example', 'died-of-hunger', 'won-by-boat')}
@@ -542,6 +543,9 @@ def touch(args, address, replay):
         touch_checks.check_offline(driver, args.site, replay, Player(driver).read)
         # The server is gone: what the browser could not fetch is no fault of the page.
         browser.console_errors(driver)
+    with browser.chromium() as driver:
+        touch_checks.check_update(driver, args.site)
+        errors += browser.console_errors(driver)
     touch_checks.check_manifest(args.site)
     return errors
 

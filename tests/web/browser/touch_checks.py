@@ -1,11 +1,13 @@
 """The page on phones and tablets, with real touch events: the touch layout's sizes, every control
 reached by taps, the menu by its button and by a long press, a box's list without the keyboard,
 a plan played by taps; the game kept across reloads, refused stored games, two tabs; offline;
-the manifest. Used by play_plans.py."""
+a new build taken at the next start; the manifest. Used by play_plans.py."""
 
 import json
 import os
+import shutil
 import struct
+import tempfile
 import time
 import urllib.request
 
@@ -316,6 +318,60 @@ def check_offline(driver, site, replay, read):
     js(driver, 'document.getElementById("Button1").click()')
     if differences(read(), replay.play(['next'])[-1][1]):
         raise Failure('offline, a day played differs')
+
+
+def check_update(driver, site):
+    """A new build on the server: the open game keeps the build it started with, page and rules
+    module together, across reloads; the new build is used from the next start, when no tab of
+    the old one is open."""
+    folder = tempfile.mkdtemp(prefix='kevolan-site-')
+    try:
+        shutil.copytree(site, folder, dirs_exist_ok=True)
+        with browser.served(folder) as address:
+            browser.open_page(driver, address)
+            js(driver, 'return navigator.serviceWorker.ready.then(function () { return true; })')
+            reloaded(driver, address)  # now under the worker
+            # The next build: another rules module and page, and the worker's new version.
+            for name, old, new in (('index.html', '</title>', '</title><meta name="build" content="2">'),
+                                   ('kevolan-rules.js', '\n', '\n// build 2\n'),
+                                   ('sw.js', "var VERSION = '", "var VERSION = '2")):
+                path = os.path.join(folder, name)
+                with open(path, encoding='utf-8') as f:
+                    text = f.read()
+                with open(path, 'w', encoding='utf-8') as f:
+                    f.write(text.replace(old, new, 1))
+            # Which build the page is, and which its rules module (as the page fetches it).
+            build = ('return Promise.all([!!document.querySelector("meta[name=build]"),'
+                     ' fetch("kevolan-rules.js").then(function (r) { return r.text(); })'
+                     '.then(function (t) { return t.indexOf("// build 2") >= 0; })])')
+            # The browser finds the new worker and lets it fetch the new build, while the tab
+            # stays with the old one.
+            js(driver, 'return navigator.serviceWorker.getRegistration().then(function (r) {'
+                       ' return r.update().then(function () { return new Promise(function (done) {'
+                       '  var w = r.installing || r.waiting; if (!w || w.state !== "installing")'
+                       '   return done(); w.addEventListener("statechange", function () {'
+                       '   if (w.state !== "installing") done(); }); }); }); })')
+            reloaded(driver, address)
+            seen = js(driver, build)
+            if seen != [False, False]:
+                raise Failure('a reload mixed in the new build: page, rules = %s' % seen)
+            old = driver.current_window_handle
+            driver.switch_to.new_window('tab')
+            driver.switch_to.window(old)
+            driver.close()
+            driver.switch_to.window(driver.window_handles[-1])
+            end = time.time() + 15
+            while True:
+                browser.open_page(driver, address, keep=True)
+                seen = js(driver, build)
+                if seen == [True, True]:
+                    break
+                if time.time() > end:
+                    raise Failure('the next start did not bring the new build: %s' % seen)
+                driver.get('about:blank')
+                time.sleep(0.5)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 def png_size(data):
