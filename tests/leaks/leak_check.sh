@@ -16,6 +16,7 @@ fi
 
 kevolan=$1
 close_window=$2
+window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
 supp_dir=$3
 source_dir=$4
 out=$5
@@ -66,7 +67,7 @@ wid=$(timeout 180 xdotool search --sync --onlyvisible --name 'Кеволан' | 
   fail "the game's window did not appear"
 say "window up"
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # sets X, Y, WIDTH and HEIGHT
-{ [ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ]; } || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
+[ "${WIDTH}x${HEIGHT}" = "$window_size" ] || fail "window is ${WIDTH}x${HEIGHT}, not $window_size"
 
 day_area="30x20+$((X + 8))+$Y"  # the day number in the top left corner
 shot_day() { import -window root -crop "$day_area" +repage "$1"; }

@@ -66,6 +66,9 @@ const messages = (() => {
     if (e.key === 'Escape') {
       e.preventDefault();
       read();
+    } else if (e.key === 'Tab') {
+      // The box's one button keeps the focus, as in the desktop's box.
+      e.preventDefault();
     }
   });
   // While a box is open its button keeps the keyboard, wherever the mouse presses, so that

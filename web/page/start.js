@@ -7,4 +7,9 @@ rules.load().then(() => {
   $('Button1').focus();
   performance.mark('kevolan-first-state');
   document.documentElement.dataset.ready = 'true';
+}, (error) => {
+  // The window stays drawn, its controls unusable; the player is told why.
+  $('NotStarted').hidden = false;
+  document.documentElement.dataset.ready = 'failed';
+  console.error('the rules module did not start:', error);
 });

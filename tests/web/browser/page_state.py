@@ -33,7 +33,8 @@ return {
   button1: seen($('Button1')) && !$('Button1').disabled,
   gameover: seen($('Button2')) && !$('Button2').disabled,
   message: box.open ? { title: $('MessageCaption').textContent, text: $('MessageText').textContent } : null,
-  title: document.title
+  title: document.title,
+  said: $('Announce').textContent
 };
 '''
 
