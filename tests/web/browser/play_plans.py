@@ -739,6 +739,7 @@ def touch(args, address, replay):
             touch_checks.list_by_touch(driver, device)
         browser.emulate(driver, 'phone-portrait')
         touch_checks.play_by_taps(driver, address, replay, plans['example'], read)
+        touch_checks.end_by_taps(driver, address, replay, plans['died-of-hunger'], read)
         # A message box on the phone.
         browser.open_page(driver, address)
         for _ in range(8):

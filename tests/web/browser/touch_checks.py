@@ -188,6 +188,22 @@ def play_by_taps(driver, address, replay, commands, read):
             raise Failure('by taps, command %d "%s": %s' % (number, command, diff))
 
 
+def end_by_taps(driver, address, replay, commands, read):
+    """A game lost by taps, ended by its button and a new one started, all by taps."""
+    play_by_taps(driver, address, replay, commands, read)
+    browser.tap(driver, 'Button2')
+    if not shown(driver, 'Ended') or shown(driver, 'Window'):
+        raise Failure('a tap on the game-over button did not end the page')
+    browser.tap(driver, 'NewGame')
+    end = time.time() + 20
+    while js(driver, 'return document.documentElement.dataset.ready') != 'true':
+        if time.time() > end:
+            raise Failure('no new game after a tap on "Новая игра"')
+        time.sleep(0.05)
+    if differences(read(), replay.play(['state'])[0][1]) or notice(driver):
+        raise Failure('the new game after the taps is not a new game')
+
+
 def reloaded(driver, address):
     driver.refresh()
     end = time.time() + 20
@@ -258,6 +274,19 @@ def check_kept_games(driver, address, replay, read, plans):
             raise Failure('a stored game %s: notice %r, page differs: %s' %
                           (what, notice(driver), differences(read(), start)))
         js(driver, 'document.getElementById("NoticeOk").click()')
+    # The storage fills up during a game: told at once; the older record is not left to bring
+    # back an older game, and the next start says the game was lost.
+    js(driver, 'var put = Storage.prototype.setItem;'
+               'Storage.prototype.setItem = function (k, v) {'
+               ' if (v.length > 60) throw new DOMException("full", "QuotaExceededError");'
+               ' return put.call(this, k, v); };'
+               'document.getElementById("Button1").click()')
+    time.sleep(0.1)
+    if notice(driver) != notices['full']:
+        raise Failure('a full storage: notice %r' % notice(driver))
+    reloaded(driver, address)
+    if notice(driver) != notices['lost'] or differences(read(), start):
+        raise Failure('after a full storage the next start: notice %r' % notice(driver))
     # Storage switched off: told, and the game plays.
     driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {
         'source': 'Object.defineProperty(window, "localStorage", {get: function () {'
