@@ -3,7 +3,7 @@
 // shows a state, and every action the player takes is stored at once. Told to the player in a
 // box of the game's own: a stored game that could not be played, a game that can no longer be
 // kept, and another tab that took the game over.
-const resume = (() => {
+(() => {
   const $ = (id) => document.getElementById(id);
   let kept = 0;        // commands already stored
   let stopped = false; // another tab plays the game now
@@ -72,6 +72,4 @@ const resume = (() => {
     stopped = true;
     notice(KevolanSavedGame.NOTICES.elsewhere, 'Продолжить здесь', () => window.location.reload());
   });
-
-  return { get stopped() { return stopped; } };
 })();
