@@ -64,6 +64,25 @@ file(READ "${SITE}/saved-game.js" text)
 string(REPLACE "@KEVOLAN_RULES_VERSION@" "${rules_version}" text "${text}")
 file(WRITE "${SITE}/saved-game.js" "${text}")
 
+# The page's parts, one plain script each in web/page/, reach the browser as one script,
+# kevolan.js, in the order index.html names them: one request and one compile start the page
+# about twice as fast. The parts stay in the site for workers that load one of them.
+file(READ "${SITE}/index.html" page)
+if(NOT page MATCHES "<!-- The page's parts[^>]*-->\n((<script src=\"[^\"]+\"></script>\n)+)")
+  message(FATAL_ERROR "index.html: the page's parts are not where they were looked for")
+endif()
+set(tags "${CMAKE_MATCH_1}")
+string(REGEX MATCHALL "src=\"[^\"]+\"" sources "${tags}")
+set(bundle "")
+foreach(source IN LISTS sources)
+  string(REGEX REPLACE "^src=\"|\"$" "" part "${source}")
+  file(READ "${SITE}/${part}" text)
+  string(APPEND bundle "// ${part}\n${text}\n")
+endforeach()
+file(WRITE "${SITE}/kevolan.js" "${bundle}")
+string(REPLACE "${tags}" "<script src=\"kevolan.js\"></script>\n" page "${page}")
+file(WRITE "${SITE}/index.html" "${page}")
+
 # The offline worker keeps every file of the site, under a version made of all their hashes.
 file(GLOB_RECURSE files RELATIVE "${SITE}" "${SITE}/*")
 list(REMOVE_ITEM files sw.js)
