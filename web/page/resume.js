@@ -48,12 +48,14 @@
   const load = rules.load;
   rules.load = async () => {
     await load();
+    const begun = performance.now();
     const said = KevolanSavedGame.restore({
       replay: (commands) => rules.replay(commands),
       state: () => JSON.stringify(rules.state()),
       reset: () => rules.newGame(),
     });
     kept = rules.script().length;
+    performance.measure('kevolan-resume', { start: begun });
     if (said) window.setTimeout(() => notice(said, 'OK'), 0);
   };
 
