@@ -1,5 +1,6 @@
-# Writes the static site afresh: the page's files as they are, the rules module, the help and
-# the pictures. Nothing in it asks any other site for anything.
+# Writes the static site afresh: the page's files as they are, the rules module, the help, the
+# pictures and the icons; then stamps the build's hashes into the files that carry them. Nothing
+# in it asks any other site for anything.
 file(REMOVE_RECURSE "${SITE}")
 file(MAKE_DIRECTORY "${SITE}/pictures")
 # A shell script among the page's files is a build step, not a page file: it is run with the
@@ -32,6 +33,37 @@ if(failed)
   message(FATAL_ERROR "writing help.html failed")
 endif()
 
+# The icons a phone asks for when the game is added to its home screen. The maskable one keeps
+# the drawing inside the middle 80%, which a launcher may cut to a circle.
+file(MAKE_DIRECTORY "${SITE}/icons")
+foreach(icon "192;192;0;none" "512;512;0;none" "512;410;51;#d4d0c8")
+  list(GET icon 0 page)
+  list(GET icon 1 size)
+  list(GET icon 2 margin)
+  list(GET icon 3 background)
+  if(margin STREQUAL "0")
+    set(name "kevolan-${page}.png")
+  else()
+    set(name "kevolan-maskable-${page}.png")
+  endif()
+  execute_process(COMMAND "${RSVG}" --width ${size} --height ${size} --keep-aspect-ratio
+                          --page-width ${page} --page-height ${page} --left ${margin} --top ${margin}
+                          --background-color ${background} --output "${SITE}/icons/${name}"
+                          "${SOURCE}/packaging/kevolan.svg"
+                  RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "rendering icons/${name} failed")
+  endif()
+endforeach()
+
+# A stored game is tied to the rules that played it: the saved-game part carries the rules
+# module's hash.
+file(SHA256 "${SITE}/kevolan-rules.js" rules_hash)
+string(SUBSTRING "${rules_hash}" 0 16 rules_version)
+file(READ "${SITE}/saved-game.js" text)
+string(REPLACE "@KEVOLAN_RULES_VERSION@" "${rules_version}" text "${text}")
+file(WRITE "${SITE}/saved-game.js" "${text}")
+
 # The page's parts, one plain script each in web/page/, reach the browser as one script,
 # kevolan.js, in the order index.html names them: one request and one compile start the page
 # about twice as fast. The parts stay in the site for workers that load one of them.
@@ -50,3 +82,21 @@ endforeach()
 file(WRITE "${SITE}/kevolan.js" "${bundle}")
 string(REPLACE "${tags}" "<script src=\"kevolan.js\"></script>\n" page "${page}")
 file(WRITE "${SITE}/index.html" "${page}")
+
+# The offline worker keeps every file of the site, under a version made of all their hashes.
+file(GLOB_RECURSE files RELATIVE "${SITE}" "${SITE}/*")
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(listing "")
+set(names "\"./\"")
+foreach(name IN LISTS files)
+  file(SHA256 "${SITE}/${name}" hash)
+  string(APPEND listing "${name} ${hash}\n")
+  string(APPEND names ",\n  \"${name}\"")
+endforeach()
+string(SHA256 site_hash "${listing}")
+string(SUBSTRING "${site_hash}" 0 16 site_version)
+file(READ "${SITE}/sw.js" text)
+string(REPLACE "@KEVOLAN_SITE_VERSION@" "${site_version}" text "${text}")
+string(REPLACE "@KEVOLAN_SITE_FILES@" "[\n  ${names}\n]" text "${text}")
+file(WRITE "${SITE}/sw.js" "${text}")

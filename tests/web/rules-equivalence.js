@@ -84,6 +84,7 @@ function playModule(rules, name, script) {
   const printed = [];
   const turns = [];
   let usage = false;
+  let ran = 0;
   for (const line of lines(script)) {
     const before = JSON.parse(rules.run(Buffer.from('state')).toString('utf8')).State;
     const answer = rules.run(line);
@@ -95,6 +96,7 @@ function playModule(rules, name, script) {
       }
       break;
     }
+    ++ran;
     printed.push(answer);
     const text = answer.toString('utf8');
     if (!text.startsWith('{"Turn": ')) continue;
@@ -122,7 +124,7 @@ function playModule(rules, name, script) {
       fail(name, `turn ${turn.Turn}: the game ended without a message`);
     }
   }
-  return { printed: Buffer.concat(printed), usage, turns: turns.join('') };
+  return { printed: Buffer.concat(printed), usage, ran, turns: turns.join('') };
 }
 
 function firstDifference(a, b) {
@@ -131,6 +133,33 @@ function firstDifference(a, b) {
   while (i < n && a[i] === b[i]) ++i;
   const lineNo = a.subarray(0, i).toString('utf8').split('\n').length;
   return `output line ${lineNo}: module "${a.subarray(i, i + 80)}" vs driver "${b.subarray(i, i + 80)}"`;
+}
+
+// A stored game played again in one call, as a reloaded page does, ends where the same lines
+// played one by one ended, and stops at the line the driver stops at.
+function checkReplay(rules, name, script, wanted) {
+  const final = rules.run(Buffer.from('state')).toString('utf8');
+  rules.m._kevolan_new_game();
+  const p = rules.m._malloc(script.length + 1);
+  rules.m.HEAPU8.set(script, p);
+  rules.m.HEAPU8[p + script.length] = 0;
+  const played = rules.m._kevolan_replay(p);
+  rules.m._free(p);
+  const counted = lines(script.subarray(0, lineEnd(script, played))).length;
+  if (counted !== wanted) fail(name, `replayed ${counted} commands, not ${wanted}`);
+  if (rules.run(Buffer.from('state')).toString('utf8') !== final) {
+    fail(name, 'a replay in one call ends in another state');
+  }
+}
+
+// Where the first `count` lines of a script end.
+function lineEnd(script, count) {
+  let at = 0;
+  for (let i = 0; i < count && at < script.length; ++i) {
+    const next = script.indexOf(10, at);
+    at = next < 0 ? script.length : next + 1;
+  }
+  return at;
 }
 
 function compare(rules, name, script) {
@@ -142,6 +171,7 @@ function compare(rules, name, script) {
   }
   const reference = native(checkPath, ['snapshots'], script).stdout.toString('utf8');
   if (mine.turns !== reference) fail(name, 'message states or reports differ from the native rules');
+  checkReplay(rules, name, script, mine.ran);
   return { turns: (mine.turns.match(/\n/g) || []).length, bytes: driver.stdout.length };
 }
 

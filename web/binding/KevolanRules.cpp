@@ -47,6 +47,28 @@ class WebGame {
     return output_.c_str();
   }
 
+  // Plays a stored game's script, one command a line, answers unwritten. Says how many lines
+  // it played; it stops at the first line that is no command.
+  int Replay(std::string_view script) {
+    int played = 0;
+    std::string unused;
+    while (!script.empty()) {
+      const std::size_t end = script.find('\n');
+      std::string_view line = script.substr(0, end);
+      script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      const ParsedLine parsed = kevolan::replay::ParseLine(line);
+      if (parsed.Kind == ParsedLine::Kind::UsageError) break;
+      if (parsed.Kind == ParsedLine::Kind::Command) {
+        unused.clear();
+        session_.Run(parsed.Command, line, unused);
+      }
+      ++played;
+    }
+    messageStates_.clear();
+    dayReport_.clear();
+    return played;
+  }
   const char* DayReport() const { return dayReport_.c_str(); }
 
   int MessageCount() const { return static_cast<int>(messageStates_.size()); }
@@ -83,6 +105,8 @@ extern "C" {
 void kevolan_new_game(void) { Game(true); }
 
 const char* kevolan_run(const char* line) { return Game().Run(line ? line : ""); }
+
+int kevolan_replay(const char* script) { return Game().Replay(script ? script : ""); }
 
 int kevolan_message_count(void) { return Game().MessageCount(); }
 

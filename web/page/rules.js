@@ -54,6 +54,23 @@ const rules = (() => {
       module._kevolan_new_game();
       played = [];
     },
+    // A stored game's commands played at once, their answers unwritten (a long game comes
+    // back in a blink); says whether every line was a command.
+    replay(commands) {
+      const bytes = encoder.encode(commands.join('\n'));
+      const at = module._malloc(bytes.length + 1);
+      if (!at) return false;
+      let count = 0;
+      try {
+        module.HEAPU8.set(bytes, at);
+        module.HEAPU8[at + bytes.length] = 0;
+        count = module._kevolan_replay(at);
+      } finally {
+        module._free(at);
+      }
+      played = commands.slice(0, count);
+      return count === commands.length;
+    },
     // Every command played since the game began, in order.
     script() { return played.slice(); },
     // What the last day changed, in words; empty when the module cannot tell.

@@ -19,6 +19,7 @@ from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
+import touch_checks  # noqa: E402
 from page_state import READ_PAGE, differences, window_plan  # noqa: E402
 
 BOX_OF = {'food': 'ComboBox1', 'gather': 'ComboBox2', 'create': 'ComboBox3', 'repair': 'ComboBox4'}
@@ -717,6 +718,52 @@ def allowed(error, site):
     return '@2x.jpg' in error and not glob.glob(os.path.join(site, 'pictures', '*@2x.jpg'))
 
 
+def touch(args, address, replay):
+    """The touch layout on a phone both ways and a tablet; the game kept across reloads and
+    tabs; offline, and a new build taken at the next start; the manifest. Each in a browser
+    profile of its own."""
+    errors = []
+    plans = {name: plan_commands(os.path.join(args.plans, name + '.txt'))
+             for name in ('example', 'died-of-hunger', 'won-by-boat')}
+    read = None
+    with browser.chromium() as driver:
+        read = Player(driver).read
+        for device in browser.DEVICES:
+            browser.emulate(driver, device)
+            browser.open_page(driver, address)
+            time.sleep(0.2)
+            driver.save_screenshot(os.path.join(args.shots, 'touch-%s.png' % device))
+            name, w, h = touch_checks.check_sizes(driver, device)
+            print('  %-16s smallest target %dx%d (%s)' % (device, w, h, name[:30]))
+            touch_checks.menu_by_touch(driver, args.shots, device)
+            touch_checks.list_by_touch(driver, device)
+        browser.emulate(driver, 'phone-portrait')
+        touch_checks.play_by_taps(driver, address, replay, plans['example'], read)
+        touch_checks.end_by_taps(driver, address, replay, plans['died-of-hunger'], read)
+        # A message box on the phone.
+        browser.open_page(driver, address)
+        for _ in range(8):
+            browser.tap(driver, 'Button1')
+            if read()['message']:
+                break
+        driver.save_screenshot(os.path.join(args.shots, 'touch-phone-portrait-message.png'))
+        errors += browser.console_errors(driver)
+        touch_checks.check_two_tabs(driver, address, replay, read)
+        errors += browser.console_errors(driver)
+    with browser.chromium() as driver:
+        touch_checks.check_kept_games(driver, address, replay, Player(driver).read, plans)
+        errors += [e for e in browser.console_errors(driver) if 'SecurityError' not in e]
+    with browser.chromium() as driver:
+        touch_checks.check_offline(driver, args.site, replay, Player(driver).read)
+        # The server is gone: what the browser could not fetch is no fault of the page.
+        browser.console_errors(driver)
+    with browser.chromium() as driver:
+        touch_checks.check_update(driver, args.site)
+        errors += browser.console_errors(driver)
+    touch_checks.check_manifest(args.site)
+    return errors
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('--site', required=True)
@@ -727,9 +774,39 @@ def main():
     ap.add_argument('--shots', required=True)
     ap.add_argument('--limit', type=int, default=0,
                     help='play at most this many commands of each plan (0: all)')
+    ap.add_argument('--engines', action='store_true',
+                    help='only the page in Firefox ESR and WebKitGTK (needs an X display)')
+    ap.add_argument('--touch-only', action='store_true',
+                    help='only the phones, tablets, kept games, offline and manifest checks')
     args = ap.parse_args()
     browser.site_ok(args.site)
     replay = Replay(args.replay, args.native)
+    if args.engines:
+        with browser.served(args.site) as address:
+            firefox = browser.Marionette()
+            try:
+                touch_checks.check_engine(
+                    'Firefox ESR', firefox, address, replay, lambda d: d.execute_script(READ_PAGE),
+                    lambda: [e for e in firefox.console_errors() if address in e])
+            finally:
+                firefox.quit()
+            webkit = browser.webkitgtk()
+            try:
+                touch_checks.check_engine(
+                    'WebKitGTK', webkit, address, replay, lambda d: d.execute_script(READ_PAGE),
+                    lambda: [])
+            finally:
+                webkit.quit()
+        print('Firefox ESR and WebKitGTK passed')
+        return
+    if args.touch_only:
+        os.makedirs(args.shots, exist_ok=True)
+        with browser.served(args.site) as address:
+            errors = [e for e in touch(args, address, replay) if not allowed(e, args.site)]
+        if errors:
+            raise Failure('the page reported errors:\n  ' + '\n  '.join(errors))
+        print('touch checks passed')
+        return
     started = time.time()
     errors = []
     failed = []  # requests the site could not answer
@@ -765,6 +842,9 @@ def main():
         if opened != {'below', 'above'}:
             raise Failure('the lists opened only %s' % opened)
         print('%-32s %5.1f s' % ('the longest lists, 100%, 200%', time.time() - t))
+        t = time.time()
+        errors += touch(args, address, replay)
+        print('%-32s %5.1f s' % ('phones and tablets', time.time() - t))
     t = time.time()
     errors += check_strict_policy(args.site, replay, failed)
     print('%-32s %5.1f s' % ('a strict security policy', time.time() - t))
@@ -779,6 +859,6 @@ def main():
 if __name__ == '__main__':
     try:
         main()
-    except Failure as f:
+    except (Failure, touch_checks.Failure) as f:
         print('FAILED: %s' % f)
         sys.exit(1)
