@@ -355,9 +355,11 @@ void Form1Layout::rightClickAnywhereOpensTheMenu() {
   TForm1 form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  QCOMPARE(form.PopupMenu1->actions().size(), 2);
+  QCOMPARE(form.PopupMenu1->actions().size(), 3);
   QCOMPARE(form.PopupMenu1->actions().at(0)->text(), QStringLiteral("Help"));
   QCOMPARE(form.PopupMenu1->actions().at(1)->text(), QStringLiteral("About"));
+  QCOMPARE(form.PopupMenu1->actions().at(2)->text(), QStringLiteral("Подсказка"));
+  QCOMPARE(form.PopupMenu1->actions().at(2)->shortcut(), QKeySequence(Qt::Key_F2));
 
   QList<QWidget*> targets = {
       &form,        form.GroupBox2, form.GroupBox8, form.RadioGroup1, form.RadioGroup1Button1,
