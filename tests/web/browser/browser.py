@@ -77,7 +77,7 @@ def console_errors(driver):
 
 
 def site_ok(folder):
-    missing = [f for f in ('index.html', 'kevolan.js', 'kevolan.css', 'kevolan-rules.js')
+    missing = [f for f in ('index.html', 'start.js', 'kevolan.css', 'kevolan-rules.js')
                if not os.path.isfile(os.path.join(folder, f))]
     if missing:
         raise SystemExit('the site in %s lacks %s: run `make web` first' %
