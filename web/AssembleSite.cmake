@@ -1,5 +1,5 @@
-# Writes the static site afresh: the page's files as they are, the rules module, the help and
-# the pictures. Nothing in it asks any other site for anything.
+# Writes the static site afresh: the page's files as they are, the rules module and the hint's,
+# the help and the pictures. Nothing in it asks any other site for anything.
 file(REMOVE_RECURSE "${SITE}")
 file(MAKE_DIRECTORY "${SITE}/pictures")
 # A shell script among the page's files is a build step, not a page file: it is run with the
@@ -17,7 +17,7 @@ if(EXISTS "${SOURCE}/web/page")
     endif()
   endforeach()
 endif()
-file(COPY "${RULES}" DESTINATION "${SITE}")
+file(COPY "${RULES}" "${HINT}" DESTINATION "${SITE}")
 file(GLOB pictures "${SOURCE}/assets/*.jpg")
 file(COPY ${pictures} DESTINATION "${SITE}/pictures")
 execute_process(COMMAND "${HELP}" html "${SOURCE}/help/help.txt" "${SITE}/help.html"

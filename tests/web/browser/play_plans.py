@@ -1,8 +1,8 @@
 """Plays the shipped plans through the web page in a real browser, with real clicks, keys and
 typing, and compares the page with the replay driver's state after every command, field by field.
 Then: bad input (long and odd texts, rapid clicks, keys while a message box is open), the context
-menu and the credits window, the end of a game, the page opened from disk, and screenshots at
-100% and 200%. Any error the page reports to the browser console fails the run."""
+menu and the credits window, the hint, the end of a game, the page opened from disk, and
+screenshots at 100% and 200%. Any error the page reports to the browser console fails the run."""
 
 import argparse
 import glob
@@ -340,7 +340,7 @@ def check_menu_and_credits(driver, address, replay):
             if driver.execute_script(js_shown, 'PopupMenu1'):
                 raise Failure('Escape did not shut the menu')
     items = [e.text for e in driver.find_elements(By.CSS_SELECTOR, '#PopupMenu1 [role=menuitem]')]
-    if items != ['Help', 'About']:
+    if items != ['Help', 'About', 'Подсказка']:
         raise Failure('the menu holds %s' % items)
     p.el('About1').click()
     if not driver.execute_script(js_shown, 'Form2') or p.el('Form2Caption').text != 'Form2':
@@ -387,6 +387,103 @@ def check_menu_and_credits(driver, address, replay):
     driver.close()
     driver.switch_to.window(main)
     check_list_keys(driver, address, replay)
+
+
+HINT_UNKNOWN = ('Не удалось вовремя понять, можно ли ещё спастись: вариантов слишком много. '
+                'Спросите снова после следующего дня.')
+HINT_STALE = 'Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.'
+HINT_NEEDS_SERVER = ('Подсказке нужна страница, открытая с веб-сервера (например, make run-web): '
+                     'у страницы, открытой прямо с диска, браузер не даёт подсказке думать в '
+                     'стороне от игры.')
+# Stands in for the hint's worker: it keeps every question and answers when the test says.
+FAKE_WORKER = """
+window.hintQuestions = [];
+window.Worker = class {
+  constructor(url) { window.hintWorker = this; this.url = url; }
+  postMessage(question) { window.hintQuestions.push(question); }
+  terminate() { window.hintTerminated = true; }
+};
+"""
+
+
+def hint_answer(driver, p, what, timeout=30):
+    """Waits for the hint's box, checks it is the game's box, closes it; returns its text."""
+    end = time.time() + timeout
+    page = p.read()
+    while page['message'] is None and time.time() < end:
+        time.sleep(0.05)
+        page = p.read()
+    if page['message'] is None:
+        raise Failure('%s: no box came' % what)
+    if page['message']['title'] != 'kevolan':
+        raise Failure('%s: the box is titled "%s"' % (what, page['message']['title']))
+    p.el('MessageOk').click()
+    if p.read()['message'] is not None:
+        raise Failure('%s: OK did not close the box' % what)
+    return page['message']['text']
+
+
+def check_hint(driver, address, replay):
+    """«Подсказка» from the menu and on F2: the worker's answer for a won, a lost and an
+    undecided position; one question at a time, the page usable meanwhile, a day played meanwhile
+    makes the answer stale; the game is never changed by it."""
+    browser.open_page(driver, address)
+    p = Player(driver)
+    # Undecided: the real worker, with no time to think.
+    driver.execute_script('hint.setBudget(1)')
+    ActionChains(driver).context_click(p.el('Label37')).perform()
+    p.el('Hint1').click()
+    text = hint_answer(driver, p, 'the undecided hint')
+    if text != HINT_UNKNOWN:
+        raise Failure('the undecided hint reads "%s"' % text)
+    compare(p, replay, ['state'], 'after the undecided hint')
+    # A new game can be won, and the hint says what to do today.
+    driver.execute_script('hint.setBudget(0)')
+    p.el('Button1').send_keys(Keys.F2)
+    text = hint_answer(driver, p, 'the hint on the first day')
+    if not text.startswith('Спастись с острова ещё можно. Сегодня:\n– '):
+        raise Failure('the hint on the first day reads "%s"' % text)
+    # Five days without food and none in store: the sixth kills whatever is done.
+    for _ in range(5):
+        p.el('Button1').click()
+    p.el('Button1').send_keys(Keys.F2)
+    text = hint_answer(driver, p, 'the hint five hungry days on')
+    if not text.startswith('Спастись с острова уже нельзя: что бы вы ни делали, вы проведёте без '
+                           'еды больше 5 дней и умрёте с голода уже сегодня, 6 Января'):
+        raise Failure('the hint five hungry days on reads "%s"' % text)
+    compare(p, replay, ['next'] * 5, 'after the hints')
+
+    # One question at a time, asked with the commands played so far; the page plays on.
+    browser.open_page(driver, address)
+    p = Player(driver)
+    driver.execute_script(FAKE_WORKER)
+    p.el('CheckBox1Mark').click()
+    p.el('Button1').send_keys(Keys.F2)
+    if driver.execute_script('return document.documentElement.dataset.hint') != 'thinking':
+        raise Failure('F2 did not start the hint')
+    p.inside('RadioGroup1Button1', By.TAG_NAME, 'input').click()
+    ActionChains(driver).context_click(p.el('Label37')).perform()
+    p.el('Hint1').click()
+    p.el('Button1').send_keys(Keys.F2)
+    questions = driver.execute_script('return window.hintQuestions')
+    if len(questions) != 1 or questions[0]['script'] != ['eat on']:
+        raise Failure('the worker was asked %s' % questions)
+    if driver.execute_script('return window.hintWorker.url') != 'hint-worker.js':
+        raise Failure('the hint started %s' % driver.execute_script('return window.hintWorker.url'))
+    compare(p, replay, ['eat on', 'activity create'], 'while the hint thinks')
+    driver.execute_script('window.hintWorker.onmessage({data: {Text: "Ответ"}})')
+    if hint_answer(driver, p, 'the held answer') != 'Ответ':
+        raise Failure('the held answer was not shown as given')
+    # A day played while the search thinks leaves its answer behind.
+    p.el('Button1').send_keys(Keys.F2)
+    p.el('Button1').click()
+    driver.execute_script('window.hintWorker.onmessage({data: {Text: "Ответ"}})')
+    if hint_answer(driver, p, 'the stale answer') != HINT_STALE:
+        raise Failure('an answer about a day gone by was shown as it came')
+    questions = driver.execute_script('return window.hintQuestions')
+    if len(questions) != 2 or questions[1]['script'] != ['eat on', 'activity create']:
+        raise Failure('the worker was asked %s' % questions)
+    compare(p, replay, ['eat on', 'activity create', 'next'], 'after the hints')
 
 
 def check_tab_order(driver, address):
@@ -484,10 +581,17 @@ def main():
         errors += browser.console_errors(driver)
         check_menu_and_credits(driver, address, replay)
         errors += browser.console_errors(driver)
+        check_hint(driver, address, replay)
+        errors += browser.console_errors(driver)
         # The same page opened from disk, as a player may open index.html.
         browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
         Player(driver).el('Button1').click()
         compare(Player(driver), replay, ['next'], 'the page opened from disk')
+        # From disk the browser starts no worker: the hint says what it needs instead.
+        Player(driver).el('Button1').send_keys(Keys.F2)
+        if hint_answer(driver, Player(driver), 'the hint from disk') != HINT_NEEDS_SERVER:
+            raise Failure('the hint from disk did not say it needs the page served')
+        compare(Player(driver), replay, ['next'], 'the hint from disk')
         errors += browser.console_errors(driver)
         print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
         t = time.time()
