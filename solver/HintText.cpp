@@ -40,7 +40,7 @@ std::string PutInto(const ChoiceList& box, std::string_view text) {
   if (text.empty()) return "оставьте поле пустым";
   const NameId name = ExactName(text);
   if (name != NameId::Typed && box.Contains(name)) return "выберите " + Quoted(text);
-  return "впишите в поле " + Quoted(text);
+  return "впишите " + Quoted(text);
 }
 
 std::string EatingToday(const GameState& s, const Move& move) {

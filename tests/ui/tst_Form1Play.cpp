@@ -466,12 +466,12 @@ void Form1Play::hintSaysWinLostOrUndecided() {
   p.Pick(f.ComboBox2, "Поход за фруктами");
   win.FirstMove = {true, "рыба", kevolan::Activity::None, ""};
   win.DaysToVictory = 1;
-  QCOMPARE(HintBox(f, win).Text, QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
-                                                "– оставьте отметку «Питание», еда: впишите в поле "
-                                                "«рыба»;\n"
-                                                "– занятие «Заготовка продуктов», в его поле "
-                                                "выберите «Поход за фруктами».\n"
-                                                "Лодка будет готова уже сегодня."));
+  QCOMPARE(HintBox(f, win).Text,
+           QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
+                          "– оставьте отметку «Питание», еда: впишите «рыба»;\n"
+                          "– занятие «Заготовка продуктов», в его поле "
+                          "выберите «Поход за фруктами».\n"
+                          "Лодка будет готова уже сегодня."));
 
   HintResult lost;
   lost.Verdict = Verdict::Lost;
@@ -489,19 +489,6 @@ void Form1Play::hintSaysWinLostOrUndecided() {
   QCOMPARE(HintBox(f, lost).Text,
            QStringLiteral("Спастись с острова уже нельзя: что бы вы ни делали, вы проведёте без "
                           "еды больше 5 дней и умрёте с голода уже сегодня, 21 Марта."));
-
-  // The real search, with no time to think.
-  f.Hints().SetSearch(
-      [](const kevolan::GameState& s, const HintBudget& b) { return kevolan::solver::Hint(s, b); });
-  HintBudget tiny;
-  tiny.MaxTurns = 1;
-  f.Hints().SetBudget(tiny);
-  BoxCatcher boxes;
-  f.Hint1->trigger();
-  QTRY_COMPARE_WITH_TIMEOUT(boxes.Boxes.size(), 1, 20000);
-  QCOMPARE(boxes.Boxes.first().Text,
-           QStringLiteral("Не удалось вовремя понять, можно ли ещё спастись: вариантов слишком "
-                          "много. Спросите снова после следующего дня."));
 
   // None of it changed the game.
   kevolan::GameState chosen = before;

@@ -391,6 +391,8 @@ def check_menu_and_credits(driver, address, replay):
 
 HINT_UNKNOWN = ('Не удалось вовремя понять, можно ли ещё спастись: вариантов слишком много. '
                 'Спросите снова после следующего дня.')
+HINT_NO_DWELLING = ('Спастись с острова уже нельзя: что бы вы ни делали, вы не успеете построить '
+                    'жилище и замёрзнете не позже 1 Февраля, через 5 дней.')
 HINT_STALE = 'Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.'
 HINT_NEEDS_SERVER = ('Подсказке нужна страница, открытая с веб-сервера (например, make run-web): '
                      'у страницы, открытой прямо с диска, браузер не даёт подсказке думать в '
@@ -423,35 +425,33 @@ def hint_answer(driver, p, what, timeout=30):
     return page['message']['text']
 
 
-def check_hint(driver, address, replay):
+def check_hint(driver, address, replay, plans):
     """«Подсказка» from the menu and on F2: the worker's answer for a won, a lost and an
     undecided position; one question at a time, the page usable meanwhile, a day played meanwhile
     makes the answer stale; the game is never changed by it."""
     browser.open_page(driver, address)
     p = Player(driver)
-    # Undecided: the real worker, with no time to think.
-    driver.execute_script('hint.setBudget(1)')
     ActionChains(driver).context_click(p.el('Label37')).perform()
     p.el('Hint1').click()
-    text = hint_answer(driver, p, 'the undecided hint')
-    if text != HINT_UNKNOWN:
-        raise Failure('the undecided hint reads "%s"' % text)
-    compare(p, replay, ['state'], 'after the undecided hint')
-    # A new game can be won, and the hint says what to do today.
-    driver.execute_script('hint.setBudget(0)')
-    p.el('Button1').send_keys(Keys.F2)
     text = hint_answer(driver, p, 'the hint on the first day')
     if not text.startswith('Спастись с острова ещё можно. Сегодня:\n– '):
         raise Failure('the hint on the first day reads "%s"' % text)
-    # Five days without food and none in store: the sixth kills whatever is done.
-    for _ in range(5):
-        p.el('Button1').click()
+    compare(p, replay, ['state'], 'after the hint on the first day')
+    # Five days before the plan's death for want of a dwelling it can no longer be escaped: the
+    # death that comes, and when; with no time to think, undecided.
+    plan = os.path.join(plans, 'no-dwelling-in-february.txt')
+    play_plan(driver, address, replay, plan, 72)
+    p = Player(driver)
     p.el('Button1').send_keys(Keys.F2)
-    text = hint_answer(driver, p, 'the hint five hungry days on')
-    if not text.startswith('Спастись с острова уже нельзя: что бы вы ни делали, вы проведёте без '
-                           'еды больше 5 дней и умрёте с голода уже сегодня, 6 Января'):
-        raise Failure('the hint five hungry days on reads "%s"' % text)
-    compare(p, replay, ['next'] * 5, 'after the hints')
+    text = hint_answer(driver, p, 'the hint five days before the death')
+    if text != HINT_NO_DWELLING:
+        raise Failure('the hint five days before the death reads "%s"' % text)
+    driver.execute_script('hint.setBudget(1)')
+    p.el('Button1').send_keys(Keys.F2)
+    text = hint_answer(driver, p, 'the undecided hint')
+    if text != HINT_UNKNOWN:
+        raise Failure('the undecided hint reads "%s"' % text)
+    compare(p, replay, plan_commands(plan, 72), 'after the hints')
 
     # One question at a time, asked with the commands played so far; the page plays on.
     browser.open_page(driver, address)
@@ -581,7 +581,7 @@ def main():
         errors += browser.console_errors(driver)
         check_menu_and_credits(driver, address, replay)
         errors += browser.console_errors(driver)
-        check_hint(driver, address, replay)
+        check_hint(driver, address, replay, args.plans)
         errors += browser.console_errors(driver)
         # The same page opened from disk, as a player may open index.html.
         browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
