@@ -180,8 +180,8 @@ void WindowPlans::playsAsTheDriver() {
 
 void WindowPlans::hintOnPositionsOfAPlan() {
   // The real search behind «Подсказка»: a new game can be won; five days before the plan's
-  // death for want of a dwelling it cannot, and with no time to think it stays undecided. Each box says
-  // what the search said of the window's own position, and the game stays as it was.
+  // death for want of a dwelling it cannot, and with no time to think it stays undecided.
+  // Each box says what the search said of the window's own position; the game stays as it was.
   TForm1 form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
