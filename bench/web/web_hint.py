@@ -6,7 +6,7 @@ after each day. Printed: positions, verdicts, and the time from the question to 
 the page sees it (the game played again in the worker, the search, the messages), median, 90th
 percentile and worst, beside the search's own time.
 
-usage: web_hint.py --site build/web --plans tests/plans [--every 1]
+usage: web_hint.py --site build/web --plans tests/plans [--every 1] [--max-turns N]
 """
 import argparse
 import collections
@@ -21,12 +21,12 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 import browser  # noqa: E402
 
 ASK = """
-const [script, done] = arguments;
+const [script, maxTurns, done] = arguments;
 if (!window.benchWorker) window.benchWorker = new Worker('hint-worker.js');
 const started = performance.now();
 window.benchWorker.onmessage = (e) => done({answer: e.data, ms: performance.now() - started});
 window.benchWorker.onerror = (e) => done({error: String(e.message)});
-window.benchWorker.postMessage({script, maxTurns: 0});
+window.benchWorker.postMessage({script, maxTurns});
 """
 
 
@@ -50,6 +50,8 @@ def main():
     ap.add_argument('--site', required=True)
     ap.add_argument('--plans', required=True)
     ap.add_argument('--every', type=int, default=1, help='ask after every Nth day')
+    ap.add_argument('--max-turns', type=int, default=-1,
+                    help="the search's budget in day turns (default: the page's own)")
     args = ap.parse_args()
     round_trips, searches, verdicts = [], [], collections.Counter()
     worst = (0, '')
@@ -57,10 +59,12 @@ def main():
     with browser.served(args.site) as address, browser.chromium() as driver:
         driver.set_script_timeout(120)
         browser.open_page(driver, address)
+        budget = args.max_turns if args.max_turns >= 0 else driver.execute_script(
+            'return hint.budget')
         for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
             name = os.path.basename(path)
             for script in positions(path, max(1, args.every)):
-                said = driver.execute_async_script(ASK, script)
+                said = driver.execute_async_script(ASK, script, budget)
                 if 'error' in said:
                     raise SystemExit('%s, %d commands: the worker failed: %s' %
                                      (name, len(script), said['error']))
@@ -71,7 +75,8 @@ def main():
                     worst = (said['ms'], '%s after %d commands' % (name, len(script)))
     n = len(round_trips)
     round_trips.sort()
-    print('hint in the browser\'s worker: %d positions of %s' % (n, args.plans))
+    print('hint in the browser\'s worker: %d positions of %s, budget %s day turns' % (
+        n, args.plans, budget or "the search's own"))
     print('  verdicts: %s; unknown %.1f%%' % (
         ', '.join('%s %d' % kv for kv in sorted(verdicts.items())),
         100.0 * verdicts['Unknown'] / max(1, n)))
