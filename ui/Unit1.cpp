@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <utility>
 
 #include "ClassicStyle.h"
@@ -193,10 +194,15 @@ void TForm1::Hint1Click() {
 }
 
 void TForm1::ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result) {
+  // A turn's own messages are being read: the answer waits for the last of them.
+  if (turnRunning_) {
+    QTimer::singleShot(50, this, [this, asked, result] { ShowHint(asked, result); });
+    return;
+  }
   unsetCursor();
   // The player went on playing while the search thought: its answer is about a day gone by.
   // Changing the choices is not going on: the answer names what to choose, whatever stands.
-  const bool stale = turnRunning_ || turnsPlayed_ != hintAskedAtTurn_;
+  const bool stale = turnsPlayed_ != hintAskedAtTurn_;
   const std::string text =
       stale ? std::string("Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.")
             : kevolan::solver::HintText(asked, result);

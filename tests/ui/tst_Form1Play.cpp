@@ -548,6 +548,19 @@ void Form1Play::hintAfterADayHasPassedIsStale() {
   QCOMPARE(f.Label57->text(), QStringLiteral("2"));
   search.Release = true;
   QTRY_COMPARE(boxes.Texts(), QStringList{kHintStale});
+
+  // An answer that comes while the turn's own message is read waits until it is closed.
+  for (int day = 2; day <= 5; ++day) Player{f}.NextDay();
+  search.Release = false;
+  f.Hint1->trigger();
+  QTRY_COMPARE(search.Calls.load(), 2);
+  boxes.WhileOpen = [&](QMessageBox* box) {
+    if (box->text() != kStarvation) return;
+    search.Release = true;
+    QTest::qWait(100);
+  };
+  Player{f}.NextDay();
+  QTRY_COMPARE(boxes.Texts(), (QStringList{kHintStale, kStarvation, kHintStale}));
 }
 
 void Form1Play::closingStopsAHintThatThinks() {
