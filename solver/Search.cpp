@@ -26,13 +26,14 @@ class Budget {
     }
     return !stats_.Stopped;
   }
+  // Counts a state kept; false (and nothing counted) when it would pass the memory limit.
   bool Keep(std::size_t bytes) {
+    if (bytes_ + bytes > limits_.MaxBytes) return false;
     bytes_ += bytes;
     ++kept_;
     if (kept_ > stats_.StatesKept) stats_.StatesKept = kept_;
     if (bytes_ > stats_.PeakBytes) stats_.PeakBytes = bytes_;
-    if (bytes_ > limits_.MaxBytes) stats_.Stopped = true;
-    return !stats_.Stopped;
+    return true;
   }
   void Forget() { bytes_ = 0, kept_ = 0; }
 
@@ -100,7 +101,8 @@ class Deepening {
         if (at->second <= played + 1) continue;
         at->second = played + 1;
       } else if (!budget_.Keep(EntryBytes(at->first))) {
-        return Stop();
+        // Out of memory for states: forgetting them only costs time, so the search goes on.
+        seen_.erase(at);
       }
       if (Follow(t, played + 1)) return Took(m);
       if (stopped_) return false;
@@ -158,7 +160,7 @@ class Lifespan {
         } else {
           mine = Follow(t, depth + 1);
           if (stats_.Stopped) return Fate{};
-          if (mine.Decided && !budget_.Keep(EntryBytes(key))) return Fate{};
+          if (mine.Decided && !budget_.Keep(EntryBytes(key))) return Stop();
           if (mine.Decided) memo_.emplace(std::move(key), mine);
         }
         if (mine.Decided && !mine.Win) ++mine.Turns;
@@ -180,6 +182,11 @@ class Lifespan {
       }
     }
     return best;
+  }
+
+  Fate Stop() {
+    stats_.Stopped = true;
+    return Fate{};
   }
 
   int maxDepth_;

@@ -178,7 +178,7 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
           << " day turns played, " << r.StatesKept << " states kept, "
           << static_cast<double>(r.PeakBytes) / (1 << 20) << " MiB kept at most\n";
   const char* mode = o.ListsOnly ? "listed options only" : "typed texts allowed";
-  if (r.Found) {
+  if (r.Proven) {
     out << "# shortest victory from " << from << " (" << mode << "): " << r.Days << " days\n"
         << figures.str() << r.Script;
     return kExitProven;
@@ -189,7 +189,10 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
     err << "kevolan-solve: no victory is possible from " << from << " (" << mode << ")\n";
   } else {
     err << "kevolan-solve: not proven within the limits; no victory from " << from << " (" << mode
-        << ") takes fewer than " << r.LowerBound << " days\n";
+        << ") takes fewer than " << r.LowerBound << " days";
+    if (r.Found) err << ", and one of " << r.Days << " days is known (below)";
+    err << "\n";
+    if (r.Found) out << "# a victory of " << r.Days << " days, not proven shortest\n" << r.Script;
   }
   err << figures.str();
   return kExitFailed;
