@@ -60,12 +60,17 @@ std::vector<Task> Tasks(const GameState& s, bool listsOnly) {
   }
   const ItemState& hut = s[Item::Hut];
   const ItemState& cave = s[Item::Cave];
-  if (cave.Owned) {
-    if (!hut.Owned || hut.WearDaysLeft.Value == 0) {
-      add(cave.WearDaysLeft.Value, cave.RepairDaysLeft.Value, Activity::Repair, Item::Cave);
-    }
-  } else if (hut.Owned) {
+  // A hut is kept standing while owned: worn out, it kills unless a cave stands, and the cave
+  // too kills once it wears out with the hut's wear at 0. A hut lost under a cave is repaired
+  // all the same (typed; the repair sets its wear though it stays unowned), or the cave is.
+  if (hut.Owned) {
     add(hut.WearDaysLeft.Value, hut.RepairDaysLeft.Value, Activity::Repair, Item::Hut);
+  } else if (cave.Owned) {
+    if (hut.WearDaysLeft.Value == 0) {
+      const bool hutFirst = !listsOnly && hut.RepairDaysLeft.Value <= cave.WearDaysLeft.Value;
+      add(cave.WearDaysLeft.Value, hutFirst ? hut.RepairDaysLeft.Value : cave.RepairDaysLeft.Value,
+          Activity::Repair, hutFirst ? Item::Hut : Item::Cave);
+    }
   } else {
     const int february = TurnsToFebruaryFirst(s, 400);
     if (february < kNever) {

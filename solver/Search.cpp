@@ -53,7 +53,8 @@ class Deepening {
 
   ShortestLine Run(const GameState& root) {
     ShortestLine out;
-    int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly);
+    rootFebruary_ = TurnsToFebruaryFirst(root, kYearAhead);
+    int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly, rootFebruary_);
     if (root.GameOver || threshold >= kNever) {
       out.NoVictory = !(root.Outcome == Outcome::Won);
       out.Found = root.Outcome == Outcome::Won;
@@ -90,7 +91,8 @@ class Deepening {
       if (!budget_.Turn()) return Stop();
       if (t.Outcome == Outcome::Won) return Took(m);
       if (t.GameOver) continue;
-      const int f = played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly);
+      const int f =
+          played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played + 1));
       if (f > threshold_) {
         if (f < next_) next_ = f;
         continue;
@@ -109,6 +111,12 @@ class Deepening {
     }
     return false;
   }
+  // 1 "Февраля" counted down from the root's, looked up again only once it has passed.
+  int February(const GameState& t, int played) const {
+    if (rootFebruary_ >= kNever) return kNever;
+    if (rootFebruary_ - played >= 1) return rootFebruary_ - played;
+    return TurnsToFebruaryFirst(t, kYearAhead);
+  }
   bool Took(const Move& m) {
     line_.push_back(m);
     return true;
@@ -121,6 +129,7 @@ class Deepening {
   const SearchLimits& limits_;
   Budget budget_;
   int threshold_ = 0;
+  int rootFebruary_ = kNever;
   int next_ = kNever;
   bool stopped_ = false;
   std::unordered_map<std::string, int> seen_;

@@ -1,5 +1,6 @@
 #include "Solver.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "Moves.h"
@@ -15,8 +16,9 @@ constexpr int kPlayoutTurns = 400;
 // How deep the longest-life search follows lines: a castaway who cannot be saved dies within
 // the month that 1 "Февраля", the clothes or the dwelling leave him.
 constexpr int kLifeDepth = 40;
-// The share of the turns left that the hint spends on the days to the soonest victory.
-constexpr long long kSoonestShare = 4;
+// The day turns the hint spends on the days to the soonest victory once it knows one exists:
+// from most positions the bound is close and the proof takes a few thousand.
+constexpr long long kSoonestTurns = 100'000;
 
 long long TurnsLeft(const HintBudget& b, long long used) {
   return b.MaxTurns < 0 ? -1 : std::max<long long>(b.MaxTurns - used, 0);
@@ -70,8 +72,9 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
     if (PlayPlanned(s, listsOnly, kPlayoutTurns, turns, line, budget.Cancel)) {
       r = Won(s, line);
       SearchLimits limits;
-      limits.MaxTurns =
-          TurnsLeft(budget, turns) < 0 ? -1 : TurnsLeft(budget, turns) / kSoonestShare;
+      limits.MaxTurns = TurnsLeft(budget, turns) < 0
+                            ? kSoonestTurns
+                            : std::min(kSoonestTurns, TurnsLeft(budget, turns));
       limits.MaxBytes = budget.MaxBytes;
       limits.Cancel = budget.Cancel;
       SearchStats stats;

@@ -158,6 +158,10 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
     from = "the end of " + (*o.Script == "-" ? std::string("standard input") : *o.Script);
   }
 
+  if (session.State().GameOver) {
+    err << "kevolan-solve: the game is already over at the end of " << *o.Script << "\n";
+    return kExitFailed;
+  }
   std::atomic<bool> stop{false};
   solver::ShortestLimits limits;
   limits.ListsOnly = o.ListsOnly;
@@ -183,9 +187,7 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
         << figures.str() << r.Script;
     return kExitProven;
   }
-  if (session.State().GameOver) {
-    err << "kevolan-solve: the game is already over\n";
-  } else if (r.LowerBound < 0) {
+  if (r.LowerBound < 0) {
     err << "kevolan-solve: no victory is possible from " << from << " (" << mode << ")\n";
   } else {
     err << "kevolan-solve: not proven within the limits; no victory from " << from << " (" << mode
