@@ -7,6 +7,7 @@
 #include <string>
 
 #include "BruteForce.h"
+#include "HintAnswer.h"
 #include "Positions.h"
 #include "RunReplay.h"
 #include "Solver.h"
@@ -106,7 +107,7 @@ TEST(Hint, LastDaysBeforeADeath) {
   EXPECT_GE(lostChecked, 5);
 }
 
-TEST(Hint, OverGamesAndCancelled) {
+TEST(Hint, DoomedOverAndCancelled) {
   const std::atomic<bool> cancel{true};
   HintBudget budget;
   budget.Cancel = &cancel;
@@ -122,6 +123,23 @@ TEST(Hint, OverGamesAndCancelled) {
   EXPECT_EQ(doomed.DeathInDays, 2);
   EXPECT_EQ(doomed.DeathDay, 1);
   EXPECT_EQ(doomed.DeathMonth, Month::February);
+
+  // The driver's line for it: every field, with nulls where the verdict has nothing to say.
+  const nlohmann::json line = nlohmann::json::parse(replay::HintJson(lost)).at("Hint");
+  EXPECT_EQ(line.at("Verdict"), "lost");
+  EXPECT_EQ(line.at("Move"), nlohmann::json::array());
+  EXPECT_TRUE(line.at("DaysToVictory").is_null());
+  EXPECT_EQ(line.at("Death"), "NoDwelling");
+  EXPECT_EQ(line.at("DeathInDays"), 2);
+  EXPECT_EQ(line.at("DeathDate"), "1 Февраля");
+  EXPECT_GT(line.at("Turns").get<long long>(), 0);
+  EXPECT_TRUE(line.at("Milliseconds").is_number());
+  const nlohmann::json fresh = nlohmann::json::parse(replay::HintJson(NewGame())).at("Hint");
+  EXPECT_EQ(fresh.at("Verdict"), "win");
+  EXPECT_EQ(fresh.at("DaysToVictory"), 114);
+  EXPECT_EQ(fresh.at("Move"), nlohmann::json::array({"activity gather"}));
+  EXPECT_TRUE(fresh.at("Death").is_null());
+  EXPECT_TRUE(fresh.at("DeathDate").is_null());
 
   GameState over = NewGame();
   over.GameOver = true;
