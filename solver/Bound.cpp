@@ -118,14 +118,14 @@ int DwellingWorkAtLeast(const GameState& s, int turns) {
   return DwellingWork(s, turns, TurnsToFebruaryFirst(s, turns));
 }
 
-int TurnsToVictoryAtLeast(const GameState& s, bool listsOnly) {
+int TurnsToVictoryAtLeast(const GameState& s, bool listsOnly, int february) {
   if (s.GameOver) return s.Outcome == Outcome::Won ? 0 : kNever;
   const Count boat = s[Item::Boat].BuildDaysLeft.Value;
   if (boat <= 0 || boat > kNever) return kNever;
   // The least L with L >= boat + needs(L): the needs grow with L, so climbing from the boat's
   // days never passes the least such L, which every winning line's length is at least.
   int turns = static_cast<int>(boat);
-  const int february = TurnsToFebruaryFirst(s, static_cast<int>(boat) + kFebruaryLookAhead);
+  if (february < 0) february = TurnsToFebruaryFirst(s, static_cast<int>(boat) + kFebruaryLookAhead);
   for (int i = 0; i < 64; ++i) {
     int next =
         static_cast<int>(boat) + ClothesWorkAtLeast(s, turns) + DwellingWork(s, turns, february);

@@ -40,7 +40,7 @@ Count FoodInStore(const GameState& s) {
   return total;
 }
 
-std::vector<Task> Tasks(const GameState& s, bool listsOnly, bool illnessAhead) {
+std::vector<Task> Tasks(const GameState& s, bool listsOnly) {
   std::vector<Task> tasks;
   const auto add = [&](Count due, Count work, Activity a, Item item) {
     if (listsOnly && !Listed(BoxOf(s, a), NameOf(item))) return;
@@ -60,12 +60,17 @@ std::vector<Task> Tasks(const GameState& s, bool listsOnly, bool illnessAhead) {
   }
   const ItemState& hut = s[Item::Hut];
   const ItemState& cave = s[Item::Cave];
-  if (cave.Owned) {
-    if (!hut.Owned || hut.WearDaysLeft.Value == 0) {
-      add(cave.WearDaysLeft.Value, cave.RepairDaysLeft.Value, Activity::Repair, Item::Cave);
-    }
-  } else if (hut.Owned) {
+  // A hut is kept standing while owned: worn out, it kills unless a cave stands, and the cave
+  // too kills once it wears out with the hut's wear at 0. A hut lost under a cave is repaired
+  // all the same (typed; the repair sets its wear though it stays unowned), or the cave is.
+  if (hut.Owned) {
     add(hut.WearDaysLeft.Value, hut.RepairDaysLeft.Value, Activity::Repair, Item::Hut);
+  } else if (cave.Owned) {
+    if (hut.WearDaysLeft.Value == 0) {
+      const bool hutFirst = !listsOnly && hut.RepairDaysLeft.Value <= cave.WearDaysLeft.Value;
+      add(cave.WearDaysLeft.Value, hutFirst ? hut.RepairDaysLeft.Value : cave.RepairDaysLeft.Value,
+          Activity::Repair, hutFirst ? Item::Hut : Item::Cave);
+    }
   } else {
     const int february = TurnsToFebruaryFirst(s, 400);
     if (february < kNever) {
@@ -76,17 +81,9 @@ std::vector<Task> Tasks(const GameState& s, bool listsOnly, bool illnessAhead) {
       }
     }
   }
-  // Before an illness that will hold the activity for ten days, the repairs due within it are
-  // done first.
-  if (illnessAhead) {
-    for (Task& t : tasks) {
-      if (t.Activity == Activity::Repair) t.Due -= 12;
-    }
-  }
   if (listsOnly && s.FoodChoice.Shown() != NameId::Typed) {
     const Count store = FoodInStore(s);
     Task gather{store, 1, Activity::GatherFood, TextOf(NameId::FruitTrip)};
-    if (illnessAhead && store < 14) gather.Due = 0;
     if (Listed(s.GatherChoice, TextOf(NameId::Hunting)) && s.WildGameStock == 0) {
       gather.Option = TextOf(NameId::Hunting);
     } else if (Listed(s.GatherChoice, TextOf(NameId::Fishing)) && s.FishStock <= 5) {
@@ -100,9 +97,11 @@ std::vector<Task> Tasks(const GameState& s, bool listsOnly, bool illnessAhead) {
 }
 
 // Can today go to the boat, `spare` days more being lost, and every task still be done in time?
-bool CanPutOff(const std::vector<Task>& tasks, Count spare) {
+// With an illness ahead the food is counted apart (the store must last it out).
+bool CanPutOff(const std::vector<Task>& tasks, Count spare, bool withFood = true) {
   Count work = 0;
   for (const Task& t : tasks) {
+    if (!withFood && t.Activity == Activity::GatherFood) continue;
     work += t.Work;
     if (work > t.Due - 1 - spare) return false;
   }
@@ -150,12 +149,17 @@ Move PlannedMove(const GameState& s, bool listsOnly) {
       if (kinds <= 1 && s.Stock(f) > 0 && s.Streak(f) > 0 && toIllness <= 10) illnessAhead = true;
     }
   }
-  const std::vector<Task> tasks = Tasks(s, listsOnly, illnessAhead);
+  const std::vector<Task> tasks = Tasks(s, listsOnly);
+  // An illness holds the activity for ten days: it must find the castaway on the boat with the
+  // store full and nothing due.
+  const Count store = FoodInStore(s);
+  const bool readyForIllness = CanPutOff(tasks, 11, false) && store >= 12;
+  const bool boatToday = illnessAhead ? readyForIllness : CanPutOff(tasks, 0);
   Move m;
   const Task* chosen = nullptr;
   const bool free = s.ActivityEnabled;
   if (free || s.Activity == Activity::Create) {
-    if (!CanPutOff(tasks, 0)) {
+    if (!boatToday) {
       for (const Task& t : tasks) {
         if (free || t.Activity == s.Activity) {
           chosen = &t;
@@ -198,10 +202,7 @@ Move PlannedMove(const GameState& s, bool listsOnly) {
     m.Food = kNoFood;
   } else {
     const bool onBoat = m.Activity == Activity::Create && m.Option == NameOf(Item::Boat);
-    const Count hungryLeft = 5 - s.HungryDays;
-    const bool ready = onBoat && CanPutOff(tasks, 11) &&
-                       FoodInStore(s) - 1 + std::max<Count>(hungryLeft - 1, 0) >= 10;
-    ChooseMeal(s, ready, m);
+    ChooseMeal(s, onBoat && readyForIllness, m);
   }
   return m;
 }

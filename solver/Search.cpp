@@ -26,13 +26,14 @@ class Budget {
     }
     return !stats_.Stopped;
   }
+  // Counts a state kept; false (and nothing counted) when it would pass the memory limit.
   bool Keep(std::size_t bytes) {
+    if (bytes_ + bytes > limits_.MaxBytes) return false;
     bytes_ += bytes;
     ++kept_;
     if (kept_ > stats_.StatesKept) stats_.StatesKept = kept_;
     if (bytes_ > stats_.PeakBytes) stats_.PeakBytes = bytes_;
-    if (bytes_ > limits_.MaxBytes) stats_.Stopped = true;
-    return !stats_.Stopped;
+    return true;
   }
   void Forget() { bytes_ = 0, kept_ = 0; }
 
@@ -52,7 +53,8 @@ class Deepening {
 
   ShortestLine Run(const GameState& root) {
     ShortestLine out;
-    int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly);
+    rootFebruary_ = TurnsToFebruaryFirst(root, kYearAhead);
+    int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly, rootFebruary_);
     if (root.GameOver || threshold >= kNever) {
       out.NoVictory = !(root.Outcome == Outcome::Won);
       out.Found = root.Outcome == Outcome::Won;
@@ -89,7 +91,8 @@ class Deepening {
       if (!budget_.Turn()) return Stop();
       if (t.Outcome == Outcome::Won) return Took(m);
       if (t.GameOver) continue;
-      const int f = played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly);
+      const int f =
+          played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played + 1));
       if (f > threshold_) {
         if (f < next_) next_ = f;
         continue;
@@ -100,12 +103,19 @@ class Deepening {
         if (at->second <= played + 1) continue;
         at->second = played + 1;
       } else if (!budget_.Keep(EntryBytes(at->first))) {
-        return Stop();
+        // Out of memory for states: forgetting them only costs time, so the search goes on.
+        seen_.erase(at);
       }
       if (Follow(t, played + 1)) return Took(m);
       if (stopped_) return false;
     }
     return false;
+  }
+  // 1 "Февраля" counted down from the root's, looked up again only once it has passed.
+  int February(const GameState& t, int played) const {
+    if (rootFebruary_ >= kNever) return kNever;
+    if (rootFebruary_ - played >= 1) return rootFebruary_ - played;
+    return TurnsToFebruaryFirst(t, kYearAhead);
   }
   bool Took(const Move& m) {
     line_.push_back(m);
@@ -119,6 +129,7 @@ class Deepening {
   const SearchLimits& limits_;
   Budget budget_;
   int threshold_ = 0;
+  int rootFebruary_ = kNever;
   int next_ = kNever;
   bool stopped_ = false;
   std::unordered_map<std::string, int> seen_;
@@ -158,7 +169,7 @@ class Lifespan {
         } else {
           mine = Follow(t, depth + 1);
           if (stats_.Stopped) return Fate{};
-          if (mine.Decided && !budget_.Keep(EntryBytes(key))) return Fate{};
+          if (mine.Decided && !budget_.Keep(EntryBytes(key))) return Stop();
           if (mine.Decided) memo_.emplace(std::move(key), mine);
         }
         if (mine.Decided && !mine.Win) ++mine.Turns;
@@ -180,6 +191,11 @@ class Lifespan {
       }
     }
     return best;
+  }
+
+  Fate Stop() {
+    stats_.Stopped = true;
+    return Fate{};
   }
 
   int maxDepth_;

@@ -1,5 +1,6 @@
 #include "Solver.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "Moves.h"
@@ -15,8 +16,9 @@ constexpr int kPlayoutTurns = 400;
 // How deep the longest-life search follows lines: a castaway who cannot be saved dies within
 // the month that 1 "Февраля", the clothes or the dwelling leave him.
 constexpr int kLifeDepth = 40;
-// The share of the turns left that the hint spends on the days to the soonest victory.
-constexpr long long kSoonestShare = 4;
+// The day turns the hint spends on the days to the soonest victory once it knows one exists:
+// from most positions the bound is close and the proof takes a few thousand.
+constexpr long long kSoonestTurns = 100'000;
 
 long long TurnsLeft(const HintBudget& b, long long used) {
   return b.MaxTurns < 0 ? -1 : std::max<long long>(b.MaxTurns - used, 0);
@@ -26,11 +28,23 @@ bool Cancelled(const HintBudget& b) {
   return b.Cancel != nullptr && b.Cancel->load(std::memory_order_relaxed);
 }
 
-HintResult Won(const GameState& s, const Move& first) {
+std::string ScriptOf(const GameState& start, const std::vector<Move>& line) {
+  std::string script;
+  GameState s = start;
+  for (const Move& m : line) {
+    for (const std::string& c : CommandsFor(s, m)) script += c + "\n";
+    script += "next\n";
+    Play(s, m);
+  }
+  return script;
+}
+
+HintResult Won(const GameState& s, const std::vector<Move>& line) {
   HintResult r;
   r.Verdict = Verdict::Win;
-  r.FirstMove = first;
-  r.FirstMoveCommands = CommandsFor(s, first);
+  r.FirstMove = line.front();
+  r.FirstMoveCommands = CommandsFor(s, line.front());
+  r.Line = ScriptOf(s, line);
   return r;
 }
 
@@ -56,10 +70,11 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
   // when no such plan wins.
   for (const bool listsOnly : {true, false}) {
     if (PlayPlanned(s, listsOnly, kPlayoutTurns, turns, line, budget.Cancel)) {
-      r = Won(s, line.front());
+      r = Won(s, line);
       SearchLimits limits;
-      limits.MaxTurns =
-          TurnsLeft(budget, turns) < 0 ? -1 : TurnsLeft(budget, turns) / kSoonestShare;
+      limits.MaxTurns = TurnsLeft(budget, turns) < 0
+                            ? kSoonestTurns
+                            : std::min(kSoonestTurns, TurnsLeft(budget, turns));
       limits.MaxBytes = budget.MaxBytes;
       limits.Cancel = budget.Cancel;
       SearchStats stats;
@@ -82,8 +97,14 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
   turns += lifeStats.Turns;
   r.TurnsPlayed = turns;
   if (fate.Decided && fate.Win) {
-    r = Won(s, fate.FirstMove);
-    r.TurnsPlayed = turns;
+    // A victory lies within the depth looked at: the shortest one gives the whole line.
+    SearchStats stats;
+    const ShortestLine soonest = FindShortest(s, limits, stats);
+    if (soonest.Found) {
+      r = Won(s, soonest.Moves);
+      r.DaysToVictory = static_cast<int>(soonest.Moves.size());
+    }
+    r.TurnsPlayed = turns + stats.Turns;
     return r;
   }
   if (fate.Decided) {
@@ -100,7 +121,7 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
   const ShortestLine soonest = FindShortest(s, limits, stats);
   r.TurnsPlayed = turns + stats.Turns;
   if (soonest.Found) {
-    r = Won(s, soonest.Moves.front());
+    r = Won(s, soonest.Moves);
     r.DaysToVictory = static_cast<int>(soonest.Moves.size());
     r.TurnsPlayed = turns + stats.Turns;
   }
@@ -134,14 +155,16 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
   r.TurnsPlayed = stats.Turns;
   r.StatesKept = stats.StatesKept;
   r.PeakBytes = stats.PeakBytes;
-  if (line.Found) {
-    r.Days = static_cast<int>(line.Moves.size());
-    GameState s = state;
-    for (const Move& m : line.Moves) {
-      for (const std::string& c : CommandsFor(s, m)) r.Script += c + "\n";
-      r.Script += "next\n";
-      Play(s, m);
-    }
+  std::vector<Move> moves = line.Moves;
+  if (!line.Found && !line.NoVictory) {
+    // Not proven: the planned castaway's victory, if he finds one, is the shortest known.
+    long long turns = 0;
+    r.Found = PlayPlanned(state, limits.ListsOnly, kPlayoutTurns, turns, moves, nullptr);
+    r.TurnsPlayed += turns;
+  }
+  if (r.Found) {
+    r.Days = static_cast<int>(moves.size());
+    r.Script = ScriptOf(state, moves);
   }
   return r;
 }

@@ -36,6 +36,7 @@ struct HintResult {
   solver::Verdict Verdict = solver::Verdict::Unknown;
   Move FirstMove;                              // Win: what to do today
   std::vector<std::string> FirstMoveCommands;  // Win: CommandsFor(state, FirstMove)
+  std::string Line;  // Win: the whole winning line found, as a driver script (with "next" lines)
   int DaysToVictory = -1;            // Win: days to the soonest victory when known, else -1
   Outcome Death = Outcome::Playing;  // Lost: the death that cannot be avoided
   int DeathInDays = -1;              // Lost: after how many more day turns it comes at the latest

@@ -158,6 +158,10 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
     from = "the end of " + (*o.Script == "-" ? std::string("standard input") : *o.Script);
   }
 
+  if (session.State().GameOver) {
+    err << "kevolan-solve: the game is already over at the end of " << *o.Script << "\n";
+    return kExitFailed;
+  }
   std::atomic<bool> stop{false};
   solver::ShortestLimits limits;
   limits.ListsOnly = o.ListsOnly;
@@ -178,18 +182,19 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
           << " day turns played, " << r.StatesKept << " states kept, "
           << static_cast<double>(r.PeakBytes) / (1 << 20) << " MiB kept at most\n";
   const char* mode = o.ListsOnly ? "listed options only" : "typed texts allowed";
-  if (r.Found) {
+  if (r.Proven) {
     out << "# shortest victory from " << from << " (" << mode << "): " << r.Days << " days\n"
         << figures.str() << r.Script;
     return kExitProven;
   }
-  if (session.State().GameOver) {
-    err << "kevolan-solve: the game is already over\n";
-  } else if (r.LowerBound < 0) {
+  if (r.LowerBound < 0) {
     err << "kevolan-solve: no victory is possible from " << from << " (" << mode << ")\n";
   } else {
     err << "kevolan-solve: not proven within the limits; no victory from " << from << " (" << mode
-        << ") takes fewer than " << r.LowerBound << " days\n";
+        << ") takes fewer than " << r.LowerBound << " days";
+    if (r.Found) err << ", and one of " << r.Days << " days is known (below)";
+    err << "\n";
+    if (r.Found) out << "# a victory of " << r.Days << " days, not proven shortest\n" << r.Script;
   }
   err << figures.str();
   return kExitFailed;
