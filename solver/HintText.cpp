@@ -34,10 +34,11 @@ const ChoiceList& BoxOf(const GameState& s, Activity activity) {
   }
 }
 
-// How the player gets `text` into `box`: picking it from the list when it is one of the listed
-// names as written, typing it otherwise.
+// How the player gets `text` into `box`: leaving it when the box shows it already, picking it
+// from the list when it is one of the listed names as written, typing it otherwise.
 std::string PutInto(const ChoiceList& box, std::string_view text) {
   if (text.empty()) return "оставьте поле пустым";
+  if (box.Text() == text) return "оставьте " + Quoted(text);
   const NameId name = ExactName(text);
   if (name != NameId::Typed && box.Contains(name)) return "выберите " + Quoted(text);
   return "впишите " + Quoted(text);

@@ -459,7 +459,7 @@ void Form1Play::hintSaysWinLostOrUndecided() {
   QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
   QVERIFY(box.Modal);
 
-  // Eating what the box does not list is typed; the standing activity's own box is named.
+  // Eating what the box does not list is typed; what a box shows already is left as it is.
   Player p{f};
   p.Click(f.CheckBox1);
   p.Activity(0);
@@ -470,7 +470,7 @@ void Form1Play::hintSaysWinLostOrUndecided() {
            QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
                           "– оставьте отметку «Питание», еда: впишите «рыба»;\n"
                           "– занятие «Заготовка продуктов», в его поле "
-                          "выберите «Поход за фруктами».\n"
+                          "оставьте «Поход за фруктами».\n"
                           "Лодка будет готова уже сегодня."));
 
   HintResult lost;
