@@ -61,7 +61,8 @@ std::string WorkToday(const GameState& s, const Move& move) {
   if (activity == Activity::None) return "занятие не выбирайте";
   const ChoiceList& box = BoxOf(s, activity);
   const std::string_view option = move.Option.empty() ? box.Text() : move.Option;
-  return "занятие " + Quoted(ActivityCaption(activity)) + ", в его поле " + PutInto(box, option);
+  return (activity == s.Activity ? "занятие " : "выберите занятие ") +
+         Quoted(ActivityCaption(activity)) + ", в его поле " + PutInto(box, option);
 }
 
 // The ending, in the words of its message, as what is still to come.

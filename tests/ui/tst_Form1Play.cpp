@@ -451,7 +451,7 @@ void Form1Play::hintSaysWinLostOrUndecided() {
   const SeenBox box = HintBox(f, win);
   QCOMPARE(box.Text, QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
                                     "– не отмечайте «Питание»;\n"
-                                    "– занятие «Создание», в его поле выберите «Хижина».\n"
+                                    "– выберите занятие «Создание», в его поле выберите «Хижина».\n"
                                     "Быстрее всего с острова можно уплыть за 122 дня."));
   QCOMPARE(box.Title, ApplicationTitle(QCoreApplication::applicationFilePath()));
   QCOMPARE(box.Icon, QMessageBox::NoIcon);
