@@ -107,12 +107,14 @@ void ParseCommand(std::string_view line, ParsedLine& p) {
   const bool hasRest = space != std::string_view::npos;
   const std::string_view rest = hasRest ? line.substr(space + 1) : std::string_view();
 
-  if (Is(verb, "next") || Is(verb, "state")) {
-    const bool next = Is(verb, "next");
+  if (Is(verb, "next") || Is(verb, "state") || Is(verb, "hint")) {
+    const Verb v = Is(verb, "next") ? Verb::Next : Is(verb, "state") ? Verb::State : Verb::Hint;
     if (hasRest) {
-      return Usage(p, next ? "next takes nothing after it" : "state takes nothing after it");
+      return Usage(p, v == Verb::Next    ? "next takes nothing after it"
+                      : v == Verb::State ? "state takes nothing after it"
+                                         : "hint takes nothing after it");
     }
-    Run(p, next ? Verb::Next : Verb::State);
+    Run(p, v);
     return;
   }
   if (Is(verb, "type")) {

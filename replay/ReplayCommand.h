@@ -8,7 +8,7 @@
 
 namespace kevolan::replay {
 
-enum class Verb { Eat, Activity, Type, Pick, Next, State };
+enum class Verb { Eat, Activity, Type, Pick, Next, State, Hint };
 enum class Box { Food, Gather, Create, Repair };
 
 struct Command {

@@ -70,6 +70,8 @@ std::string_view ReplaySession::Apply(const Command& c) {
       ++turns_;
       return {};
     }
+    case Verb::Hint:
+      return hint_ ? std::string_view() : "no solver here to answer hints";
     case Verb::State:
       break;
   }
@@ -97,6 +99,9 @@ void ReplaySession::Run(const Command& command, std::string_view line, std::stri
     out += "], \"State\": ";
     AppendStateJson(out, state_);
     out += "}\n";
+  } else if (command.Verb == Verb::Hint) {
+    out += hint_(state_);
+    out += '\n';
   } else if (command.Verb == Verb::State) {
     out += "{\"State\": ";
     AppendStateJson(out, state_);

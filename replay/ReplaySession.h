@@ -31,6 +31,11 @@ class ReplaySession {
   using MessageObserver = std::function<void(std::string_view text, const GameState& state)>;
   void ObserveMessages(MessageObserver observer) { observer_ = std::move(observer); }
 
+  // Answers "hint" with one JSON object (no line break) for the state. Without it the command is
+  // refused: the solver lives outside the rules, and the page's rules module carries none.
+  using HintAnswer = std::function<std::string(const GameState& state)>;
+  void AnswerHints(HintAnswer answer) { hint_ = std::move(answer); }
+
  private:
   // Empty when the command was carried out, else why it was refused.
   std::string_view Apply(const Command& command);
@@ -39,6 +44,7 @@ class ReplaySession {
   long long turns_ = 0;
   std::vector<std::string> messages_;
   MessageObserver observer_;
+  HintAnswer hint_;
 };
 
 }  // namespace kevolan::replay

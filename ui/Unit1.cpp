@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <utility>
 
 #include "ClassicStyle.h"
@@ -12,6 +13,7 @@
 #include "DayTurn.h"
 #include "GameView.h"
 #include "Handlers.h"
+#include "HintText.h"
 #include "Keyboard.h"
 #include "Pictures.h"
 #include "PixelFonts.h"
@@ -74,6 +76,11 @@ TForm1::TForm1(QWidget* parent)
   Help1->setObjectName(QStringLiteral("Help1"));
   About1 = PopupMenu1->addAction(QStringLiteral("About"));
   About1->setObjectName(QStringLiteral("About1"));
+  Hint1 = PopupMenu1->addAction(QStringLiteral("Подсказка"));
+  Hint1->setObjectName(QStringLiteral("Hint1"));
+  // F2 asks from anywhere in the window, menu closed; F1 is left to help as everywhere else.
+  Hint1->setShortcut(QKeySequence(Qt::Key_F2));
+  addAction(Hint1);
 
   itemLabels_ = {{
       {Item::FishingTackle, Label50, Label40, Label31, Label25},
@@ -96,6 +103,8 @@ TForm1::TForm1(QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
   connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+  connect(Hint1, &QAction::triggered, this, &TForm1::Hint1Click);
+  connect(&hints_, &HintRunner::Answered, this, &TForm1::ShowHint);
   BindChoice(ComboBox1, &kevolan::GameState::FoodChoice);
   BindChoice(ComboBox2, &kevolan::GameState::GatherChoice);
   BindChoice(ComboBox3, &kevolan::GameState::CreateChoice);
@@ -157,6 +166,7 @@ void TForm1::Button1Click() {
   DayAnnouncement->SayWaiting();
   const kevolan::GameState before = state_;
   kevolan::DayTurn(state_, messenger_);
+  ++turnsPlayed_;
   turnRunning_ = false;
   RefreshView();
   // The day's message boxes are closed by now: what the day did is told once, after them.
@@ -184,6 +194,29 @@ void TForm1::About1Click() {
   form2_->activateWindow();
 }
 
+void TForm1::Hint1Click() {
+  // One question at a time: asking again while the search thinks changes nothing.
+  if (!hints_.Start(state_)) return;
+  hintAskedAtTurn_ = turnsPlayed_;
+  setCursor(Qt::BusyCursor);
+}
+
+void TForm1::ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result) {
+  // A turn's own messages are being read: the answer waits for the last of them.
+  if (turnRunning_) {
+    QTimer::singleShot(50, this, [this, asked, result] { ShowHint(asked, result); });
+    return;
+  }
+  unsetCursor();
+  // The player went on playing while the search thought: its answer is about a day gone by.
+  // Changing the choices is not going on: the answer names what to choose, whatever stands.
+  const bool stale = turnsPlayed_ != hintAskedAtTurn_;
+  const std::string text =
+      stale ? std::string("Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.")
+            : kevolan::solver::HintText(asked, result);
+  messenger_.Show(text);
+}
+
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   // From the keyboard the menu belongs to the focused control, wherever the mouse may be.
   const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
@@ -198,6 +231,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   QWidget::closeEvent(event);
+  // A hint still thinking is of no use to a closed window.
+  hints_.Stop();
   emit Closed();
 }
 

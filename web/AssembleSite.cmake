@@ -1,6 +1,6 @@
-# Writes the static site afresh: the page's files as they are, the rules module, the help, the
-# pictures and the icons; then stamps the build's hashes into the files that carry them. Nothing
-# in it asks any other site for anything.
+# Writes the static site afresh: the page's files as they are, the rules module and the hint's,
+# the help, the pictures and the icons; then stamps the build's hashes into the files that carry
+# them. Nothing in it asks any other site for anything.
 file(REMOVE_RECURSE "${SITE}")
 file(MAKE_DIRECTORY "${SITE}/pictures")
 # A shell script among the page's files is a build step, not a page file: it is run with the
@@ -18,7 +18,7 @@ if(EXISTS "${SOURCE}/web/page")
     endif()
   endforeach()
 endif()
-file(COPY "${RULES}" "${SOURCE}/packaging/kevolan.svg" DESTINATION "${SITE}")
+file(COPY "${RULES}" "${HINT}" "${SOURCE}/packaging/kevolan.svg" DESTINATION "${SITE}")
 # The window's plan, from the desktop window's own design and code.
 execute_process(COMMAND "${PYTHON}" "${SOURCE}/tools/page/window_plan.py" "${SITE}"
                 RESULT_VARIABLE failed)

@@ -7,6 +7,7 @@
 
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
+#include "Solver.h"
 
 namespace {
 
@@ -31,6 +32,28 @@ bool WritePlan(const std::string& dir, const PlanRecipe& recipe) {
   std::ofstream(dir + "/" + recipe.Name + ".txt") << script;
   std::ofstream(dir + "/" + recipe.Name + ".expected.json") << out;  // the last turn's answer
   std::cout << recipe.Name << ": " << session.Turns() << " turns\n";
+  return true;
+}
+
+// The shortest victory from a new game, as the solver proves it.
+bool WriteShortest(const std::string& dir) {
+  const kevolan::solver::ShortestResult shortest =
+      kevolan::solver::Shortest(kevolan::NewGame(), kevolan::solver::ShortestLimits{});
+  if (!shortest.Proven) return false;
+  kevolan::replay::ReplaySession session;
+  std::string script = "# The shortest victory there is: " + std::to_string(shortest.Days) +
+                       " days, typed texts and all.\n";
+  std::string out;
+  std::size_t from = 0;
+  while (from < shortest.Script.size()) {
+    const std::size_t end = shortest.Script.find('\n', from);
+    kevolan::testing::PlayLine(session, shortest.Script.substr(from, end - from), script, out);
+    from = end + 1;
+  }
+  if (session.State().Outcome != kevolan::Outcome::Won) return false;
+  std::ofstream(dir + "/shortest-victory.txt") << script;
+  std::ofstream(dir + "/shortest-victory.expected.json") << out;
+  std::cout << "shortest-victory: " << session.Turns() << " turns\n";
   return true;
 }
 
@@ -75,5 +98,6 @@ int main(int argc, char** argv) {
   };
   bool ok = true;
   for (const PlanRecipe& recipe : recipes) ok = WritePlan(argv[1], recipe) && ok;
+  ok = WriteShortest(argv[1]) && ok;
   return ok ? 0 : 1;
 }

@@ -70,16 +70,19 @@ TEST(Protocol, DisabledControlsAndMissingOptionsAreRefusedNotFatal) {
       "pick create -1\n"
       "pick create 99999999999999999999999999\n"
       "pick create -0\n"
+      "hint\n"
       "state\n");
   ASSERT_EQ(run.Exit, 0);
-  ASSERT_EQ(run.Lines.size(), 6u);
+  ASSERT_EQ(run.Lines.size(), 7u);
   EXPECT_EQ(run.Lines[0].at("Refused"), "type gather Рыбная ловля");
   EXPECT_EQ(run.Lines[0].at("Reason"), "box is disabled");
   EXPECT_EQ(run.Lines[1].at("Reason"), "box is disabled");
   EXPECT_EQ(run.Lines[2].at("Reason"), "no such option");
   EXPECT_EQ(run.Lines[3].at("Reason"), "no such option");
   EXPECT_EQ(run.Lines[4].at("Reason"), "no such option");
-  const json& s = run.Lines[5].at("State");
+  // The session alone has no solver: the program kevolan-replay gives it one.
+  EXPECT_EQ(run.Lines[5].at("Reason"), "no solver here to answer hints");
+  const json& s = run.Lines[6].at("State");
   EXPECT_EQ(s.at("Boxes").at("CreateChoice").at("Text"), "Рыболовные снасти");
   EXPECT_EQ(s.at("Items").at("FishingTackle").at("BuildShown"), true);  // the change handler ran
 }
@@ -140,12 +143,12 @@ TEST(Protocol, AMegabyteOfTypedTextIsAcceptedAndEchoedIntact) {
 }
 
 TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
-  std::vector<std::string> bad = {"eat on ",       "eat",         "eat yes",      "activity",
-                                  "activity fish", "next ",       "state now",    " next",
-                                  "pick food",     "pick food x", "pick food 1 ", "pick food +1",
-                                  "pick food 1.0", "pick boat 0", "type",         "type boat x",
-                                  "type  food",    "jump",        "Next",         "next\tnext",
-                                  "# \xFF comment"};
+  std::vector<std::string> bad = {"eat on ",        "eat",         "eat yes",      "activity",
+                                  "activity fish",  "next ",       "state now",    " next",
+                                  "pick food",      "pick food x", "pick food 1 ", "pick food +1",
+                                  "pick food 1.0",  "pick boat 0", "type",         "type boat x",
+                                  "type  food",     "jump",        "Next",         "next\tnext",
+                                  "# \xFF comment", "hint now",    "Hint"};
   // Bytes that are not UTF-8 spoil an otherwise good line, short or long: overlong forms,
   // bytes that never lead, surrogates, code points past U+10FFFF, cut sequences.
   for (const char* bytes : {"\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\x80",

@@ -356,9 +356,11 @@ void Form1Layout::rightClickAnywhereOpensTheMenu() {
   TForm1 form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  QCOMPARE(form.PopupMenu1->actions().size(), 2);
+  QCOMPARE(form.PopupMenu1->actions().size(), 3);
   QCOMPARE(form.PopupMenu1->actions().at(0)->text(), QStringLiteral("Help"));
   QCOMPARE(form.PopupMenu1->actions().at(1)->text(), QStringLiteral("About"));
+  QCOMPARE(form.PopupMenu1->actions().at(2)->text(), QStringLiteral("Подсказка"));
+  QCOMPARE(form.PopupMenu1->actions().at(2)->shortcut(), QKeySequence(Qt::Key_F2));
   // A window of its own, yet in the window's 11-pixel face.
   QCOMPARE(QFontInfo(form.PopupMenu1->font()).pixelSize(), 11);
   QCOMPARE(form.PopupMenu1->font().family(), WindowFontFamily());

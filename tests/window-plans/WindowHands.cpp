@@ -75,6 +75,7 @@ QString WindowHands::Unusable(const Command& c) const {
     case Verb::Next:
       return disabled(form_.Button1);
     case Verb::State:
+    case Verb::Hint:
       break;
   }
   return {};
@@ -97,6 +98,7 @@ QString WindowHands::Do(const Command& c) {
       QTest::mouseClick(form_.Button1, Qt::LeftButton);
       return {};
     case Verb::State:
+    case Verb::Hint:
       break;
   }
   return {};

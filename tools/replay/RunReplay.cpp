@@ -39,8 +39,10 @@ std::string Printable(std::string_view line) {
 
 class Driver {
  public:
-  Driver(ByteSource& in, ByteSink& out, ByteSink& err) : lines_(in), out_(out), err_(err) {
+  Driver(ByteSource& in, ByteSink& out, ByteSink& err, ReplaySession::HintAnswer hint)
+      : lines_(in), out_(out), err_(err) {
     answers_.reserve(2 * kAnswerBlock);
+    session_.AnswerHints(std::move(hint));
   }
 
   int Run() {
@@ -111,13 +113,16 @@ class Driver {
 
 }  // namespace
 
-int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err) { return Driver(in, out, err).Run(); }
+int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err, ReplaySession::HintAnswer hint) {
+  return Driver(in, out, err, std::move(hint)).Run();
+}
 
-int RunReplay(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunReplay(std::istream& in, std::ostream& out, std::ostream& err,
+              ReplaySession::HintAnswer hint) {
   IstreamSource source(in);
   OstreamSink answers(out);
   OstreamSink messages(err);
-  return RunReplay(source, answers, messages);
+  return RunReplay(source, answers, messages, std::move(hint));
 }
 
 }  // namespace kevolan::replay

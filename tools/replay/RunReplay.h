@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "ByteStreams.h"
+#include "ReplaySession.h"
 
 namespace kevolan::replay {
 
@@ -19,8 +20,11 @@ inline constexpr int kExitReaderGone = 128 + 13;
 // A usage error is named on `err` once every answer before it is written, nothing more runs,
 // and the result is kExitUsage. A failed read or write is named on `err` (kExitIoError), a
 // reader gone away (EPIPE) ends the run quietly (kExitReaderGone); kExitOk at end of input.
-int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err);
+// `hint` answers the "hint" command; without it the command is refused.
+int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err,
+              ReplaySession::HintAnswer hint = nullptr);
 
-int RunReplay(std::istream& in, std::ostream& out, std::ostream& err);
+int RunReplay(std::istream& in, std::ostream& out, std::ostream& err,
+              ReplaySession::HintAnswer hint = nullptr);
 
 }  // namespace kevolan::replay

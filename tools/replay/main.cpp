@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "HintAnswer.h"
 #include "RunReplay.h"
 
 namespace {
@@ -26,7 +27,7 @@ int main() {
   kevolan::replay::FdSource in(STDIN_FILENO);
   kevolan::replay::FdSink out(STDOUT_FILENO);
   kevolan::replay::FdSink err(STDERR_FILENO);
-  const int status = kevolan::replay::RunReplay(in, out, err);
+  const int status = kevolan::replay::RunReplay(in, out, err, kevolan::replay::HintJson);
   if (status == kevolan::replay::kExitReaderGone) return EndOnBrokenPipe();
   return status;
 }

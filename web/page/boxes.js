@@ -60,6 +60,18 @@ const messages = (() => {
     view.say(rules.dayReport());
   }
 
+  // A message of the page's own, not of a turn (the hint): the same box, the day unchanged.
+  function say(text) {
+    if (running || !view.shown) return false;
+    pending = [{ text, state: view.shown }];
+    finalState = view.shown;
+    running = true;
+    menu.close(true);
+    choices.closeAll();
+    showNext();
+    return true;
+  }
+
   $('MessageOk').addEventListener('click', read);
   $('MessageBox').addEventListener('keydown', (e) => {
     // Handled here, so that the browser never closes the box on its own.
@@ -91,6 +103,7 @@ const messages = (() => {
 
   return {
     nextDay,
+    say,
     get running() { return running; },
   };
 })();

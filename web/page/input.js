@@ -46,6 +46,7 @@ const input = (() => {
   // A page cannot close itself: the game ends here and a new one can be started.
   function endPage() {
     menu.close();
+    hint.stop();
     $('Window').hidden = true;
     $('Form2').hidden = true;
     $('Ended').hidden = false;

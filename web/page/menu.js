@@ -1,5 +1,5 @@
 'use strict';
-// The window's context menu, "Help" and "About", by the mouse or the keyboard.
+// The window's context menu, "Help", "About" and «Подсказка», by the mouse or the keyboard.
 const menu = (() => {
   let returnTo = null;
 
@@ -52,7 +52,7 @@ const menu = (() => {
   });
   $('PopupMenu1').addEventListener('contextmenu', (e) => e.preventDefault());
 
-  const items = [$('Help1'), $('About1')];
+  const items = [$('Help1'), $('About1'), $('Hint1')];
   $('PopupMenu1').addEventListener('keydown', (e) => {
     const at = items.indexOf(document.activeElement);
     if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
@@ -80,6 +80,12 @@ const menu = (() => {
   $('About1').addEventListener('click', () => {
     close(true);
     credits.open();
+  });
+
+  // «Подсказка»: whether escape is still possible, asked of the hint's worker.
+  $('Hint1').addEventListener('click', () => {
+    close();
+    hint.ask();
   });
 
   return { open, close };

@@ -1,8 +1,8 @@
 """Plays the shipped plans through the web page in a real browser, with real clicks, keys and
 typing, and compares the page with the replay driver's state after every command, field by field.
 Then: bad input (long and odd texts, rapid clicks, keys while a message box is open), the context
-menu and the credits window, the end of a game, the page opened from disk, and screenshots at
-100% and 200%. Any error the page reports to the browser console fails the run."""
+menu and the credits window, the hint, the end of a game, the page opened from disk, and
+screenshots at 100% and 200%. Any error the page reports to the browser console fails the run."""
 
 import argparse
 import glob
@@ -393,7 +393,7 @@ def check_menu_and_credits(driver, address, replay):
     items = driver.execute_script(
         'return Array.from(document.querySelectorAll("#PopupMenu1 [role=menuitem]"), function (e) {'
         '  return [e.textContent, getComputedStyle(e).fontSize]; })')
-    if items != [['Help', '11px'], ['About', '11px']]:
+    if items != [['Help', '11px'], ['About', '11px'], ['Подсказка', '11px']]:
         raise Failure('the menu holds %s' % items)
     p.el('About1').click()
     if not driver.execute_script(js_shown, 'Form2') or p.el('Form2Caption').text != 'Form2':
@@ -450,6 +450,103 @@ def check_menu_and_credits(driver, address, replay):
     driver.close()
     driver.switch_to.window(main)
     check_list_keys(driver, address, replay)
+
+
+HINT_UNKNOWN = ('Не удалось вовремя понять, можно ли ещё спастись: вариантов слишком много. '
+                'Спросите снова после следующего дня.')
+HINT_NO_DWELLING = ('Спастись с острова уже нельзя: что бы вы ни делали, вы не успеете построить '
+                    'жилище и замёрзнете не позже 1 Февраля, через 5 дней.')
+HINT_STALE = 'Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.'
+HINT_NEEDS_SERVER = ('Подсказке нужна страница, открытая с веб-сервера (например, make run-web): '
+                     'у страницы, открытой прямо с диска, браузер не даёт подсказке думать в '
+                     'стороне от игры.')
+# Stands in for the hint's worker: it keeps every question and answers when the test says.
+FAKE_WORKER = """
+window.hintQuestions = [];
+window.Worker = class {
+  constructor(url) { window.hintWorker = this; this.url = url; }
+  postMessage(question) { window.hintQuestions.push(question); }
+  terminate() { window.hintTerminated = true; }
+};
+"""
+
+
+def hint_answer(driver, p, what, timeout=30):
+    """Waits for the hint's box, checks it is the game's box, closes it; returns its text."""
+    end = time.time() + timeout
+    page = p.read()
+    while page['message'] is None and time.time() < end:
+        time.sleep(0.05)
+        page = p.read()
+    if page['message'] is None:
+        raise Failure('%s: no box came' % what)
+    if page['message']['title'] != 'kevolan':
+        raise Failure('%s: the box is titled "%s"' % (what, page['message']['title']))
+    p.el('MessageOk').click()
+    if p.read()['message'] is not None:
+        raise Failure('%s: OK did not close the box' % what)
+    return page['message']['text']
+
+
+def check_hint(driver, address, replay, plans):
+    """«Подсказка» from the menu and on F2: the worker's answer for a won, a lost and an
+    undecided position; one question at a time, the page usable meanwhile, a day played meanwhile
+    makes the answer stale; the game is never changed by it."""
+    browser.open_page(driver, address)
+    p = Player(driver)
+    ActionChains(driver).context_click(p.el('Label37')).perform()
+    p.el('Hint1').click()
+    text = hint_answer(driver, p, 'the hint on the first day')
+    if not text.startswith('Спастись с острова ещё можно. Сегодня:\n– '):
+        raise Failure('the hint on the first day reads "%s"' % text)
+    compare(p, replay, ['state'], 'after the hint on the first day')
+    # Five days before the plan's death for want of a dwelling it can no longer be escaped: the
+    # death that comes, and when; with no time to think, undecided.
+    plan = os.path.join(plans, 'no-dwelling-in-february.txt')
+    play_plan(driver, address, replay, plan, 72)
+    p = Player(driver)
+    p.el('Button1').send_keys(Keys.F2)
+    text = hint_answer(driver, p, 'the hint five days before the death')
+    if text != HINT_NO_DWELLING:
+        raise Failure('the hint five days before the death reads "%s"' % text)
+    driver.execute_script('hint.setBudget(1)')
+    p.el('Button1').send_keys(Keys.F2)
+    text = hint_answer(driver, p, 'the undecided hint')
+    if text != HINT_UNKNOWN:
+        raise Failure('the undecided hint reads "%s"' % text)
+    compare(p, replay, plan_commands(plan, 72), 'after the hints')
+
+    # One question at a time, asked with the commands played so far; the page plays on.
+    browser.open_page(driver, address)
+    p = Player(driver)
+    driver.execute_script(FAKE_WORKER)
+    p.el('CheckBox1Mark').click()
+    p.el('Button1').send_keys(Keys.F2)
+    if driver.execute_script('return document.documentElement.dataset.hint') != 'thinking':
+        raise Failure('F2 did not start the hint')
+    p.inside('RadioGroup1Button1', By.TAG_NAME, 'input').click()
+    ActionChains(driver).context_click(p.el('Label37')).perform()
+    p.el('Hint1').click()
+    p.el('Button1').send_keys(Keys.F2)
+    questions = driver.execute_script('return window.hintQuestions')
+    if len(questions) != 1 or questions[0]['script'] != ['eat on']:
+        raise Failure('the worker was asked %s' % questions)
+    if driver.execute_script('return window.hintWorker.url') != 'hint-worker.js':
+        raise Failure('the hint started %s' % driver.execute_script('return window.hintWorker.url'))
+    compare(p, replay, ['eat on', 'activity create'], 'while the hint thinks')
+    driver.execute_script('window.hintWorker.onmessage({data: {Text: "Ответ"}})')
+    if hint_answer(driver, p, 'the held answer') != 'Ответ':
+        raise Failure('the held answer was not shown as given')
+    # A day played while the search thinks leaves its answer behind.
+    p.el('Button1').send_keys(Keys.F2)
+    p.el('Button1').click()
+    driver.execute_script('window.hintWorker.onmessage({data: {Text: "Ответ"}})')
+    if hint_answer(driver, p, 'the stale answer') != HINT_STALE:
+        raise Failure('an answer about a day gone by was shown as it came')
+    questions = driver.execute_script('return window.hintQuestions')
+    if len(questions) != 2 or questions[1]['script'] != ['eat on', 'activity create']:
+        raise Failure('the worker was asked %s' % questions)
+    compare(p, replay, ['eat on', 'activity create', 'next'], 'after the hints')
 
 
 def check_tab_order(driver, address):
@@ -813,7 +910,9 @@ def main():
     with browser.served(args.site, failed=failed) as address, browser.chromium() as driver:
         for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
             t = time.time()
-            n = play_plan(driver, address, replay, path, args.limit or None)
+            # The shortest victory is played to its end: it must win on the page too.
+            whole = os.path.basename(path).startswith('shortest-victory')
+            n = play_plan(driver, address, replay, path, None if whole else args.limit or None)
             print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
             errors += browser.console_errors(driver)
         t = time.time()
@@ -824,11 +923,17 @@ def main():
         errors += browser.console_errors(driver)
         check_held_keys_and_report(driver, address, replay)
         check_without_script(driver, address)
+        check_hint(driver, address, replay, args.plans)
         errors += browser.console_errors(driver)
         # The same page opened from disk, as a player may open index.html.
         browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
         Player(driver).el('Button1').click()
         compare(Player(driver), replay, ['next'], 'the page opened from disk')
+        # From disk the browser starts no worker: the hint says what it needs instead.
+        Player(driver).el('Button1').send_keys(Keys.F2)
+        if hint_answer(driver, Player(driver), 'the hint from disk') != HINT_NEEDS_SERVER:
+            raise Failure('the hint from disk did not say it needs the page served')
+        compare(Player(driver), replay, ['next'], 'the hint from disk')
         errors += browser.console_errors(driver)
         print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
         t = time.time()

@@ -1,0 +1,238 @@
+#include "Moves.h"
+
+#include <cstdint>
+
+#include "DayTurn.h"
+#include "Handlers.h"
+#include "Phases.h"
+
+namespace kevolan::solver {
+namespace {
+
+class Silence final : public Messenger {
+ public:
+  void Show(std::string_view) override {}
+};
+
+ChoiceList* BoxOf(GameState& s, Activity a) {
+  switch (a) {
+    case Activity::GatherFood:
+      return &s.GatherChoice;
+    case Activity::Create:
+      return &s.CreateChoice;
+    case Activity::Repair:
+      return &s.RepairChoice;
+    case Activity::None:
+      break;
+  }
+  return nullptr;
+}
+
+const char* BoxWord(Activity a) {
+  return a == Activity::GatherFood ? "gather" : a == Activity::Create ? "create" : "repair";
+}
+
+// The listed option whose text is exactly `text`, else -1: such a text is picked, not typed.
+int ListedAt(const ChoiceList& box, std::string_view text) {
+  const int at = box.IndexOf(text);
+  return at >= 0 && TextOf(box.Options()[static_cast<std::size_t>(at)]) == text ? at : -1;
+}
+
+// Shows `text` in the box as a player would: picked when listed, else typed. A box that already
+// shows it is left alone.
+void Show(ChoiceList& box, std::string_view text) {
+  if (box.Text() == text) return;
+  const int at = ListedAt(box, text);
+  if (at >= 0) {
+    box.Pick(at);
+  } else {
+    box.Type(text);
+  }
+}
+
+bool NeedsClick(const GameState& s, Activity a) {
+  if (a == Activity::None) return false;
+  const ChoiceList* box = BoxOf(const_cast<GameState&>(s), a);
+  return s.Activity != a || !box->Enabled;
+}
+
+// Small counters take one byte: zigzag, then seven bits a byte.
+void AppendCount(std::string& key, Count c) {
+  auto z = (static_cast<std::uint64_t>(c) << 1) ^ static_cast<std::uint64_t>(c >> 63);
+  while (z >= 0x80) {
+    key += static_cast<char>((z & 0x7F) | 0x80);
+    z >>= 7;
+  }
+  key += static_cast<char>(z);
+}
+
+void AppendList(std::string& key, const ChoiceList& box) {
+  key += static_cast<char>(box.Size());
+  for (NameId n : box.Options()) key += static_cast<char>(n);
+  key += static_cast<char>(box.Shown());
+  if (box.Shown() == NameId::Typed) {
+    key += box.Text();
+    key += '\0';
+  }
+  key += static_cast<char>(box.Enabled);
+}
+
+// The work that can matter when every text can be typed: the dwellings, the clothes and the
+// boat. Tools and gathering only bring food, and with the food box showing kNoFood food never
+// matters again.
+constexpr Item kCreateTargets[] = {Item::Boat, Item::Hut, Item::Cave, Item::NewClothes};
+constexpr Item kRepairTargets[] = {Item::OldClothes, Item::NewClothes, Item::Hut, Item::Cave};
+
+}  // namespace
+
+bool Apply(GameState& s, const Move& m) {
+  SetEatToday(s, m.Eat);
+  if (m.Eat && !m.Food.empty()) Show(s.FoodChoice, m.Food);
+  if (NeedsClick(s, m.Activity) && !ClickActivity(s, m.Activity)) return false;
+  if (!m.Option.empty()) {
+    ChoiceList* box = BoxOf(s, s.Activity);
+    if (box == nullptr || !box->Enabled) return false;
+    const bool changes = box->Text() != m.Option;
+    Show(*box, m.Option);
+    if (changes && box == &s.CreateChoice) ComboBox3Change(s);
+  }
+  return true;
+}
+
+bool Play(GameState& s, const Move& m) {
+  if (!CanStartTurn(s) || !Apply(s, m)) return false;
+  Silence quiet;
+  DayTurn(s, quiet);
+  return true;
+}
+
+std::vector<std::string> CommandsFor(const GameState& state, const Move& m) {
+  std::vector<std::string> out;
+  GameState s = state;
+  if (s.EatToday != m.Eat) out.emplace_back(m.Eat ? "eat on" : "eat off");
+  SetEatToday(s, m.Eat);
+  if (m.Eat && !m.Food.empty() && s.FoodChoice.Text() != m.Food) {
+    const int at = ListedAt(s.FoodChoice, m.Food);
+    out.push_back(at >= 0 ? "pick food " + std::to_string(at) : "type food " + m.Food);
+  }
+  if (NeedsClick(s, m.Activity)) {
+    out.push_back(std::string("activity ") + BoxWord(m.Activity));
+    ClickActivity(s, m.Activity);
+  }
+  if (!m.Option.empty()) {
+    const ChoiceList* box = BoxOf(s, s.Activity);
+    if (box != nullptr && box->Text() != m.Option) {
+      const int at = ListedAt(*box, m.Option);
+      out.push_back(at >= 0 ? std::string("pick ") + BoxWord(s.Activity) + " " + std::to_string(at)
+                            : std::string("type ") + BoxWord(s.Activity) + " " + m.Option);
+    }
+  }
+  return out;
+}
+
+std::vector<Move> TypedMoves(const GameState& s) {
+  std::vector<Move> moves;
+  const auto add = [&](Activity a, std::string_view option) {
+    Move m;
+    m.Eat = true;
+    m.Food = kNoFood;
+    m.Activity = a;
+    m.Option = option;
+    moves.push_back(std::move(m));
+  };
+  const bool free = s.ActivityEnabled;
+  if (free || s.Activity == Activity::Create) {
+    for (Item item : kCreateTargets) add(Activity::Create, NameOf(item));
+  }
+  if (free || s.Activity == Activity::Repair) {
+    for (Item item : kRepairTargets) add(Activity::Repair, NameOf(item));
+  }
+  // A day of no work: a trip for fruit wears nothing; while illness holds another activity,
+  // a text that names nothing.
+  if (free || s.Activity == Activity::GatherFood) {
+    add(Activity::GatherFood, TextOf(NameId::FruitTrip));
+  } else if (s.Activity == Activity::None) {
+    add(Activity::None, "");
+  } else {
+    add(s.Activity, kNoWork);
+  }
+  return moves;
+}
+
+std::vector<Move> ListMoves(const GameState& s) {
+  std::vector<Move> meals;
+  meals.push_back(Move{});  // "Питание" off
+  for (NameId n : s.FoodChoice.Options()) {
+    Move m;
+    m.Eat = true;
+    m.Food = TextOf(n);
+    meals.push_back(std::move(m));
+  }
+  std::vector<Move> moves;
+  const auto addWork = [&](Activity a, const ChoiceList& box) {
+    for (NameId n : box.Options()) {
+      for (const Move& meal : meals) {
+        Move m = meal;
+        m.Activity = a;
+        m.Option = TextOf(n);
+        moves.push_back(std::move(m));
+      }
+    }
+  };
+  const bool free = s.ActivityEnabled;
+  if (free || s.Activity == Activity::Create) addWork(Activity::Create, s.CreateChoice);
+  if (free || s.Activity == Activity::Repair) addWork(Activity::Repair, s.RepairChoice);
+  if (free || s.Activity == Activity::GatherFood) addWork(Activity::GatherFood, s.GatherChoice);
+  if (moves.empty()) moves = meals;  // illness holds no activity, or its box lists nothing
+  return moves;
+}
+
+std::string StateKey(const GameState& s, bool listsOnly) {
+  std::string key;
+  key.reserve(64);
+  key += static_cast<char>(s.Day);
+  key += static_cast<char>(s.Month);
+  AppendCount(key, s.SickDays);
+  key += static_cast<char>(s.Activity);
+  key += static_cast<char>(s.ActivityEnabled);
+  key += static_cast<char>(s.GameOver);
+  for (const ItemState& it : s.Items) {
+    key += static_cast<char>(it.Owned);
+    AppendCount(key, it.BuildDaysLeft.Value);
+    AppendCount(key, it.RepairDaysLeft.Value);
+    AppendCount(key, it.WearDaysLeft.Value);
+  }
+  if (listsOnly) {
+    AppendCount(key, s.HungryDays);
+    for (Food f : kFoods) {
+      AppendCount(key, s.Stock(f));
+      AppendCount(key, s.Streak(f));
+    }
+    key += static_cast<char>(s.EatToday);
+    AppendList(key, s.FoodChoice);
+    AppendList(key, s.GatherChoice);
+    AppendList(key, s.CreateChoice);
+    AppendList(key, s.RepairChoice);
+  }
+  return key;
+}
+
+void PreviousDate(int& day, Month& month) {
+  if (day > 1) {
+    --day;
+    return;
+  }
+  // Walk a year of days from the month before and keep the last date that turns into this one.
+  GameState probe;
+  probe.Month = static_cast<Month>((static_cast<int>(month) + 11) % 12);
+  probe.Day = 1;
+  int lastDay = 1;
+  for (int i = 0; i < 40 && probe.Month != month; ++i) {
+    lastDay = probe.Day;
+    AdvanceCalendar(probe);
+  }
+  day = lastDay;
+  month = static_cast<Month>((static_cast<int>(month) + 11) % 12);
+}
+
+}  // namespace kevolan::solver

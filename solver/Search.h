@@ -1,0 +1,49 @@
+// The two exhaustive searches: the shortest victory (iterative deepening on the lower bound of
+// Bound.h) and the longest the castaway can live when no line wins.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <vector>
+
+#include "Solver.h"
+
+namespace kevolan::solver {
+
+struct SearchLimits {
+  bool ListsOnly = false;
+  long long MaxTurns = -1;  // -1: no limit
+  std::size_t MaxBytes = std::size_t(8) << 30;
+  const std::atomic<bool>* Cancel = nullptr;
+};
+
+struct SearchStats {
+  long long Turns = 0;
+  long long StatesKept = 0;
+  std::size_t PeakBytes = 0;
+  bool Stopped = false;  // out of turns, out of memory or cancelled
+};
+
+struct ShortestLine {
+  bool Found = false;
+  bool NoVictory = false;  // every line was followed to its end: no victory exists
+  int LowerBound = -1;     // no victory takes fewer turns
+  std::vector<Move> Moves;
+};
+
+ShortestLine FindShortest(const GameState& s, const SearchLimits& limits, SearchStats& stats);
+
+// The longest life when every line ends in a death, each line followed up to `maxDepth` turns.
+struct Fate {
+  bool Decided = false;  // every line ended within the depth and budget
+  bool Win = false;      // a line wins (then FirstMove wins it)
+  Move FirstMove;
+  int Turns = 0;  // the death comes on this turn at the latest
+  Outcome Death = Outcome::Playing;
+  int Day = 0;
+  kevolan::Month Month = kevolan::Month::January;
+};
+
+Fate LongestLife(const GameState& s, int maxDepth, const SearchLimits& limits, SearchStats& stats);
+
+}  // namespace kevolan::solver

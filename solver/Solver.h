@@ -1,0 +1,77 @@
+// Agreed interface of the solver library (folder solver/, CMake target kevolan_solver, depends on
+// kevolan_game only). The solver helper (branch `solver`) owns it and may ADD to it; the hint UI
+// helper (branch `hintui`) codes against it. Don't change existing names/meanings without telling.
+#pragma once
+#include <atomic>
+#include <cstddef>
+#include <string>
+#include <vector>
+#include "GameState.h"
+
+namespace kevolan::solver {
+
+// One day's choices, as the player sets them at the window before pressing the next-day button.
+struct Move {
+  bool Eat = false;  // "Питание" ticked
+  std::string Food;  // text the food box shows (a food's name, other typed text, or empty)
+  kevolan::Activity Activity =
+      kevolan::Activity::None;  // the activity clicked (None: leave it as it stands)
+  std::string Option;  // text the activity's box shows (empty: leave the box as it stands?)
+};
+
+// The driver's commands (kevolan-replay script lines, e.g. "eat on", "pick food 0",
+// "type food Рыба", "activity create", "type create Лодка") that set up `move` from `state`, as a
+// player would (a disabled control is never used). Ends without "next".
+std::vector<std::string> CommandsFor(const GameState& state, const Move& move);
+
+struct HintBudget {
+  long long MaxTurns = 2'000'000;             // day turns the search may play
+  std::size_t MaxBytes = 16u << 20;           // memory it may keep
+  const std::atomic<bool>* Cancel = nullptr;  // set to true from another thread to stop early
+};
+
+enum class Verdict { Win, Lost, Unknown };
+
+struct HintResult {
+  solver::Verdict Verdict = solver::Verdict::Unknown;
+  Move FirstMove;                              // Win: what to do today
+  std::vector<std::string> FirstMoveCommands;  // Win: CommandsFor(state, FirstMove)
+  std::string Line;  // Win: the whole winning line found, as a driver script (with "next" lines)
+  int DaysToVictory = -1;            // Win: days to the soonest victory when known, else -1
+  Outcome Death = Outcome::Playing;  // Lost: the death that cannot be avoided
+  int DeathInDays = -1;              // Lost: after how many more day turns it comes at the latest
+  int DeathDay = 0;
+  Month DeathMonth = Month::January;  // Lost: the date shown on the turn it comes
+  long long TurnsPlayed = 0;
+  double Milliseconds = 0;
+  bool Cancelled = false;
+};
+
+// Can this position still be won? Never changes `state`. Thread-safe (no shared mutable state).
+HintResult Hint(const GameState& state, const HintBudget& budget = {});
+
+struct ShortestLimits {
+  bool ListsOnly = false;   // only options the lists offer: no typed texts
+  long long MaxTurns = -1;  // -1: no limit
+  std::size_t MaxBytes = std::size_t(8) << 30;
+  const std::atomic<bool>* Cancel = nullptr;
+};
+
+struct ShortestResult {
+  bool Found = false;   // a victory was found
+  bool Proven = false;  // and no shorter one exists
+  int Days = -1;        // its length in day turns
+  int LowerBound = -1;  // proven: no victory in fewer days
+  std::string Script;   // the winning line as a driver script (with "next" lines)
+  long long TurnsPlayed = 0, StatesKept = 0;
+  std::size_t PeakBytes = 0;
+};
+
+ShortestResult Shortest(const GameState& state, const ShortestLimits& limits = {});
+
+}  // namespace kevolan::solver
+
+// Owned by the hint UI helper, in solver/HintText.{h,cpp} (no rule, only words):
+//   std::string kevolan::solver::HintText(const GameState& state, const HintResult& result);
+// The Russian text of the hint box (title "kevolan"): escape still possible and what to do today,
+// or no longer possible and why (the death and when), or not decided in time.

@@ -1,0 +1,69 @@
+#include "Positions.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "GoldenScripts.h"
+#include "ReplayCommand.h"
+#include "ReplaySession.h"
+
+namespace kevolan::solver::testing {
+
+void AddPositions(const std::string& name, const std::string& script, int every,
+                  std::vector<Position>& into) {
+  replay::ReplaySession session;
+  std::istringstream lines(script);
+  std::string line;
+  std::string played;
+  std::string answer;
+  long long turns = -1;
+  const auto keep = [&] {
+    if (session.State().GameOver || session.Turns() == turns) return;
+    turns = session.Turns();
+    if (turns % every == 0) {
+      into.push_back(
+          {name + " after " + std::to_string(turns) + " turns", played, session.State()});
+    }
+  };
+  keep();
+  while (std::getline(lines, line)) {
+    played += line;
+    played += '\n';
+    const replay::ParsedLine parsed = replay::ParseLine(line);
+    if (parsed.Kind != replay::ParsedLine::Kind::Command) continue;
+    answer.clear();
+    session.Run(parsed.Command, line, answer);
+    keep();
+  }
+}
+
+std::vector<Position> PlanPositions(int every) {
+  namespace fs = std::filesystem;
+  std::vector<fs::path> plans;
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(KEVOLAN_SOURCE_DIR) / "tests" / "plans")) {
+    if (entry.path().extension() == ".txt") plans.push_back(entry.path());
+  }
+  std::sort(plans.begin(), plans.end());
+  std::vector<Position> out;
+  for (const fs::path& p : plans) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    AddPositions(p.filename().string(), text.str(), every, out);
+  }
+  return out;
+}
+
+std::vector<Position> RandomGamePositions(int first, int count, int every) {
+  std::vector<Position> out;
+  for (int i = first; i < first + count; ++i) {
+    AddPositions("random game " + std::to_string(i),
+                 replay::testing::GoldenScript(static_cast<std::uint64_t>(i)), every, out);
+  }
+  return out;
+}
+
+}  // namespace kevolan::solver::testing

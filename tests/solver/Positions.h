@@ -1,0 +1,28 @@
+// Positions to ask the solver about: the state between any two turns of the plans and of seeded
+// random games, each with the script that leads to it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "GameState.h"
+
+namespace kevolan::solver::testing {
+
+struct Position {
+  std::string Name;    // where it comes from: "won-by-boat.txt after 12 turns"
+  std::string Script;  // the lines played to reach it
+  GameState State;
+};
+
+// Every `every`-th position between turns of a script (the start included), while the game is on.
+void AddPositions(const std::string& name, const std::string& script, int every,
+                  std::vector<Position>& into);
+
+// The plans of tests/plans (every `every`-th position).
+std::vector<Position> PlanPositions(int every);
+
+// Seeded random games `first` to `first + count - 1` (every `every`-th position).
+std::vector<Position> RandomGamePositions(int first, int count, int every);
+
+}  // namespace kevolan::solver::testing

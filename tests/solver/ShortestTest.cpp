@@ -1,0 +1,99 @@
+// The shortest victory from a new game, and kevolan-solve around it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "SolveCli.h"
+#include "Solver.h"
+
+namespace kevolan::solver::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Proven by the solver and written down: a new game cannot be won sooner.
+constexpr int kShortestVictory = 114;
+
+const fs::path kPlan = fs::path(KEVOLAN_SOURCE_DIR) / "tests" / "plans" / "shortest-victory.txt";
+
+std::string Commands(const std::string& script) {
+  std::istringstream in(script);
+  std::string line;
+  std::string out;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line[0] != '#') out += line + "\n";
+  }
+  return out;
+}
+
+std::string ReadPlan() {
+  std::ifstream in(kPlan, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+int Solve(const std::vector<std::string>& args, const std::string& input, std::string& out,
+          std::string& err) {
+  std::istringstream in(input);
+  std::ostringstream o;
+  std::ostringstream e;
+  const int status = solve::RunSolve(args, in, o, e);
+  out = o.str();
+  err = e.str();
+  return status;
+}
+
+TEST(Shortest, FromANewGameIsTheRecordedPlan) {
+  const ShortestResult r = Shortest(NewGame());
+  ASSERT_TRUE(r.Proven);
+  EXPECT_EQ(r.Days, kShortestVictory);
+  EXPECT_EQ(r.LowerBound, kShortestVictory);
+  EXPECT_EQ(r.Script, Commands(ReadPlan()));
+}
+
+TEST(Shortest, SolveFromAScriptsEnd) {
+  // Half the plan played: the rest of it is still the shortest way, 57 days.
+  const std::string plan = Commands(ReadPlan());
+  std::size_t cut = 0;
+  for (int turns = 0; turns < 57; ++turns) cut = plan.find("next\n", cut) + 5;
+  std::string out;
+  std::string err;
+  ASSERT_EQ(Solve({"-"}, plan.substr(0, cut), out, err), solve::kExitProven) << err;
+  EXPECT_NE(out.find("from the end of standard input (typed texts allowed): 57 days"),
+            std::string::npos)
+      << out;
+
+  ASSERT_EQ(Solve({kPlan.string()}, "", out, err), solve::kExitFailed);
+  EXPECT_NE(err.find("already over"), std::string::npos) << err;
+  EXPECT_EQ(out, "");
+}
+
+TEST(Shortest, SolveRefusesBadInput) {
+  std::string out;
+  std::string err;
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--fly"},
+                                             {"--max-seconds"},
+                                             {"--max-seconds", "0"},
+                                             {"--max-turns", "-5"},
+                                             {"--max-megabytes", "99999999999999999"},
+                                             {"a.txt", "b.txt"}}) {
+    EXPECT_EQ(Solve(args, "", out, err), solve::kExitUsage) << args[0];
+    EXPECT_NE(err.find("usage:"), std::string::npos) << args[0];
+  }
+  EXPECT_EQ(Solve({"-"}, "eat on\nfly away\n", out, err), solve::kExitUsage);
+  EXPECT_NE(err.find("line 2"), std::string::npos) << err;
+  EXPECT_EQ(Solve({"-"}, "type food \xff\n", out, err), solve::kExitUsage);
+  EXPECT_EQ(Solve({"/nonexistent/plan.txt"}, "", out, err), solve::kExitFailed);
+  EXPECT_NE(err.find("cannot read"), std::string::npos) << err;
+  // A limit too small for a proof: the bound proven and the planned castaway's line.
+  EXPECT_EQ(Solve({"--lists-only", "--max-turns", "1000"}, "", out, err), solve::kExitFailed);
+  EXPECT_NE(err.find("takes fewer than"), std::string::npos) << err;
+  EXPECT_NE(out.find("not proven shortest"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace kevolan::solver::testing

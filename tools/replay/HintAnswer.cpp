@@ -1,0 +1,78 @@
+#include "HintAnswer.h"
+
+#include <cstdio>
+
+#include "Solver.h"
+#include "StateJson.h"
+
+namespace kevolan::replay {
+namespace {
+
+const char* VerdictWord(solver::Verdict v) {
+  return v == solver::Verdict::Win ? "win" : v == solver::Verdict::Lost ? "lost" : "unknown";
+}
+
+const char* DeathName(Outcome o) {
+  switch (o) {
+    case Outcome::Starved:
+      return "Starved";
+    case Outcome::OldClothesRags:
+      return "OldClothesRags";
+    case Outcome::NewClothesRags:
+      return "NewClothesRags";
+    case Outcome::HutCollapsed:
+      return "HutCollapsed";
+    case Outcome::CaveFellIn:
+      return "CaveFellIn";
+    case Outcome::NoDwelling:
+      return "NoDwelling";
+    case Outcome::Playing:
+    case Outcome::Won:
+      break;
+  }
+  return "";
+}
+
+void AppendNumberOrNull(std::string& out, long long n, bool known) {
+  out += known ? std::to_string(n) : "null";
+}
+
+}  // namespace
+
+std::string HintJson(const GameState& state) {
+  const solver::HintResult r = solver::Hint(state);
+  const bool lost = r.Verdict == solver::Verdict::Lost;
+  std::string out = "{\"Hint\": {\"Verdict\": \"";
+  out += VerdictWord(r.Verdict);
+  out += "\", \"Move\": [";
+  for (std::size_t i = 0; i < r.FirstMoveCommands.size(); ++i) {
+    if (i > 0) out += ", ";
+    AppendJsonString(out, r.FirstMoveCommands[i]);
+  }
+  out += "], \"DaysToVictory\": ";
+  AppendNumberOrNull(out, r.DaysToVictory, r.DaysToVictory >= 0);
+  out += ", \"Death\": ";
+  if (lost) {
+    AppendJsonString(out, DeathName(r.Death));
+  } else {
+    out += "null";
+  }
+  out += ", \"DeathInDays\": ";
+  AppendNumberOrNull(out, r.DeathInDays, lost);
+  out += ", \"DeathDate\": ";
+  if (lost) {
+    AppendJsonString(out, std::to_string(r.DeathDay) + " " + std::string(NameOf(r.DeathMonth)));
+  } else {
+    out += "null";
+  }
+  out += ", \"Turns\": ";
+  out += std::to_string(r.TurnsPlayed);
+  char ms[32];
+  std::snprintf(ms, sizeof ms, "%.1f", r.Milliseconds);
+  out += ", \"Milliseconds\": ";
+  out += ms;
+  out += "}}";
+  return out;
+}
+
+}  // namespace kevolan::replay

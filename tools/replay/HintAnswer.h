@@ -1,0 +1,15 @@
+// The driver's answer to "hint": the solver's verdict on the state as one JSON object.
+#pragma once
+
+#include <string>
+
+#include "GameState.h"
+
+namespace kevolan::replay {
+
+// {"Hint": {"Verdict": "win"|"lost"|"unknown", "Move": [commands], "DaysToVictory": n|null,
+//  "Death": name|null, "DeathInDays": n|null, "DeathDate": "27 Января"|null, "Turns": n,
+//  "Milliseconds": x}}
+std::string HintJson(const GameState& state);
+
+}  // namespace kevolan::replay
