@@ -89,9 +89,9 @@ void CheckOneFoodIllness(GameState& s, Messenger& m) {
 void ApplyIllnessLock(GameState& s) { LockActivityChoices(s, s.SickDays != 0); }
 
 void CapFoodStocks(GameState& s, Messenger& m) {
-  for (Food food : {Food::Fish, Food::WildGame}) {
+  for (Food food : kFoods) {
     const FoodInfo& info = Info(food);
-    if (s.Stock(food) > info.Cap) {
+    if (info.Cap != 0 && s.Stock(food) > info.Cap) {
       m.Show(info.CapMessage);
       s.Stock(food) = info.Cap;
     }

@@ -113,11 +113,4 @@ class Driver {
 
 int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err) { return Driver(in, out, err).Run(); }
 
-int RunReplay(std::istream& in, std::ostream& out, std::ostream& err) {
-  IstreamSource source(in);
-  OstreamSink answers(out);
-  OstreamSink messages(err);
-  return RunReplay(source, answers, messages);
-}
-
 }  // namespace kevolan::replay

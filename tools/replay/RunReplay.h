@@ -1,9 +1,6 @@
 // The replay driver's loop: script lines in, JSON Lines out.
 #pragma once
 
-#include <istream>
-#include <ostream>
-
 #include "ByteStreams.h"
 
 namespace kevolan::replay {
@@ -20,7 +17,5 @@ inline constexpr int kExitReaderGone = 128 + 13;
 // and the result is kExitUsage. A failed read or write is named on `err` (kExitIoError), a
 // reader gone away (EPIPE) ends the run quietly (kExitReaderGone); kExitOk at end of input.
 int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err);
-
-int RunReplay(std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace kevolan::replay
