@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -19,10 +20,13 @@ struct Quoted {
   std::size_t Size = 0;
 };
 
+// Not constexpr: reaching it while the pieces are built at compile time stops the build.
+inline void PieceLongerThanItsRoom() { std::abort(); }
+
 constexpr Quoted Piece(std::initializer_list<std::string_view> parts) {
   Quoted q;
   for (std::string_view part : parts) {
-    if (q.Size + part.size() > q.Bytes.size()) throw "a fixed piece is longer than its room";
+    if (q.Size + part.size() > q.Bytes.size()) PieceLongerThanItsRoom();
     for (char ch : part) q.Bytes[q.Size++] = ch;
   }
   return q;

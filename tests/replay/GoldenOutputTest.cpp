@@ -8,6 +8,7 @@
 
 #include "GoldenScripts.h"
 #include "GoldenStore.h"
+#include "JsonDiff.h"
 
 namespace kevolan::replay::testing {
 namespace {
@@ -32,8 +33,14 @@ std::string Changed(const std::map<std::string, std::uint64_t>& digests, const s
   const std::optional<std::string> stored = StoredOutput(GoldenStorePath(), name);
   if (!stored) return name + ": output changed (the store does not hold it)";
   const FirstDifference diff = FirstDifferingLine(*stored, output);
-  return name + ": output line " + std::to_string(diff.Line) + " differs (" + replayHint +
-         ")\n  was: " + diff.Expected + "\n  now: " + diff.Actual;
+  std::string shown = name + ": output line " + std::to_string(diff.Line) + " differs (" +
+                      replayHint + ")\n  was: " + diff.Expected + "\n  now: " + diff.Actual;
+  const auto was = nlohmann::json::parse(diff.Expected, nullptr, false);
+  const auto now = nlohmann::json::parse(diff.Actual, nullptr, false);
+  if (!was.is_discarded() && !now.is_discarded()) {
+    shown += "\n  fields that differ:\n" + kevolan::testing::JsonDifferences(was, now);
+  }
+  return shown;
 }
 
 TEST(GoldenOutput, PlansPrintWhatTheyPrinted) {
@@ -42,7 +49,7 @@ TEST(GoldenOutput, PlansPrintWhatTheyPrinted) {
   for (const std::string& plan : plans) {
     const std::string changed = Changed(digests, "plan:" + plan, DriverOutput(PlanScript(plan)),
                                         "kevolan-replay < tests/plans/" + plan + ".txt");
-    EXPECT_EQ(changed, "");
+    if (!changed.empty()) ADD_FAILURE() << changed;
   }
   EXPECT_GE(plans.size(), 8u);
 }
@@ -58,7 +65,7 @@ TEST_P(GoldenBatch, PrintsWhatItPrinted) {
     const std::string changed = Changed(
         digests, "script:" + n, DriverOutput(GoldenScript(static_cast<std::uint64_t>(script))),
         "make_golden_digests " + n + " | kevolan-replay");
-    ASSERT_EQ(changed, "");
+    if (!changed.empty()) FAIL() << changed;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "Catalogue.h"
 #include "DriverRun.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
@@ -36,31 +37,18 @@ class Draw {
 
 constexpr std::array<std::string_view, 4> kBoxes = {"food", "gather", "create", "repair"};
 
-// Names exactly, names off by case or spaces, and texts that are no name at all.
-constexpr std::array<std::string_view, 24> kTexts = {"Фрукты",
-                                                     "Рыба",
-                                                     "Дичь",
-                                                     "Поход за фруктами",
-                                                     "Рыбная ловля",
-                                                     "Охота на дичь",
-                                                     "Рыболовные снасти",
-                                                     "Орудие охоты",
-                                                     "Хижина",
-                                                     "Пещера",
-                                                     "Новая одежда",
-                                                     "Старая одежда",
-                                                     "Лодка",
-                                                     "фрукты",
-                                                     "ХИЖИНА",
-                                                     "Хижина ",
-                                                     " Лодка",
-                                                     "",
-                                                     " ",
-                                                     "Ёж \t\"\\ / \x01",
-                                                     "охота на дичь",
-                                                     "Января",
-                                                     "Лодка Лодка",
-                                                     "x"};
+// Names exactly (the catalogue's, in its order), names off by case or spaces, and texts that
+// are no name at all.
+constexpr std::array<std::string_view, 11> kOddTexts = {
+    "фрукты",           "ХИЖИНА",        "Хижина ", " Лодка",      "", " ",
+    "Ёж \t\"\\ / \x01", "охота на дичь", "Января",  "Лодка Лодка", "x"};
+constexpr auto kTexts = [] {
+  std::array<std::string_view, kNameCount - 1 + kOddTexts.size()> texts{};
+  std::size_t at = 0;
+  for (std::size_t i = 1; i < kNameCount; ++i) texts[at++] = kNameTexts[i];
+  for (std::string_view odd : kOddTexts) texts[at++] = odd;
+  return texts;
+}();
 
 std::string RandomLine(Draw& d) {
   switch (d.Below(9)) {

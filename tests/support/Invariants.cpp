@@ -47,6 +47,7 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
   KEEP(s.HungryDays >= hungerBefore);
   KEEP(s.ActivityEnabled == (s.SickDays == 0));
   KEEP(!overBefore || s.GameOver);
+  KEEP((s.Outcome != Outcome::Playing) == s.GameOver);
   KEEP(ValidDate(s.Day, s.Month));
 
   KEEP(s.FishStock <= 10);
@@ -57,14 +58,14 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
   }
   KEEP(Distinct(s.FoodChoice));
 
-  KEEP(s.CreateChoice.Size() <= 6u);
+  KEEP(s.CreateChoice.Size() <= kWorkedItems.size());
   KEEP(Distinct(s.CreateChoice));
   KEEP(s.CreateChoice.Contains(NameId::Boat));
   KEEP(s.GatherChoice.Size() > 0);
   KEEP(s.GatherChoice.Options().front() == NameId::FruitTrip);
   KEEP(s.GatherChoice.Size() <= 3u);
   KEEP(Distinct(s.GatherChoice));
-  KEEP(s.RepairChoice.Size() <= 6u);
+  KEEP(s.RepairChoice.Size() <= kKeptItems.size());
   KEEP(Distinct(s.RepairChoice));
   for (const ChoiceList* list :
        {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
