@@ -64,13 +64,13 @@ void UpdateCreateListSecond(GameState& s, Messenger& m) {
   if (s[Item::FishingTackle].Owned) TakeOutOption(s.CreateChoice, Item::FishingTackle);
   // A lost item comes back at the end of the list; the cave only while a hut stands, and its
   // offer is announced.
-  for (Item item : kCreatableItems) {
-    if (s[item].Owned || s.CreateChoice.Contains(item)) continue;
-    const bool waitsForHut = Info(item).OfferedOnlyWithHut;
-    if (waitsForHut && !s[Item::Hut].Owned) continue;
+  ForEachItem<kCreatableItems>([&]<Item item>() {
+    constexpr bool waitsForHut = Info(item).OfferedOnlyWithHut;
+    if (s[item].Owned || s.CreateChoice.Contains(item)) return;
+    if (waitsForHut && !s[Item::Hut].Owned) return;
     OfferAndSelect(s.CreateChoice, item);
     if (waitsForHut) m.Show(kCaveMessage);
-  }
+  });
 }
 
 }  // namespace kevolan
