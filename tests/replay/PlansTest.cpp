@@ -65,7 +65,9 @@ TEST_P(Plan, EndsAsWrittenDown) {
   ASSERT_NE(last, nullptr);
   const std::string differences = kevolan::testing::JsonDifferences(
       nlohmann::json::parse(ReadFile(kPlans / (name + ".expected.json"))), *last);
-  EXPECT_EQ(differences, "") << name << ".expected.json and the last turn differ";
+  if (!differences.empty()) {
+    ADD_FAILURE() << name << ".expected.json and the last turn differ:\n" << differences;
+  }
   EXPECT_TRUE(last->at("State").at("GameOver").get<bool>());
   EXPECT_EQ(last->at("State").at("Outcome"), kOutcomes.at(name));
   // Until that turn the game goes on.
