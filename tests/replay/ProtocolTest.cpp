@@ -30,7 +30,7 @@ TEST(Protocol, StatePrintsEveryKeyOfAFreshGame) {
     EXPECT_EQ(s.at(key), 0) << key;
   }
   const json& items = s.at("Items");
-  EXPECT_EQ(items.size(), 7u);
+  EXPECT_EQ(items.size(), kItemCount);  // one key for every item of the catalogue
   for (const char* item : {"FishingTackle", "HuntingWeapon", "Hut", "Cave", "NewClothes"}) {
     EXPECT_EQ(items.at(item).size(), 7u) << item;
   }
