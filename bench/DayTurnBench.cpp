@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "DayTurn.h"
+#include "DriverRun.h"
 #include "ReplaySession.h"
-#include "RunReplay.h"
 #include "SensibleCastaway.h"
 #include "StateJson.h"
 
@@ -72,10 +72,7 @@ BENCHMARK(BM_StateJson);
 void BM_Replay10000Turns(benchmark::State& state) {
   const std::string script = LongScript(10000);
   for (auto _ : state) {
-    std::istringstream in(script);
-    std::ostringstream out;
-    std::ostringstream err;
-    benchmark::DoNotOptimize(kevolan::replay::RunReplay(in, out, err));
+    benchmark::DoNotOptimize(kevolan::testing::RunDriver(script).Exit);
   }
 }
 BENCHMARK(BM_Replay10000Turns)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,5 @@
 #include "Catalogue.h"
 
-#include "ChoiceList.h"
-
 namespace kevolan {
 
 NameId ExactName(std::string_view text) {
@@ -10,14 +8,6 @@ NameId ExactName(std::string_view text) {
     if (kNameTexts[i] == text) return static_cast<NameId>(i);
   }
   return NameId::Typed;
-}
-
-NameId NameIgnoringCase(std::string_view text) {
-  if (text.empty()) return NameId::None;
-  for (std::size_t i = 1; i < kNameCount; ++i) {
-    if (EqualIgnoringCase(kNameTexts[i], text)) return static_cast<NameId>(i);
-  }
-  return NameId::None;
 }
 
 }  // namespace kevolan

@@ -7,12 +7,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace kevolan {
 
 // Counters are signed whole numbers; 64 bits so that no game, however long, overflows one.
 using Count = std::int64_t;
 
+// The order of the catalogue, which is also the order in which the rules visit the items.
 enum class Item : std::uint8_t {
   FishingTackle,
   HuntingWeapon,
@@ -22,7 +24,6 @@ enum class Item : std::uint8_t {
   OldClothes,
   Boat,
 };
-inline constexpr std::size_t kItemCount = 7;
 
 enum class Food : std::uint8_t { Fruit, Fish, WildGame };
 inline constexpr std::size_t kFoodCount = 3;
@@ -47,11 +48,12 @@ enum class NameId : std::uint8_t {
   NewClothes,
   OldClothes,
   Boat,
-  Typed,  // a text of the player's own, kept as typed
+  Typed,  // a text of the player's own, kept as typed; always the last id
 };
-inline constexpr std::size_t kNameCount = 14;  // None and the thirteen names
+// None and every name; Typed is past them.
+inline constexpr std::size_t kNameCount = static_cast<std::size_t>(NameId::Typed);
 
-inline constexpr std::array<std::string_view, kNameCount> kNameTexts = {
+inline constexpr std::string_view kNameTexts[] = {
     "",
     "Фрукты",
     "Рыба",
@@ -67,6 +69,7 @@ inline constexpr std::array<std::string_view, kNameCount> kNameTexts = {
     "Старая одежда",
     "Лодка",
 };
+static_assert(std::size(kNameTexts) == kNameCount, "every name has its text");
 
 // The text of a name; empty for None (and for Typed, whose text the box keeps).
 constexpr std::string_view TextOf(NameId name) {
@@ -77,8 +80,6 @@ constexpr std::string_view TextOf(NameId name) {
 // The name whose text is exactly `text` (case and spaces included): None for the empty text,
 // Typed for a text that is no name.
 NameId ExactName(std::string_view text);
-// The name whose text is `text` with letter case ignored; None when there is none.
-NameId NameIgnoringCase(std::string_view text);
 
 enum class Month : std::uint8_t {
   January,
@@ -102,15 +103,31 @@ constexpr std::string_view NameOf(Month month) {
   return kMonthNames[static_cast<std::size_t>(month)];
 }
 
+// How an item comes about: made by days of work and owned when done; the boat, worked on like
+// the others, is never owned (the day it is done the castaway sails away); the old clothes
+// are never made.
+enum class Making : std::uint8_t { Never, Owned, Sails };
+
+// When an owned item loses a day of wear: never (the boat), on every day it is owned
+// (dwellings, clothes), or only on days it is used for gathering (the tools).
+enum class Wear : std::uint8_t { Never, Daily, WhenUsed };
+
 struct ItemInfo {
   Item Id;
-  NameId Name;  // as written in the choice lists and in the window
+  NameId Name;           // as written in the choice lists and in the window
+  std::string_view Key;  // the item's key in the state as JSON
   bool OwnedAtStart;
+  Making Made;
+  kevolan::Wear Wears;
+  NameId UsedFor;           // the gathering option a tool is used for; None for the rest
+  bool OfferedOnlyWithHut;  // the cave is offered, and announced, only while a hut stands
   Count BuildDays;          // full creation counter; 0 where the item cannot be created
   Count RepairDays;         // repair counter at the start of a game
   Count WearDays;           // wear counter at the start of a game
   Count WearAfterRepair;    // what a completed repair sets the wear counter to
   Count RepairAfterRepair;  // what a completed repair sets the repair counter to
+
+  constexpr bool Kept() const { return Wears != kevolan::Wear::Never; }  // owned, worn, repaired
 };
 
 struct FoodInfo {
@@ -124,15 +141,19 @@ struct FoodInfo {
 
 // Wear and repair days after a repair equal the start values, but for the hunting weapon:
 // its first repair takes 2 days of work, every later one 4.
-inline constexpr std::array<ItemInfo, kItemCount> kItemTable = {{
-    {Item::FishingTackle, NameId::FishingTackle, false, 12, 5, 12, 12, 5},
-    {Item::HuntingWeapon, NameId::HuntingWeapon, false, 22, 2, 4, 4, 4},
-    {Item::Hut, NameId::Hut, false, 4, 2, 30, 30, 2},
-    {Item::Cave, NameId::Cave, false, 16, 4, 183, 183, 4},
-    {Item::NewClothes, NameId::NewClothes, false, 7, 2, 61, 61, 2},
-    {Item::OldClothes, NameId::OldClothes, true, 0, 2, 30, 30, 2},
-    {Item::Boat, NameId::Boat, false, 100, 0, 0, 0, 0},
-}};
+inline constexpr ItemInfo kItemTable[] = {
+    // clang-format off
+    // item               name                   key              owned  made           wears           used for         hut    build repair wear after-wear after-repair
+    {Item::FishingTackle, NameId::FishingTackle, "FishingTackle", false, Making::Owned, Wear::WhenUsed, NameId::Fishing, false, 12,   5,     12,  12,        5},
+    {Item::HuntingWeapon, NameId::HuntingWeapon, "HuntingWeapon", false, Making::Owned, Wear::WhenUsed, NameId::Hunting, false, 22,   2,     4,   4,         4},
+    {Item::Hut,           NameId::Hut,           "Hut",           false, Making::Owned, Wear::Daily,    NameId::None,    false, 4,    2,     30,  30,        2},
+    {Item::Cave,          NameId::Cave,          "Cave",          false, Making::Owned, Wear::Daily,    NameId::None,    true,  16,   4,     183, 183,       4},
+    {Item::NewClothes,    NameId::NewClothes,    "NewClothes",    false, Making::Owned, Wear::Daily,    NameId::None,    false, 7,    2,     61,  61,        2},
+    {Item::OldClothes,    NameId::OldClothes,    "OldClothes",    true,  Making::Never, Wear::Daily,    NameId::None,    false, 0,    2,     30,  30,        2},
+    {Item::Boat,          NameId::Boat,          "Boat",          false, Making::Sails, Wear::Never,    NameId::None,    false, 100,  0,     0,   0,         0},
+    // clang-format on
+};
+inline constexpr std::size_t kItemCount = std::size(kItemTable);
 
 inline constexpr std::array<FoodInfo, kFoodCount> kFoodTable = {{
     {Food::Fruit, NameId::Fruit, NameId::FruitTrip, 3, 0, ""},
@@ -151,10 +172,49 @@ constexpr std::string_view NameOf(Food food) { return TextOf(IdOf(food)); }
 
 inline constexpr std::array<Food, kFoodCount> kFoods = {Food::Fruit, Food::Fish, Food::WildGame};
 
-// The five items made by work and given back when lost, in the order every creation rule visits
-// them.
-inline constexpr std::array<Item, 5> kCreatableItems = {Item::FishingTackle, Item::HuntingWeapon,
-                                                        Item::Hut, Item::Cave, Item::NewClothes};
+// The items of the table that pass a test, in the catalogue's order.
+template <bool (*Test)(const ItemInfo&)>
+constexpr auto ItemsWhere() {
+  constexpr std::size_t n = [] {
+    std::size_t count = 0;
+    for (const ItemInfo& info : kItemTable) count += Test(info) ? 1 : 0;
+    return count;
+  }();
+  std::array<Item, n> items{};
+  std::size_t at = 0;
+  for (const ItemInfo& info : kItemTable) {
+    if (Test(info)) items[at++] = info.Id;
+  }
+  return items;
+}
+
+constexpr bool IsCreatable(const ItemInfo& i) { return i.Made == Making::Owned; }
+constexpr bool IsWorkedOn(const ItemInfo& i) { return i.Made != Making::Never; }
+constexpr bool IsKept(const ItemInfo& i) { return i.Kept(); }
+
+// Items made by work, owned when done and given back to the creation list when lost.
+inline constexpr auto kCreatableItems = ItemsWhere<IsCreatable>();
+// Everything a day of creation work can go to: the creatable items and the boat.
+inline constexpr auto kWorkedItems = ItemsWhere<IsWorkedOn>();
+// Everything that is owned, wears and is repaired: all but the boat.
+inline constexpr auto kKeptItems = ItemsWhere<IsKept>();
+
+// Runs `step.template operator()<item>()` for each item of a list, the loop unrolled so that
+// each step reads its item's facts as constants: the rules' hottest loops cost no table reads.
+template <const auto& Items, typename Step>
+constexpr void ForEachItem(Step&& step) {
+  [&]<std::size_t... I>(std::index_sequence<I...>) { (step.template operator()<Items[I]>(), ...); }
+  (std::make_index_sequence<Items.size()>{});
+}
+
+// Info(item) reads the table by position.
+constexpr bool TableIsInItemOrder() {
+  for (std::size_t i = 0; i < kItemCount; ++i) {
+    if (kItemTable[i].Id != static_cast<Item>(i)) return false;
+  }
+  return true;
+}
+static_assert(TableIsInItemOrder(), "kItemTable lists every item once, in the order of Item");
 
 // The names of the activity group's options, by index.
 inline constexpr std::array<std::string_view, 3> kActivityNames = {"Заготовка продуктов",

@@ -4,12 +4,14 @@
 // The rules read only the shown text and compare it exactly.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "Catalogue.h"
 
@@ -48,8 +50,10 @@ class TypedText {
 
 class ChoiceList {
  public:
-  // No list of the game holds more: six items to repair, five items and the boat to create.
-  static constexpr std::size_t kCapacity = 6;
+  // No list of the game holds more than the catalogue has for it: the foods, their gathering
+  // options, everything that can be worked on, everything that can be repaired.
+  static constexpr std::size_t kCapacity =
+      std::max({kFoodCount, kWorkedItems.size(), kKeptItems.size()});
 
   bool Enabled = false;
 
@@ -65,9 +69,6 @@ class ChoiceList {
     while (options_[static_cast<std::size_t>(i)] != name) ++i;
     return i;
   }
-  // Position of an option by its whole text, letter case ignored; -1 when absent.
-  int IndexOf(std::string_view text) const;
-  bool Contains(std::string_view text) const { return IndexOf(text) >= 0; }
 
   // What the box shows. The rules compare it exactly: a name's id stands for exactly its text.
   NameId Shown() const { return shown_; }
@@ -77,7 +78,8 @@ class ChoiceList {
   std::string_view Text() const { return shown_ == NameId::Typed ? typed_.View() : TextOf(shown_); }
   int Selected() const { return selected_; }  // index of the picked option, -1 when none is
 
-  // What the rules do with it.
+  // What the rules do with it. The rules never append a listed name, nor to a full list: either
+  // would be a fault of the program, which stops it at once.
   void Append(NameId name);
   void Append(Item item) { Append(IdOf(item)); }
   // Removing an option that is not listed changes nothing.
@@ -116,11 +118,14 @@ class ChoiceList {
   std::uint8_t count_ = 0;
   NameId shown_ = NameId::None;
   std::int8_t selected_ = -1;
-  std::uint16_t members_ = 0;  // bit n set while the name with id n is listed
-  TypedText typed_;            // the shown text while it is the player's own
+  // Bit n set while the name with id n is listed: one bit for every name of the catalogue.
+  using Members =
+      std::conditional_t<(kNameCount <= 16), std::uint16_t,
+                         std::conditional_t<(kNameCount <= 32), std::uint32_t, std::uint64_t>>;
+  static_assert(kNameCount <= 64, "one bit for every name");
+  static_assert(kCapacity < 128, "a selected index fits selected_");
+  Members members_ = 0;
+  TypedText typed_;  // the shown text while it is the player's own
 };
-
-// Equality of two texts with letter case ignored, for Latin and Cyrillic letters.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace kevolan

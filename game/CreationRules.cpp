@@ -20,13 +20,6 @@ void OfferAndSelect(ChoiceList& list, Item item) {
   list.SelectLast();
 }
 
-// Phase 15's offer for every item but the cave: a lost item comes back at the end of the list.
-void OfferIfLost(GameState& s, Item item) {
-  if (!s[item].Owned && !s.CreateChoice.Contains(item)) {
-    OfferAndSelect(s.CreateChoice, item);
-  }
-}
-
 }  // namespace
 
 void ShowChosenBuildCounter(GameState& s) {
@@ -38,9 +31,7 @@ void ShowChosenBuildCounter(GameState& s) {
 void AdvanceCreation(GameState& s) {
   if (s.Activity != Activity::Create) return;
   // Illness, ownership and a locked box make no difference: the named item is worked on.
-  for (std::size_t i = 0; i < kItemCount; ++i) {
-    const auto item = static_cast<Item>(i);
-    if (item == Item::OldClothes) continue;
+  for (Item item : kWorkedItems) {
     if (s.CreateChoice.Shows(item)) --s[item].BuildDaysLeft.Value;
   }
 }
@@ -69,16 +60,17 @@ void UpdateCreateListFirst(GameState& s) {
 }
 
 void UpdateCreateListSecond(GameState& s, Messenger& m) {
+  // Owned fishing tackle clears the box once more, whatever the first pass left selected.
   if (s[Item::FishingTackle].Owned) TakeOutOption(s.CreateChoice, Item::FishingTackle);
-  OfferIfLost(s, Item::FishingTackle);
-  OfferIfLost(s, Item::HuntingWeapon);
-  OfferIfLost(s, Item::Hut);
-  // The cave is offered only while a hut stands, and the offer is announced.
-  if (s[Item::Hut].Owned && !s[Item::Cave].Owned && !s.CreateChoice.Contains(Item::Cave)) {
-    OfferAndSelect(s.CreateChoice, Item::Cave);
-    m.Show(kCaveMessage);
-  }
-  OfferIfLost(s, Item::NewClothes);
+  // A lost item comes back at the end of the list; the cave only while a hut stands, and its
+  // offer is announced.
+  ForEachItem<kCreatableItems>([&]<Item item>() {
+    constexpr bool waitsForHut = Info(item).OfferedOnlyWithHut;
+    if (s[item].Owned || s.CreateChoice.Contains(item)) return;
+    if (waitsForHut && !s[Item::Hut].Owned) return;
+    OfferAndSelect(s.CreateChoice, item);
+    if (waitsForHut) m.Show(kCaveMessage);
+  });
 }
 
 }  // namespace kevolan

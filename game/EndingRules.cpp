@@ -60,7 +60,8 @@ void CheckDeathsAndVictory(GameState& s, Messenger& m) {
     }
   }
   // The hut is judged by its wear here, not by ownership: one never built still has 30 days.
-  if (WornOut(s, Item::Cave) && WornOut(s, Item::Hut)) EndGame(s, m, Outcome::CaveFellIn, kCaveMessage);
+  if (WornOut(s, Item::Cave) && WornOut(s, Item::Hut))
+    EndGame(s, m, Outcome::CaveFellIn, kCaveMessage);
   if (s.Day == kDwellingDeadlineDay && s.Month == kDwellingDeadlineMonth && !s[Item::Hut].Owned &&
       !s[Item::Cave].Owned) {
     EndGame(s, m, Outcome::NoDwelling, kNoDwellingMessage);

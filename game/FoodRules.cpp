@@ -12,6 +12,21 @@ constexpr Count kIllnessLastStreak = 2500;  // and no streak above this one does
 constexpr std::string_view kIllnessMessage =
     "Вы питались одним видом питания и заболели на 10 дней";
 
+// The foods that spoil past a cap, in the catalogue's order.
+constexpr auto kCappedFoods = [] {
+  constexpr std::size_t n = [] {
+    std::size_t count = 0;
+    for (const FoodInfo& info : kFoodTable) count += info.Cap != 0;
+    return count;
+  }();
+  std::array<Food, n> foods{};
+  std::size_t at = 0;
+  for (const FoodInfo& info : kFoodTable) {
+    if (info.Cap != 0) foods[at++] = info.Id;
+  }
+  return foods;
+}();
+
 bool StrikesIllness(Count streak) {
   return streak > 0 && streak <= kIllnessLastStreak && streak % kIllnessEvery == 0;
 }
@@ -89,7 +104,7 @@ void CheckOneFoodIllness(GameState& s, Messenger& m) {
 void ApplyIllnessLock(GameState& s) { LockActivityChoices(s, s.SickDays != 0); }
 
 void CapFoodStocks(GameState& s, Messenger& m) {
-  for (Food food : {Food::Fish, Food::WildGame}) {
+  for (Food food : kCappedFoods) {
     const FoodInfo& info = Info(food);
     if (s.Stock(food) > info.Cap) {
       m.Show(info.CapMessage);

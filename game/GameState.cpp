@@ -4,25 +4,19 @@ namespace kevolan {
 
 GameState NewGame() {
   GameState s;
-  for (std::size_t i = 0; i < kItemCount; ++i) {
-    const ItemInfo& info = Info(static_cast<Item>(i));
-    ItemState& item = s.Items[i];
+  for (const ItemInfo& info : kItemTable) {
+    ItemState& item = s[info.Id];
     item.Owned = info.OwnedAtStart;
-    item.BuildDaysLeft = {info.BuildDays, false};
+    // What the castaway has shows its wear; the boat's days of work show for the whole game.
+    item.BuildDaysLeft = {info.BuildDays, info.Made == Making::Sails};
     item.RepairDaysLeft = {info.RepairDays, false};
-    item.WearDaysLeft = {info.WearDays, false};
+    item.WearDaysLeft = {info.WearDays, info.OwnedAtStart};
+    // Everything that can be made is on offer but the cave, which waits for a hut.
+    if (info.Made != Making::Never && !info.OfferedOnlyWithHut) s.CreateChoice.Append(info.Id);
+    if (info.OwnedAtStart) s.RepairChoice.Append(info.Id);
   }
-  // At start only the old clothes' wear and the boat's creation days are on show.
-  s[Item::OldClothes].WearDaysLeft.Shown = true;
-  s[Item::Boat].BuildDaysLeft.Shown = true;
-
-  s.GatherChoice.Append(NameId::FruitTrip);
+  s.GatherChoice.Append(Info(Food::Fruit).GatherOption);
   s.GatherChoice.Select(0);
-  for (Item item :
-       {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::NewClothes, Item::Boat}) {
-    s.CreateChoice.Append(item);
-  }
-  s.RepairChoice.Append(Item::OldClothes);
   return s;
 }
 

@@ -6,58 +6,57 @@
 namespace kevolan {
 namespace {
 
-// The orders in which the rules visit the items differ from phase to phase.
-constexpr Item kShowAndLoseOrder[] = {Item::OldClothes, Item::FishingTackle, Item::HuntingWeapon,
-                                      Item::Hut,        Item::Cave,          Item::NewClothes};
-constexpr Item kRepairOrder[] = {Item::FishingTackle, Item::HuntingWeapon, Item::Hut,
-                                 Item::Cave,          Item::OldClothes,    Item::NewClothes};
+// Each item's wear, repair and loss depends on that item alone (and the repair list's removals
+// leave the same list in any order), so every phase here visits the items in the catalogue's
+// order.
 
-bool UsedToday(const GameState& s, Item tool, NameId option) {
-  return s[tool].Owned && s.Activity == Activity::GatherFood && s.GatherChoice.Shows(option);
+bool WearsToday(const GameState& s, const ItemInfo& info) {
+  if (!s[info.Id].Owned) return false;
+  return info.Wears == Wear::Daily ||
+         (info.Wears == Wear::WhenUsed && s.Activity == Activity::GatherFood &&
+          s.GatherChoice.Shows(info.UsedFor));
 }
-
-void WearOneDay(GameState& s, Item item) { --s[item].WearDaysLeft.Value; }
 
 }  // namespace
 
 void ShowRepairCounters(GameState& s) {
-  for (Item item : kShowAndLoseOrder) s[item].RepairDaysLeft.Shown = s[item].Owned;
+  for (Item item : kKeptItems) s[item].RepairDaysLeft.Shown = s[item].Owned;
 }
 
 void WearItems(GameState& s) {
-  if (UsedToday(s, Item::FishingTackle, NameId::Fishing)) WearOneDay(s, Item::FishingTackle);
-  if (UsedToday(s, Item::HuntingWeapon, NameId::Hunting)) WearOneDay(s, Item::HuntingWeapon);
-  for (Item item : {Item::OldClothes, Item::Hut, Item::Cave, Item::NewClothes}) {
-    if (s[item].Owned) WearOneDay(s, item);
+  for (Item item : kKeptItems) {
+    if (WearsToday(s, Info(item))) --s[item].WearDaysLeft.Value;
   }
 }
 
 void UpdateGatherToolOptions(GameState& s) {
   ChoiceList& gather = s.GatherChoice;
+  const NameId fishing = Info(Item::FishingTackle).UsedFor;
+  const NameId hunting = Info(Item::HuntingWeapon).UsedFor;
   if (!s[Item::FishingTackle].Owned) {
     gather.ClearSelection();
-    gather.Remove(NameId::Fishing);
+    gather.Remove(fishing);
   }
   // Position 0 always holds the trip for fruit, so this appends fishing exactly when it is missing.
-  const int fishing = gather.IndexOf(NameId::Fishing);
-  if (s[Item::FishingTackle].Owned && fishing != 1 && fishing != 2) gather.Append(NameId::Fishing);
+  const int fishingAt = gather.IndexOf(fishing);
+  if (s[Item::FishingTackle].Owned && fishingAt != 1 && fishingAt != 2) gather.Append(fishing);
   // Fishing is shown on every turn it is on offer, whatever the player chose.
-  gather.Select(gather.IndexOf(NameId::Fishing));
+  gather.Select(gather.IndexOf(fishing));
 
   if (!s[Item::HuntingWeapon].Owned) {
     gather.ClearSelection();
-    gather.Remove(NameId::Hunting);
+    gather.Remove(hunting);
   }
-  const int hunting = gather.IndexOf(NameId::Hunting);
-  if (s[Item::HuntingWeapon].Owned && hunting != 1 && hunting != 2) {
-    gather.Append(NameId::Hunting);
+  const int huntingAt = gather.IndexOf(hunting);
+  if (s[Item::HuntingWeapon].Owned && huntingAt != 1 && huntingAt != 2) {
+    gather.Append(hunting);
     gather.SelectLast();
   }
 }
 
 void AdvanceRepairs(GameState& s) {
   // The shown text alone says what is worked on, owned or not.
-  for (Item item : kRepairOrder) {
+  for (Item item : kKeptItems) {
     ItemState& it = s[item];
     if (s.Activity == Activity::Repair && s.RepairChoice.Shows(item)) {
       --it.RepairDaysLeft.Value;
@@ -70,7 +69,7 @@ void AdvanceRepairs(GameState& s) {
 }
 
 void LoseWornOutItems(GameState& s) {
-  for (Item item : kShowAndLoseOrder) {
+  for (Item item : kKeptItems) {
     if (s[item].WearDaysLeft.Value == 0) s[item].Owned = false;
   }
 }
@@ -80,18 +79,16 @@ void UpdateRepairList(GameState& s) {
   for (Item item : kCreatableItems) {
     if (s[item].Owned && !repair.Contains(item)) repair.Append(item);
   }
-  for (Item item : kRepairOrder) {
+  for (Item item : kKeptItems) {
     const ItemState& it = s[item];
     if ((it.Owned && it.WearDaysLeft.Value > 0) || !repair.Contains(item)) continue;
-    // Any item leaving the list takes the box's shown text with it, whichever item it showed.
+    // Any item leaving the list takes the box's shown text with it, whichever item it showed;
+    // a tool takes its gathering option too.
     repair.ClearSelection();
     repair.Remove(item);
-    if (item == Item::FishingTackle) {
+    if (const NameId option = Info(item).UsedFor; option != NameId::None) {
       s.GatherChoice.ClearSelection();
-      s.GatherChoice.Remove(NameId::Fishing);
-    } else if (item == Item::HuntingWeapon) {
-      s.GatherChoice.ClearSelection();
-      s.GatherChoice.Remove(NameId::Hunting);
+      s.GatherChoice.Remove(option);
     }
   }
 }

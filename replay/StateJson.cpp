@@ -1,7 +1,9 @@
 #include "StateJson.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -11,25 +13,30 @@
 namespace kevolan::replay {
 namespace {
 
-// A catalogue text with its quotes, ready to copy: the game's own names need no escaping.
+// A catalogue text with its quotes (or any fixed piece), ready to copy: the game's own names
+// need no escaping.
 struct Quoted {
   std::array<char, 40> Bytes{};
   std::size_t Size = 0;
 };
 
-constexpr Quoted Quote(std::string_view text) {
+// Not constexpr: reaching it while the pieces are built at compile time stops the build.
+inline void PieceLongerThanItsRoom() { std::abort(); }
+
+constexpr Quoted Piece(std::initializer_list<std::string_view> parts) {
   Quoted q;
-  q.Bytes[0] = '"';
-  for (std::size_t i = 0; i < text.size(); ++i) q.Bytes[i + 1] = text[i];
-  q.Bytes[text.size() + 1] = '"';
-  q.Size = text.size() + 2;
+  for (std::string_view part : parts) {
+    if (q.Size + part.size() > q.Bytes.size()) PieceLongerThanItsRoom();
+    for (char ch : part) q.Bytes[q.Size++] = ch;
+  }
   return q;
 }
+constexpr Quoted Quote(std::string_view text) { return Piece({"\"", text, "\""}); }
 
-template <std::size_t N>
-constexpr std::array<Quoted, N> QuoteAll(const std::array<std::string_view, N>& texts) {
-  std::array<Quoted, N> quoted{};
-  for (std::size_t i = 0; i < N; ++i) quoted[i] = Quote(texts[i]);
+template <typename Texts>
+constexpr auto QuoteAll(const Texts& texts) {
+  std::array<Quoted, std::size(Texts{})> quoted{};
+  for (std::size_t i = 0; i < quoted.size(); ++i) quoted[i] = Quote(texts[i]);
   return quoted;
 }
 
@@ -38,10 +45,49 @@ constexpr auto kQuotedMonths = QuoteAll(kMonthNames);
 constexpr std::array<std::string_view, 4> kActivityKeys = {"none", "GatherFood", "Create",
                                                            "Repair"};
 constexpr auto kQuotedActivities = QuoteAll(kActivityKeys);
+// How the game stands or how it ended, as the state tells it.
+constexpr std::string_view kOutcomeKeys[] = {
+    "playing",          "won",           "starved",      "old-clothes-rags",
+    "new-clothes-rags", "hut-collapsed", "cave-fell-in", "no-dwelling"};
+static_assert(std::size(kOutcomeKeys) == static_cast<std::size_t>(Outcome::NoDwelling) + 1,
+              "every outcome has its key");
+constexpr auto kQuotedOutcomes = QuoteAll(kOutcomeKeys);
 
-// Room for everything but typed texts: the keys take about 1,100 bytes, each of some fifty
-// numbers at most 20, and each of the 24 options at most 40.
-constexpr std::size_t kFixedRoom = 4096;
+// What opens each item's object: the boat shows only its days of work, the others start with
+// whether they are owned.
+constexpr std::array<Quoted, kItemCount> kItemOpenings = [] {
+  std::array<Quoted, kItemCount> openings{};
+  for (const ItemInfo& info : kItemTable) {
+    openings[static_cast<std::size_t>(info.Id)] =
+        Piece({info.Id == Item{} ? "" : ", ", "\"", info.Key, "\": {",
+               info.Kept() ? "\"Owned\": " : "\"BuildDaysLeft\": "});
+  }
+  return openings;
+}();
+
+constexpr std::size_t LongestPiece(std::initializer_list<const Quoted*> pieces, std::size_t n) {
+  std::size_t longest = 0;
+  for (const Quoted* list : pieces) {
+    for (std::size_t i = 0; i < n; ++i) longest = std::max(longest, list[i].Size);
+  }
+  return longest;
+}
+
+// Room for everything but typed texts, from the catalogue: every counter at its longest number
+// (20 characters), every box holding as many of the longest names as a list can, and each
+// object's keys with room to spare (StateJsonTest prints the longest such state). The bytes a
+// quoted copy writes past its end need its whole width at the end.
+constexpr std::size_t kNumberRoom = 20;
+constexpr std::size_t kLongestQuoted =
+    std::max({LongestPiece({kQuotedNames.data()}, kQuotedNames.size()),
+              LongestPiece({kQuotedMonths.data()}, kQuotedMonths.size()),
+              LongestPiece({kQuotedActivities.data()}, kQuotedActivities.size()),
+              LongestPiece({kQuotedOutcomes.data()}, kQuotedOutcomes.size())});
+constexpr std::size_t kScalarsRoom = 384 + 12 * kNumberRoom + 3 * kLongestQuoted;
+constexpr std::size_t kItemRoom = 192 + 6 * kNumberRoom;
+constexpr std::size_t kBoxRoom = 96 + ChoiceList::kCapacity * (kLongestQuoted + 2) + kLongestQuoted;
+constexpr std::size_t kFixedRoom =
+    kScalarsRoom + kItemCount * kItemRoom + 4 * kBoxRoom + sizeof(Quoted::Bytes);
 
 // Writes the fixed shape into a buffer known to be large enough.
 class Cursor {
@@ -113,11 +159,17 @@ void WriteCounter(Cursor& c, const char (&valueKey)[V], const char (&shownKey)[S
   c.Bool(counter.Shown);
 }
 
-template <std::size_t N>
-void WriteItem(Cursor& c, const char (&opening)[N], const ItemState& it, bool creatable) {
-  c.Raw(opening);
+void WriteItem(Cursor& c, const ItemInfo& info, const ItemState& it) {
+  c.Name(kItemOpenings[static_cast<std::size_t>(info.Id)]);
+  if (!info.Kept()) {
+    c.Number(it.BuildDaysLeft.Value);
+    c.Raw("}");
+    return;
+  }
   c.Bool(it.Owned);
-  if (creatable) WriteCounter(c, ", \"BuildDaysLeft\": ", ", \"BuildShown\": ", it.BuildDaysLeft);
+  if (info.Made == Making::Owned) {
+    WriteCounter(c, ", \"BuildDaysLeft\": ", ", \"BuildShown\": ", it.BuildDaysLeft);
+  }
   WriteCounter(c, ", \"RepairDaysLeft\": ", ", \"RepairShown\": ", it.RepairDaysLeft);
   WriteCounter(c, ", \"WearDaysLeft\": ", ", \"WearShown\": ", it.WearDaysLeft);
   c.Raw("}");
@@ -174,16 +226,12 @@ char* WriteState(char* buffer, const GameState& s) {
   c.Bool(s.ActivityEnabled);
   c.Raw(", \"GameOver\": ");
   c.Bool(s.GameOver);
+  c.Raw(", \"Outcome\": ");
+  c.Name(kQuotedOutcomes[static_cast<std::size_t>(s.Outcome)]);
 
-  WriteItem(c, ", \"Items\": {\"FishingTackle\": {\"Owned\": ", s[Item::FishingTackle], true);
-  WriteItem(c, ", \"HuntingWeapon\": {\"Owned\": ", s[Item::HuntingWeapon], true);
-  WriteItem(c, ", \"Hut\": {\"Owned\": ", s[Item::Hut], true);
-  WriteItem(c, ", \"Cave\": {\"Owned\": ", s[Item::Cave], true);
-  WriteItem(c, ", \"NewClothes\": {\"Owned\": ", s[Item::NewClothes], true);
-  WriteItem(c, ", \"OldClothes\": {\"Owned\": ", s[Item::OldClothes], false);
-  c.Raw(", \"Boat\": {\"BuildDaysLeft\": ");
-  c.Number(s[Item::Boat].BuildDaysLeft.Value);
-  c.Raw("}}");
+  c.Raw(", \"Items\": {");
+  for (const ItemInfo& info : kItemTable) WriteItem(c, info, s[info.Id]);
+  c.Raw("}");
 
   WriteBox(c, ", \"Boxes\": {\"FoodChoice\": ", s.FoodChoice);
   WriteBox(c, ", \"GatherChoice\": ", s.GatherChoice);

@@ -14,6 +14,7 @@ TEST(NewGame, StartsOnTheFirstOfJanuaryWithOnlyOldClothes) {
   EXPECT_EQ(s.Activity, Activity::None);
   EXPECT_TRUE(s.ActivityEnabled);
   EXPECT_FALSE(s.GameOver);
+  EXPECT_EQ(s.Outcome, Outcome::Playing);
   for (std::size_t i = 0; i < kItemCount; ++i) {
     const auto item = static_cast<Item>(i);
     EXPECT_EQ(s[item].Owned, item == Item::OldClothes) << NameOf(item);

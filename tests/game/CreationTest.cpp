@@ -12,7 +12,7 @@ const std::string kCaveOffer = "Тперерь вам можно построи�
 // Picks the named option from the creation list, as a player does before each day of work.
 void PickToCreate(TestGame& g, std::string_view name) {
   g.Choose(Activity::Create);
-  ASSERT_TRUE(g.S.CreateChoice.Pick(g.S.CreateChoice.IndexOf(name))) << name;
+  ASSERT_TRUE(g.S.CreateChoice.Pick(g.S.CreateChoice.IndexOf(ExactName(name)))) << name;
   ComboBox3Change(g.S);
 }
 
@@ -75,7 +75,7 @@ TEST(Creation, BoatCountsDownOnlyWhenPickedAgainWhileSomethingIsOwned) {
   EXPECT_EQ(TextOf(g.S.CreateChoice), "");
   g.Next();
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 99);
-  EXPECT_TRUE(g.S.CreateChoice.Contains("Лодка"));
+  EXPECT_TRUE(g.S.CreateChoice.Contains(NameId::Boat));
   EXPECT_TRUE(g.S[Item::Boat].BuildDaysLeft.Shown);
 }
 
@@ -119,7 +119,7 @@ TEST(Creation, TypedOwnedItemCountsDownAndSimplyStaysOwned) {
   g.Next();
   EXPECT_TRUE(g.S[Item::NewClothes].Owned);
   EXPECT_EQ(g.S[Item::NewClothes].BuildDaysLeft.Value, 7);
-  EXPECT_FALSE(g.S.CreateChoice.Contains("Новая одежда"));
+  EXPECT_FALSE(g.S.CreateChoice.Contains(NameId::NewClothes));
 }
 
 TEST(Creation, WornOutItemMadeAgainIsLostTheSameTurnAndOfferedAgain) {
@@ -132,12 +132,12 @@ TEST(Creation, WornOutItemMadeAgainIsLostTheSameTurnAndOfferedAgain) {
   EXPECT_EQ(g.S[Item::FishingTackle].BuildDaysLeft.Value, 12);
   EXPECT_EQ(OptionsOf(g.S.CreateChoice).back(), "Рыболовные снасти");
   EXPECT_EQ(TextOf(g.S.CreateChoice), "Рыболовные снасти");
-  EXPECT_FALSE(g.S.RepairChoice.Contains("Рыболовные снасти"));
+  EXPECT_FALSE(g.S.RepairChoice.Contains(NameId::FishingTackle));
   // Never in the repair list, so nothing took fishing off the gathering list this turn;
   // the next turn's upkeep of the gathering list does.
-  EXPECT_TRUE(g.S.GatherChoice.Contains("Рыбная ловля"));
+  EXPECT_TRUE(g.S.GatherChoice.Contains(NameId::Fishing));
   g.Next();
-  EXPECT_FALSE(g.S.GatherChoice.Contains("Рыбная ловля"));
+  EXPECT_FALSE(g.S.GatherChoice.Contains(NameId::Fishing));
 }
 
 TEST(Creation, TwoLossesInOneTurnComeBackInTableOrderWithTheLastSelected) {
@@ -154,7 +154,7 @@ TEST(Creation, TwoLossesInOneTurnComeBackInTableOrderWithTheLastSelected) {
   EXPECT_EQ(o[o.size() - 2], "Рыболовные снасти");
   EXPECT_EQ(o[o.size() - 1], "Хижина");
   EXPECT_EQ(TextOf(g.S.CreateChoice), "Хижина");
-  EXPECT_FALSE(g.S.CreateChoice.Contains("Пещера"));  // the cave still stands
+  EXPECT_FALSE(g.S.CreateChoice.Contains(NameId::Cave));  // the cave still stands
 }
 
 TEST(Creation, LostCaveIsOfferedAgainOnlyWhileAHutStands) {
@@ -169,7 +169,7 @@ TEST(Creation, LostCaveIsOfferedAgainOnlyWhileAHutStands) {
   h.Own(Item::Cave);
   h.S[Item::Cave].WearDaysLeft.Value = 1;
   EXPECT_TRUE(h.Turn().empty());
-  EXPECT_FALSE(h.S.CreateChoice.Contains("Пещера"));
+  EXPECT_FALSE(h.S.CreateChoice.Contains(NameId::Cave));
 }
 
 }  // namespace

@@ -23,8 +23,10 @@ TEST(Starvation, TheSixthHungryDayKillsButTheTurnRunsOn) {
   TestGame g;
   for (int day = 1; day <= 5; ++day) EXPECT_TRUE(g.Turn().empty()) << day;
   EXPECT_FALSE(g.S.GameOver);
+  EXPECT_EQ(g.S.Outcome, Outcome::Playing);
   EXPECT_EQ(g.Turn(), Messages{kStarved});
   EXPECT_TRUE(g.S.GameOver);
+  EXPECT_EQ(g.S.Outcome, Outcome::Starved);
   EXPECT_EQ(g.S.Day, 7);  // the calendar still moved on
   EXPECT_EQ(g.S[Item::OldClothes].WearDaysLeft.Value, 24);
   EXPECT_FALSE(CanStartTurn(g.S));
@@ -40,9 +42,18 @@ TEST(Victory, NamesTheDateShownBeforeTheTurnEvenAfterADeath) {
   EXPECT_EQ(g.Turn(),
             (Messages{kStarved, "GПоздравляем. Вы благополучно уплыли с острова 27 Февраля"}));
   EXPECT_TRUE(g.S.GameOver);
+  EXPECT_EQ(g.S.Outcome, Outcome::Starved);  // the first ending of the turn counts
   EXPECT_EQ(g.S.Day, 1);
   EXPECT_EQ(NameOf(g.S.Month), "Марта");
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 0);
+
+  TestGame won;
+  won.Feed();
+  won.S[Item::Boat].BuildDaysLeft.Value = 1;
+  won.Create("Лодка");
+  EXPECT_EQ(won.Turn(), Messages{"GПоздравляем. Вы благополучно уплыли с острова 1 Января"});
+  EXPECT_EQ(won.S.Outcome, Outcome::Won);
+  EXPECT_TRUE(won.S.GameOver);
 }
 
 TEST(Clothes, RagsKillUnlessNewClothesAreOwnedAndNewRagsAlwaysKill) {
@@ -50,6 +61,7 @@ TEST(Clothes, RagsKillUnlessNewClothesAreOwnedAndNewRagsAlwaysKill) {
   alone.S[Item::OldClothes].WearDaysLeft.Value = 1;
   alone.S.HungryDays = -100;  // keep hunger out of the way
   EXPECT_EQ(alone.Turn(), Messages{kOldRags});
+  EXPECT_EQ(alone.S.Outcome, Outcome::OldClothesRags);
 
   // Old clothes gone earlier while new ones were owned: their counter stays at 0, so the day
   // the new clothes wear out brings both messages.
@@ -60,13 +72,16 @@ TEST(Clothes, RagsKillUnlessNewClothesAreOwnedAndNewRagsAlwaysKill) {
   EXPECT_TRUE(g.Turn().empty());
   EXPECT_FALSE(g.S.GameOver);
   g.S[Item::NewClothes].WearDaysLeft.Value = 1;
+  EXPECT_EQ(g.S.Outcome, Outcome::Playing);
   EXPECT_EQ(g.Turn(), (Messages{kOldRags, kNewRags}));
+  EXPECT_EQ(g.S.Outcome, Outcome::OldClothesRags);
 
   TestGame still;
   still.Own(Item::NewClothes);
   still.S[Item::NewClothes].WearDaysLeft.Value = 1;
   still.S.HungryDays = -100;
   EXPECT_EQ(still.Turn(), Messages{kNewRags});
+  EXPECT_EQ(still.S.Outcome, Outcome::NewClothesRags);
   EXPECT_TRUE(still.S[Item::OldClothes].Owned);
 }
 
@@ -81,14 +96,17 @@ TEST(Dwellings, HutFallsQuietlyBesideACaveAndTheCaveThenBringsBothMessages) {
   EXPECT_FALSE(g.S[Item::Hut].WearDaysLeft.Shown);
   EXPECT_FALSE(g.S[Item::Hut].RepairDaysLeft.Shown);
   g.S[Item::Cave].WearDaysLeft.Value = 1;
+  EXPECT_EQ(g.S.Outcome, Outcome::Playing);
   EXPECT_EQ(g.Turn(), (Messages{kHutFell, kCaveFell}));
   EXPECT_TRUE(g.S.GameOver);
+  EXPECT_EQ(g.S.Outcome, Outcome::HutCollapsed);
 
   TestGame alone;
   alone.S.HungryDays = -100;
   alone.Own(Item::Hut);
   alone.S[Item::Hut].WearDaysLeft.Value = 1;
   EXPECT_EQ(alone.Turn(), Messages{kHutFell});
+  EXPECT_EQ(alone.S.Outcome, Outcome::HutCollapsed);
 
   // A cave falling in while the hut (even one never built) has wear days left costs only the cave.
   TestGame cave;
@@ -97,6 +115,7 @@ TEST(Dwellings, HutFallsQuietlyBesideACaveAndTheCaveThenBringsBothMessages) {
   cave.S[Item::Cave].WearDaysLeft.Value = 1;
   EXPECT_EQ(cave.Turn(), Messages{});
   EXPECT_FALSE(cave.S[Item::Cave].Owned);
+  EXPECT_EQ(cave.S.Outcome, Outcome::Playing);
 }
 
 TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay) {
@@ -109,6 +128,7 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   EXPECT_EQ(g.S.Day, 1);
   EXPECT_EQ(NameOf(g.S.Month), "Февраля");
   EXPECT_EQ(g.Turn(), Messages{kNoDwelling});
+  EXPECT_EQ(g.S.Outcome, Outcome::NoDwelling);
   EXPECT_EQ(g.S.Day, 2);
   EXPECT_EQ(NameOf(g.S.Month), "Февраля");
 
@@ -120,6 +140,7 @@ TEST(Dwellings, NoDwellingOnTheFirstOfFebruaryIsDeathUnlessOneIsFinishedThatDay)
   late.Create("Хижина");
   EXPECT_EQ(late.Turn(), Messages{"Тперерь вам можно построить пещеру"});
   EXPECT_FALSE(late.S.GameOver);
+  EXPECT_EQ(late.S.Outcome, Outcome::Playing);
 
   // Every later 1 "Февраля" is judged the same way.
   TestGame wrapped;
@@ -138,6 +159,7 @@ TEST(Endings, CountersBelowZeroAreNotWornOut) {
   CheckDeathsAndVictory(s, m);
   EXPECT_TRUE(m.Shown.empty());
   EXPECT_FALSE(s.GameOver);
+  EXPECT_EQ(s.Outcome, Outcome::Playing);
 }
 
 }  // namespace

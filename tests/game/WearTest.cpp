@@ -35,15 +35,15 @@ TEST(Wear, TackleWornOutOnItsLastFishingDayStillCatchesThenLeavesBothLists) {
   g.Own(Item::FishingTackle);
   g.S[Item::FishingTackle].WearDaysLeft.Value = 1;
   g.Next();  // the tool's options and repair row appear
-  ASSERT_TRUE(g.S.GatherChoice.Contains("Рыбная ловля"));
+  ASSERT_TRUE(g.S.GatherChoice.Contains(NameId::Fishing));
   g.S.RepairChoice.Type("Старая одежда");
   g.Gather("Рыбная ловля");
   g.Next();
   EXPECT_EQ(g.S.FishStock, 5);
   EXPECT_FALSE(g.S[Item::FishingTackle].Owned);
   EXPECT_EQ(g.S[Item::FishingTackle].WearDaysLeft.Value, 0);
-  EXPECT_FALSE(g.S.RepairChoice.Contains("Рыболовные снасти"));
-  EXPECT_FALSE(g.S.GatherChoice.Contains("Рыбная ловля"));
+  EXPECT_FALSE(g.S.RepairChoice.Contains(NameId::FishingTackle));
+  EXPECT_FALSE(g.S.GatherChoice.Contains(NameId::Fishing));
   EXPECT_EQ(TextOf(g.S.RepairChoice), "");
   EXPECT_EQ(TextOf(g.S.GatherChoice), "");
   // The repair counter stays shown until the next turn's phase 2 hides it.
@@ -275,10 +275,12 @@ TEST(Repair, EachRepairTakesTheItemsDaysAgainAndAgain) {
     Item It;
     int FirstDays, LaterDays;
     Count WearAfter;
+    bool WearsWhileRepaired;  // everything but the tools, which wear only when used
   };
-  for (const Case c : {Case{Item::FishingTackle, 5, 5, 12}, Case{Item::HuntingWeapon, 2, 4, 4},
-                       Case{Item::Hut, 2, 2, 30}, Case{Item::Cave, 4, 4, 183},
-                       Case{Item::OldClothes, 2, 2, 30}, Case{Item::NewClothes, 2, 2, 61}}) {
+  for (const Case c :
+       {Case{Item::FishingTackle, 5, 5, 12, false}, Case{Item::HuntingWeapon, 2, 4, 4, false},
+        Case{Item::Hut, 2, 2, 30, true}, Case{Item::Cave, 4, 4, 183, true},
+        Case{Item::OldClothes, 2, 2, 30, true}, Case{Item::NewClothes, 2, 2, 61, true}}) {
     TestGame g;
     g.Feed();
     g.Own(c.It);
@@ -286,13 +288,13 @@ TEST(Repair, EachRepairTakesTheItemsDaysAgainAndAgain) {
       g.S[c.It].WearDaysLeft.Value = 100;
       for (int day = 1; day <= days; ++day) {
         g.Repair(NameOf(c.It));
-        if (c.It == Item::Hut && g.S.CreateChoice.Contains("Пещера") == false) {
+        if (c.It == Item::Hut && g.S.CreateChoice.Contains(NameId::Cave) == false) {
           EXPECT_EQ(g.Turn(), Names({"Тперерь вам можно построить пещеру"}));
         } else {
           g.Next();
         }
         EXPECT_EQ(g.S[c.It].WearDaysLeft.Value,
-                  day < days ? 100 - (c.It >= Item::Hut) * day : c.WearAfter)
+                  day < days ? 100 - c.WearsWhileRepaired * day : c.WearAfter)
             << NameOf(c.It) << " day " << day;
       }
     }

@@ -1,10 +1,14 @@
 #include "GoldenScripts.h"
 
+#include <algorithm>
 #include <array>
-#include <sstream>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "Catalogue.h"
+#include "DriverRun.h"
 #include "ReplaySession.h"
-#include "RunReplay.h"
 #include "SensibleCastaway.h"
 
 namespace kevolan::replay::testing {
@@ -33,31 +37,18 @@ class Draw {
 
 constexpr std::array<std::string_view, 4> kBoxes = {"food", "gather", "create", "repair"};
 
-// Names exactly, names off by case or spaces, and texts that are no name at all.
-constexpr std::array<std::string_view, 24> kTexts = {"Фрукты",
-                                                     "Рыба",
-                                                     "Дичь",
-                                                     "Поход за фруктами",
-                                                     "Рыбная ловля",
-                                                     "Охота на дичь",
-                                                     "Рыболовные снасти",
-                                                     "Орудие охоты",
-                                                     "Хижина",
-                                                     "Пещера",
-                                                     "Новая одежда",
-                                                     "Старая одежда",
-                                                     "Лодка",
-                                                     "фрукты",
-                                                     "ХИЖИНА",
-                                                     "Хижина ",
-                                                     " Лодка",
-                                                     "",
-                                                     " ",
-                                                     "Ёж \t\"\\ / \x01",
-                                                     "охота на дичь",
-                                                     "Января",
-                                                     "Лодка Лодка",
-                                                     "x"};
+// Names exactly (the catalogue's, in its order), names off by case or spaces, and texts that
+// are no name at all.
+constexpr std::array<std::string_view, 11> kOddTexts = {
+    "фрукты",           "ХИЖИНА",        "Хижина ", " Лодка",      "", " ",
+    "Ёж \t\"\\ / \x01", "охота на дичь", "Января",  "Лодка Лодка", "x"};
+constexpr auto kTexts = [] {
+  std::array<std::string_view, kNameCount - 1 + kOddTexts.size()> texts{};
+  std::size_t at = 0;
+  for (std::size_t i = 1; i < kNameCount; ++i) texts[at++] = kNameTexts[i];
+  for (std::string_view odd : kOddTexts) texts[at++] = odd;
+  return texts;
+}();
 
 std::string RandomLine(Draw& d) {
   switch (d.Below(9)) {
@@ -137,20 +128,28 @@ std::string GoldenScript(std::uint64_t index) {
 }
 
 std::string DriverOutput(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out;
-  std::ostringstream err;
-  RunReplay(in, out, err);
-  return out.str() + err.str();
+  const kevolan::testing::DriverRun run = kevolan::testing::RunDriver(script);
+  return run.Out + run.Err;
 }
 
-std::uint64_t BatchDigest(int batch) {
-  Digest digest;
-  for (int i = 0; i < kGoldenScriptsPerBatch; ++i) {
-    digest.Add(
-        DriverOutput(GoldenScript(static_cast<std::uint64_t>(batch) * kGoldenScriptsPerBatch + i)));
+namespace fs = std::filesystem;
+const fs::path kGoldenDir = fs::path(KEVOLAN_SOURCE_DIR) / "tests";
+
+std::string GoldenDigestsPath() { return kGoldenDir / "replay" / "golden-digests.txt"; }
+std::string GoldenStorePath() { return kGoldenDir / "replay" / "golden-outputs.xz"; }
+
+std::string PlanScript(const std::string& name) {
+  std::ifstream in(kGoldenDir / "plans" / (name + ".txt"), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> PlanNames() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(kGoldenDir / "plans")) {
+    if (entry.path().extension() == ".txt") names.push_back(entry.path().stem().string());
   }
-  return digest.Value;
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace kevolan::replay::testing

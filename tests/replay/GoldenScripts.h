@@ -1,11 +1,12 @@
 // Long player scripts drawn from a seed, and a digest of what the driver prints for them: the
-// driver's output for thousands of such scripts is pinned by a few committed digests, so any
-// change of behaviour, however small, shows, while no megabytes of output are committed.
+// driver's output for thousands of such scripts is pinned by a committed digest per script (and
+// the outputs themselves, compressed, to show what changed).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kevolan::replay::testing {
 
@@ -31,7 +32,10 @@ std::string GoldenScript(std::uint64_t index);
 // The driver's whole output for the script (RunReplay, as kevolan-replay runs it).
 std::string DriverOutput(const std::string& script);
 
-// Digest of the driver's output over one batch of scripts, in order.
-std::uint64_t BatchDigest(int batch);
+// The golden files: the digests and the store of the outputs.
+std::string GoldenDigestsPath();
+std::string GoldenStorePath();
+std::string PlanScript(const std::string& name);  // tests/plans/NAME.txt
+std::vector<std::string> PlanNames();             // every plan of tests/plans, sorted
 
 }  // namespace kevolan::replay::testing

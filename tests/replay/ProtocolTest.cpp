@@ -1,6 +1,9 @@
 // The replay driver's protocol: what it accepts, refuses and prints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "ReplayCommand.h"
 #include "ReplayTestSupport.h"
 #include "StateJson.h"
@@ -20,13 +23,14 @@ TEST(Protocol, StatePrintsEveryKeyOfAFreshGame) {
   EXPECT_EQ(s.at("Activity"), "none");
   EXPECT_EQ(s.at("ActivityEnabled"), true);
   EXPECT_EQ(s.at("GameOver"), false);
+  EXPECT_EQ(s.at("Outcome"), "playing");
   EXPECT_EQ(s.at("EatToday"), false);
   for (const char* key : {"SickDays", "HungryDays", "FruitStock", "FishStock", "WildGameStock",
                           "FruitStreak", "FishStreak", "WildGameStreak"}) {
     EXPECT_EQ(s.at(key), 0) << key;
   }
   const json& items = s.at("Items");
-  EXPECT_EQ(items.size(), 7u);
+  EXPECT_EQ(items.size(), kItemCount);  // one key for every item of the catalogue
   for (const char* item : {"FishingTackle", "HuntingWeapon", "Hut", "Cave", "NewClothes"}) {
     EXPECT_EQ(items.at(item).size(), 7u) << item;
   }
@@ -140,6 +144,22 @@ TEST(Protocol, AMegabyteOfTypedTextIsAcceptedAndEchoedIntact) {
   const ReplayRun refused = Replay("type repair " + big + "\n");
   ASSERT_EQ(refused.Lines.size(), 1u);
   EXPECT_EQ(refused.Lines[0]["Refused"].get<std::string>().size(), big.size() + 12);
+
+  // Every box showing a long text of its own, each byte escaped to six, while the state is
+  // written: each box's text needs its own room.
+  const std::string texts[] = {std::string(3000, '\x01'), std::string(5000, '\x02'),
+                               std::string(7000, '\x03'), std::string(9000, '\x1F')};
+  const ReplayRun shown =
+      Replay("eat on\ntype food " + texts[0] + "\nactivity gather\ntype gather " + texts[1] +
+             "\nactivity create\ntype create " + texts[2] + "\nactivity repair\ntype repair " +
+             texts[3] + "\nstate\n");
+  ASSERT_EQ(shown.Exit, 0) << shown.Err;
+  ASSERT_EQ(shown.Lines.size(), 1u);
+  const json& boxes = shown.Lines[0]["State"]["Boxes"];
+  EXPECT_EQ(boxes["FoodChoice"]["Text"], texts[0]);
+  EXPECT_EQ(boxes["GatherChoice"]["Text"], texts[1]);
+  EXPECT_EQ(boxes["CreateChoice"]["Text"], texts[2]);
+  EXPECT_EQ(boxes["RepairChoice"]["Text"], texts[3]);
 }
 
 TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
@@ -169,6 +189,14 @@ TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
             "kevolan-replay: line 3: usage error (eat takes on or off): eat maybe\n");
   EXPECT_EQ(Replay("eat \xC0\xAF\n").Err,
             "kevolan-replay: line 1: usage error (not valid UTF-8): eat \\xC0\\xAF\n");
+  EXPECT_EQ(Replay("\x80\n").Err, "kevolan-replay: line 1: usage error (not valid UTF-8): \\x80\n");
+  EXPECT_EQ(Replay("type\n").Err,
+            "kevolan-replay: line 1: usage error (type takes a box and a text): type\n");
+  // A last line without its newline is read like any other.
+  const ReplayRun unterminated = Replay("state\nfly");
+  EXPECT_EQ(unterminated.Exit, 2);
+  EXPECT_EQ(unterminated.Lines.size(), 1u);
+  EXPECT_EQ(unterminated.Err, "kevolan-replay: line 2: usage error (unknown command): fly\n");
   EXPECT_EQ(Replay("type food \x1B[1m\x7F\t\xFF\xAB\xCD\xEF\x90Я\n").Err,
             "kevolan-replay: line 1: usage error (not valid UTF-8): "
             "type food \\x1B[1m\\x7F\\x09\\xFF\\xAB\\xCD\\xEF\\x90\\xD0\\xAF\n");
@@ -183,10 +211,11 @@ TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
 TEST(Protocol, EveryWellFormedCharacterIsTakenAsTyped) {
   // The first and last of each length and the edges of the surrogates.
   std::string script = "eat on\n";
-  const std::vector<std::string> texts = {"\xC2\x80",         "\xDF\xBF",          "\xE0\xA0\x80",
-                                          "\xED\x9F\xBF",     "\xEE\x80\x80",      "\xEF\xBF\xBF",
-                                          "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF",  "Рыба\"",
-                                          "Рыба\"Рыба \\ \t", "\x7F\x01 Дичь \x1F"};
+  const std::vector<std::string> texts = {"\xC2\x80",         "\xDF\xBF",           "\xE0\xA0\x80",
+                                          "\xED\x9F\xBF",     "\xEE\x80\x80",       "\xEF\xBF\xBF",
+                                          "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF",   "Рыба\"",
+                                          "Рыба\"Рыба \\ \t", "\x7F\x01 Дичь \x1F", "\x1F",
+                                          "Дичь\x1F",         "abcdefgh\x1F"};
   for (const std::string& text : texts) script += "type food " + text + "\nstate\n";
   const ReplayRun run = Replay(script);
   ASSERT_EQ(run.Exit, 0) << run.Err;
@@ -213,6 +242,40 @@ TEST(Parser, WholeNumbersOfAnySizeAreIndexesOrOutOfRange) {
             std::numeric_limits<long long>::max());
   EXPECT_EQ(ParseLine("pick food -").Kind, ParsedLine::Kind::UsageError);
   EXPECT_EQ(ParseLine("#").Kind, ParsedLine::Kind::Skip);
+}
+
+// The longest state the catalogue allows without typed text: every counter at its longest number
+// and every box as full as a list can be of the longest names.
+TEST(Json, TheLongestStateIsWrittenWhole) {
+  GameState s = NewGame();
+  constexpr Count kLongest = std::numeric_limits<Count>::min();
+  for (Count* c : {&s.SickDays, &s.HungryDays, &s.FruitStock, &s.FishStock, &s.WildGameStock,
+                   &s.FruitStreak, &s.FishStreak, &s.WildGameStreak}) {
+    *c = kLongest;
+  }
+  for (ItemState& it : s.Items) {
+    for (Counter* c : {&it.BuildDaysLeft, &it.RepairDaysLeft, &it.WearDaysLeft})
+      c->Value = kLongest;
+  }
+  s.Day = std::numeric_limits<int>::min();
+  s.Month = Month::September;
+  s.Outcome = Outcome::NewClothesRags;
+  std::vector<NameId> longestFirst;
+  for (std::size_t i = 1; i < kNameCount; ++i) longestFirst.push_back(static_cast<NameId>(i));
+  std::stable_sort(longestFirst.begin(), longestFirst.end(),
+                   [](NameId a, NameId b) { return TextOf(a).size() > TextOf(b).size(); });
+  for (ChoiceList* box : {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
+    *box = ChoiceList();
+    for (std::size_t i = 0; i < ChoiceList::kCapacity; ++i) box->Append(longestFirst[i]);
+    box->Select(0);
+  }
+  std::string out;
+  AppendStateJson(out, s);
+  const json state = json::parse(out);
+  EXPECT_EQ(state.at("Items").at("Cave").at("WearDaysLeft"), kLongest);
+  EXPECT_EQ(state.at("Outcome"), "new-clothes-rags");
+  EXPECT_EQ(state.at("Boxes").at("RepairChoice").at("Options").size(), ChoiceList::kCapacity);
+  EXPECT_EQ(state.at("Boxes").at("RepairChoice").at("Text"), TextOf(longestFirst[0]));
 }
 
 TEST(Json, EveryTextComesBackIntactOrReplacedNeverBroken) {

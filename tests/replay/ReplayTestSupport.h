@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DriverRun.h"
 #include "RunReplay.h"
 
 namespace kevolan::replay::testing {
@@ -17,13 +18,11 @@ struct ReplayRun {
 };
 
 inline ReplayRun Replay(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out;
-  std::ostringstream err;
+  const kevolan::testing::DriverRun driven = kevolan::testing::RunDriver(script);
   ReplayRun run;
-  run.Exit = RunReplay(in, out, err);
-  run.Err = err.str();
-  std::istringstream lines(out.str());
+  run.Exit = driven.Exit;
+  run.Err = driven.Err;
+  std::istringstream lines(driven.Out);
   for (std::string line; std::getline(lines, line);) {
     run.Lines.push_back(nlohmann::json::parse(line));
   }

@@ -47,24 +47,25 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
   KEEP(s.HungryDays >= hungerBefore);
   KEEP(s.ActivityEnabled == (s.SickDays == 0));
   KEEP(!overBefore || s.GameOver);
+  KEEP((s.Outcome != Outcome::Playing) == s.GameOver);
   KEEP(ValidDate(s.Day, s.Month));
 
   KEEP(s.FishStock <= 10);
   KEEP(s.WildGameStock <= 15);
   // The food box offers exactly the foods in store, each once.
   for (Food food : kFoods) {
-    KEEP(s.FoodChoice.Contains(NameOf(food)) == (s.Stock(food) != 0));
+    KEEP(s.FoodChoice.Contains(IdOf(food)) == (s.Stock(food) != 0));
   }
   KEEP(Distinct(s.FoodChoice));
 
-  KEEP(s.CreateChoice.Size() <= 6u);
+  KEEP(s.CreateChoice.Size() <= kWorkedItems.size());
   KEEP(Distinct(s.CreateChoice));
-  KEEP(s.CreateChoice.Contains("Лодка"));
+  KEEP(s.CreateChoice.Contains(NameId::Boat));
   KEEP(s.GatherChoice.Size() > 0);
   KEEP(s.GatherChoice.Options().front() == NameId::FruitTrip);
   KEEP(s.GatherChoice.Size() <= 3u);
   KEEP(Distinct(s.GatherChoice));
-  KEEP(s.RepairChoice.Size() <= 6u);
+  KEEP(s.RepairChoice.Size() <= kKeptItems.size());
   KEEP(Distinct(s.RepairChoice));
   for (const ChoiceList* list :
        {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
@@ -79,7 +80,7 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
     KEEP(it.BuildDaysLeft.Value >= 1 && it.BuildDaysLeft.Value <= Info(item).BuildDays);
     buildShown += it.BuildDaysLeft.Shown;
     // An owned item is never on offer in the creation list.
-    KEEP(!(it.Owned && s.CreateChoice.Contains(NameOf(item))));
+    KEEP(!(it.Owned && s.CreateChoice.Contains(item)));
   }
   KEEP(buildShown <= 1);
   KEEP(s[Item::Boat].BuildDaysLeft.Shown);

@@ -12,14 +12,14 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan) {
     // Of the foods in store, the one eaten least in a row, so no streak runs to 25.
     int best = -1;
     for (Food f : kFoods) {
-      const int at = s.FoodChoice.IndexOf(NameOf(f));
+      const int at = s.FoodChoice.IndexOf(IdOf(f));
       if (at >= 0 && s.Stock(f) > 0 &&
           (best < 0 || s.Streak(f) < s.Streak(kFoods[static_cast<std::size_t>(best)]))) {
         best = static_cast<int>(f);
       }
     }
     if (best >= 0) {
-      return "pick food " + std::to_string(s.FoodChoice.IndexOf(NameOf(static_cast<Food>(best))));
+      return "pick food " + std::to_string(s.FoodChoice.IndexOf(IdOf(static_cast<Food>(best))));
     }
   }
   const auto wearing = [&](Item item, Count below) {
@@ -31,9 +31,9 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan) {
   std::string name = plan.BuildBoat ? "Лодка" : "Пещера";
   if (food < 12 || (food < 20 && s.Activity == Activity::GatherFood)) {
     activity = "gather";
-    name = s.GatherChoice.Contains("Рыбная ловля") && s.FishStock < 6 ? "Рыбная ловля"
-                                                                      : "Поход за фруктами";
-    if (plan.BuildWeapon && s.GatherChoice.Contains("Охота на дичь") && s.WildGameStock < 3) {
+    name = s.GatherChoice.Contains(NameId::Fishing) && s.FishStock < 6 ? "Рыбная ловля"
+                                                                       : "Поход за фруктами";
+    if (plan.BuildWeapon && s.GatherChoice.Contains(NameId::Hunting) && s.WildGameStock < 3) {
       name = "Охота на дичь";
     }
   } else if (plan.RepairOldClothes && wearing(Item::OldClothes, 12) &&
@@ -72,7 +72,7 @@ std::string NextMove(const GameState& s, const CastawayPlan& plan) {
                               : s.Activity == Activity::Create   ? "create"
                                                                  : "repair";
   if (s.Activity == a && box.Enabled && box.Text() != name) {
-    const int at = box.IndexOf(name);
+    const int at = box.IndexOf(ExactName(name));
     return at >= 0 ? "pick " + boxName + " " + std::to_string(at) : "type " + boxName + " " + name;
   }
   return "next";

@@ -7,6 +7,7 @@
 // line the driver stops at, followed by lines that must never run.
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,42 +24,37 @@ using kevolan::replay::ReplaySession;
 
 const std::vector<std::string> kBoxes = {"food", "gather", "create", "repair"};
 
-const std::vector<std::string> kTexts = {"Хижина",
-                                         "Пещера",
-                                         "Лодка",
-                                         "Новая одежда",
-                                         "Старая одежда",
-                                         "Рыбная ловля",
-                                         "Поход за фруктами",
-                                         "Охота",
-                                         "Фрукты",
-                                         "Рыба",
-                                         "Дичь",
-                                         "Рыболовные снасти",
-                                         "Оружие для охоты",
-                                         "хижина",
-                                         "Хижина ",
-                                         " Хижина",
-                                         "ХИЖИНА",
-                                         "",
-                                         " ",
-                                         "  ",
-                                         "\"quoted\" \\ back\\slash",
-                                         "tab\there",
-                                         "\x01\x1f\x7f",
-                                         "ёЁ ъЪ",
-                                         "日本語 🙂 🏝️",
-                                         "Орудие охоты",
-                                         "Охота на дичь",
-                                         "Lodka",
-                                         "e\xCC\x81",
-                                         "\xEF\xBB\xBF"
-                                         "BOM",
-                                         "</script><b>",
-                                         "null",
-                                         "{\"State\": 1}",
-                                         "%s %n %%",
-                                         "\\u0000"};
+// The catalogue's names, then names off by case or spaces, near misses and odd texts.
+const std::vector<std::string> kTexts = [] {
+  std::vector<std::string> texts(std::begin(kevolan::kNameTexts) + 1,
+                                 std::end(kevolan::kNameTexts));
+  for (const char* odd : {"Охота",
+                          "Оружие для охоты",
+                          "хижина",
+                          "Хижина ",
+                          " Хижина",
+                          "ХИЖИНА",
+                          "",
+                          " ",
+                          "  ",
+                          "\"quoted\" \\ back\\slash",
+                          "tab\there",
+                          "\x01\x1f\x7f",
+                          "ёЁ ъЪ",
+                          "日本語 🙂 🏝️",
+                          "Lodka",
+                          "e\xCC\x81",
+                          "\xEF\xBB\xBF"
+                          "BOM",
+                          "</script><b>",
+                          "null",
+                          "{\"State\": 1}",
+                          "%s %n %%",
+                          "\\u0000"}) {
+    texts.emplace_back(odd);
+  }
+  return texts;
+}();
 
 class Noise {
  public:

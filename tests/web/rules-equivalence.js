@@ -85,8 +85,13 @@ function playModule(rules, name, script) {
   const turns = [];
   let usage = false;
   let ran = 0;
+  const stateNow = () => JSON.parse(rules.run(Buffer.from('state')).toString('utf8')).State;
+  let known = stateNow();
   for (const line of lines(script)) {
-    const before = JSON.parse(rules.run(Buffer.from('state')).toString('utf8')).State;
+    // No state is asked for between two turns: a turn's message boxes must show that turn's
+    // state even when the turn before showed messages too. Only a turn moves the date or ends
+    // the game, so the last state printed is the one a turn starts from.
+    const before = /^next\r?$/.test(line.toString('utf8')) ? known : stateNow();
     const answer = rules.run(line);
     if (answer.toString('utf8').startsWith('{"UsageError": ')) {
       usage = true;
@@ -99,8 +104,10 @@ function playModule(rules, name, script) {
     ++ran;
     printed.push(answer);
     const text = answer.toString('utf8');
+    if (text.startsWith('{"State": ')) known = JSON.parse(text).State;
     if (!text.startsWith('{"Turn": ')) continue;
     const turn = JSON.parse(text);
+    known = turn.State;
     const states = rules.snapshots();
     messageStates += states.length;
     const report = JSON.stringify(rules.dayReport());
@@ -116,11 +123,14 @@ function playModule(rules, name, script) {
       }
       if (over && !s.GameOver) fail(name, `turn ${turn.Turn}: a game over was undone`);
       over = s.GameOver;
+      if ((s.Outcome !== 'playing') !== s.GameOver) {
+        fail(name, `turn ${turn.Turn}: a message state is over ${s.GameOver}, outcome ${s.Outcome}`);
+      }
       if (Object.keys(s).join() !== Object.keys(turn.State).join()) {
         fail(name, `turn ${turn.Turn}: a message state lacks keys of the state`);
       }
     }
-    if (turn.State.GameOver && !before.GameOver && states.length === 0) {
+    if (turn.State.Outcome !== 'playing' && before.Outcome === 'playing' && states.length === 0) {
       fail(name, `turn ${turn.Turn}: the game ended without a message`);
     }
   }

@@ -43,20 +43,4 @@ IoResult FdSink::Write(std::string_view bytes) {
   return {done, 0};
 }
 
-IoResult IstreamSource::Read(char* into, std::size_t room) {
-  // Waits for the whole block, which suits a string or a file; the program itself reads
-  // through FdSource, which returns as soon as a pipe holds something.
-  in_.read(into, static_cast<std::streamsize>(room));
-  const auto n = static_cast<std::size_t>(in_.gcount());
-  if (n == 0 && in_.bad()) return {0, EIO};
-  return {n, 0};
-}
-
-IoResult OstreamSink::Write(std::string_view bytes) {
-  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out_.flush();
-  if (!out_) return {0, EIO};
-  return {bytes.size(), 0};
-}
-
 }  // namespace kevolan::replay

@@ -1,10 +1,8 @@
-// Where the driver's bytes come from and go to: the program's file descriptors, or C++ streams
-// for tests and benchmarks. Each call moves a whole block, never a line at a time.
+// Where the driver's bytes come from and go to: the program's file descriptors (tests bring
+// their own). Each call moves a whole block, never a line at a time.
 #pragma once
 
 #include <cstddef>
-#include <istream>
-#include <ostream>
 #include <string_view>
 
 namespace kevolan::replay {
@@ -46,25 +44,6 @@ class FdSink final : public ByteSink {
 
  private:
   int fd_;
-};
-
-// A stream that goes bad reads or writes as an I/O error (EIO).
-class IstreamSource final : public ByteSource {
- public:
-  explicit IstreamSource(std::istream& in) : in_(in) {}
-  IoResult Read(char* into, std::size_t room) override;
-
- private:
-  std::istream& in_;
-};
-
-class OstreamSink final : public ByteSink {
- public:
-  explicit OstreamSink(std::ostream& out) : out_(out) {}
-  IoResult Write(std::string_view bytes) override;
-
- private:
-  std::ostream& out_;
 };
 
 }  // namespace kevolan::replay

@@ -117,12 +117,4 @@ int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err, ReplaySession::HintA
   return Driver(in, out, err, std::move(hint)).Run();
 }
 
-int RunReplay(std::istream& in, std::ostream& out, std::ostream& err,
-              ReplaySession::HintAnswer hint) {
-  IstreamSource source(in);
-  OstreamSink answers(out);
-  OstreamSink messages(err);
-  return RunReplay(source, answers, messages, std::move(hint));
-}
-
 }  // namespace kevolan::replay

@@ -1,9 +1,6 @@
 // The replay driver's loop: script lines in, JSON Lines out.
 #pragma once
 
-#include <istream>
-#include <ostream>
-
 #include "ByteStreams.h"
 #include "ReplaySession.h"
 
@@ -22,9 +19,6 @@ inline constexpr int kExitReaderGone = 128 + 13;
 // reader gone away (EPIPE) ends the run quietly (kExitReaderGone); kExitOk at end of input.
 // `hint` answers the "hint" command; without it the command is refused.
 int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err,
-              ReplaySession::HintAnswer hint = nullptr);
-
-int RunReplay(std::istream& in, std::ostream& out, std::ostream& err,
               ReplaySession::HintAnswer hint = nullptr);
 
 }  // namespace kevolan::replay
