@@ -127,6 +127,23 @@ TEST(Hint, LastDaysBeforeADeath) {
   EXPECT_GE(lostChecked, 5);
 }
 
+// A run of game meat left on 25 brings the illness back each time it ends, holding the castaway
+// at gathering while his clothes wear out; only eating (a typed name will do) breaks the run.
+TEST(Hint, EatingBreaksARunThatKeepsTheIllnessComing) {
+  GameState s = NewGame();
+  s.WildGameStreak = 25;
+  s.SickDays = 1;
+  s.ActivityEnabled = false;
+  s.Activity = Activity::GatherFood;
+  s.GatherChoice.Enabled = true;
+  s[Item::OldClothes].WearDaysLeft.Value = 4;
+  ASSERT_EQ(MostTurnsAlive(s, 6), -1);  // some line lives on
+  const HintResult r = Hint(s);
+  ASSERT_EQ(r.Verdict, Verdict::Win);
+  EXPECT_NE(r.FirstMove.Food, "ничего");
+  EXPECT_EQ(r.FirstMoveCommands.front(), "eat on");
+}
+
 TEST(Hint, DoomedOverAndCancelled) {
   const std::atomic<bool> cancel{true};
   HintBudget budget;
