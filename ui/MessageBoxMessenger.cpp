@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <utility>
 
+#include "PixelFonts.h"
+
 QString ApplicationTitle(const QString& programPath) {
   const QString name = QFileInfo(programPath).completeBaseName();
   if (name.isEmpty()) return name;
@@ -23,6 +25,9 @@ void MessageBoxMessenger::Show(std::string_view text) {
   QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(QCoreApplication::applicationFilePath()),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                   QMessageBox::Ok, owner_);
+  // A box is a window of its own and takes no font from the game's window: it is given the
+  // window's face, as the program's default would, also where that default is not set.
+  box.setFont(DesignFont(8, false));
   // No picture anywhere in the box, not even the one some styles put on the button.
   box.button(QMessageBox::Ok)->setIcon(QIcon());
   box.exec();

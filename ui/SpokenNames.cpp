@@ -6,6 +6,7 @@
 
 #include "Catalogue.h"
 #include "GameView.h"
+#include "SpokenWords.h"
 #include "ui_Unit1.h"
 
 using kevolan::Item;
@@ -27,18 +28,32 @@ void SayBox(TChoiceBox* box, const QString& name) {
 
 QString ItemName(Item item) { return FromGame(kevolan::NameOf(item)); }
 
+QString Words(std::string_view words) { return FromGame(words); }
+
 // The counters that are no item's, each with the words that go before it.
 SpokenCounters GameCounters(Ui::TForm1& f) {
-  return {
-      {f.Label56, QStringLiteral("Осталось дней болезни")},
-      {f.Label46, QStringLiteral("Дней без еды")},
-      {f.Label37, QStringLiteral("Фрукты в запасе")},
-      {f.Label38, QStringLiteral("Рыба в запасе")},
-      {f.Label39, QStringLiteral("Дичь в запасе")},
-      {f.Label47, QStringLiteral("Фрукты дней подряд")},
-      {f.Label48, QStringLiteral("Рыба дней подряд")},
-      {f.Label49, QStringLiteral("Дичь дней подряд")},
+  using kevolan::GameState;
+  const std::pair<kevolan::Count GameState::*, QLabel*> labels[] = {
+      {&GameState::SickDays, f.Label56},      {&GameState::HungryDays, f.Label46},
+      {&GameState::FruitStock, f.Label37},    {&GameState::FishStock, f.Label38},
+      {&GameState::WildGameStock, f.Label39}, {&GameState::FruitStreak, f.Label47},
+      {&GameState::FishStreak, f.Label48},    {&GameState::WildGameStreak, f.Label49},
   };
+  SpokenCounters counters;
+  for (const kevolan::speech::GameCounterWords& counter : kevolan::speech::kGameCounters) {
+    for (const auto& [field, label] : labels) {
+      if (field == counter.Field) counters.append({label, Words(counter.Words)});
+    }
+  }
+  return counters;
+}
+
+// The label that shows an item's counter in a frame; null where the item has no row there.
+QLabel* FrameLabel(const ItemLabels& labels, const kevolan::speech::ItemFrameWords& frame) {
+  using kevolan::ItemState;
+  if (frame.Field == &ItemState::BuildDaysLeft) return labels.BuildDaysLeft;
+  if (frame.Field == &ItemState::RepairDaysLeft) return labels.RepairDaysLeft;
+  return labels.WearDaysLeft;
 }
 
 // The main window is read as a window with its caption, not as a nameless panel.
@@ -64,29 +79,29 @@ SpokenCounters NameControls(Ui::TForm1& f,
   Say(f.Button2, QStringLiteral("Вы не выжили"), QStringLiteral("Закрыть игру"));
   Say(f.GroupBox2, QStringLiteral("Питание на сегодня"));
   Say(f.CheckBox1, QStringLiteral("Питание: есть сегодня"));
-  SayBox(f.ComboBox1, QStringLiteral("Какую еду съесть"));
+  SayBox(f.ComboBox1, Words(kevolan::speech::kBoxes[0].Name));
   const QString activity = QStringLiteral("Вид деятельности на сегодня");
   Say(f.RadioGroup1Button0, QStringLiteral("Заготовка продуктов"), activity);
   Say(f.RadioGroup1Button1, QStringLiteral("Создание"), activity);
   Say(f.RadioGroup1Button2, QStringLiteral("Ремонт"), activity);
-  SayBox(f.ComboBox2, QStringLiteral("Как заготовить продукты"));
-  SayBox(f.ComboBox3, QStringLiteral("Какой предмет создать"));
-  SayBox(f.ComboBox4, QStringLiteral("Какой предмет отремонтировать"));
+  SayBox(f.ComboBox2, Words(kevolan::speech::kBoxes[1].Name));
+  SayBox(f.ComboBox3, Words(kevolan::speech::kBoxes[2].Name));
+  SayBox(f.ComboBox4, Words(kevolan::speech::kBoxes[3].Name));
   Say(f.Image1, QStringLiteral("Рисунок: еда"));
   Say(f.Image3, QStringLiteral("Рисунок: молоток и гвозди"));
   Say(f.Image2, QStringLiteral("Рисунок: гаечный ключ"));
 
   SpokenCounters counters = GameCounters(f);
   for (const ItemLabels& labels : items) {
-    const QString name = ItemName(labels.Id);
     // What the player owns is read as such; the labels only show or hide.
-    if (labels.Owned) Say(labels.Owned, QStringLiteral("У вас есть: ") + name);
-    const QPair<QLabel*, const char*> frames[] = {
-        {labels.BuildDaysLeft, "осталось дней на создание"},
-        {labels.RepairDaysLeft, "осталось дней на ремонт"},
-        {labels.WearDaysLeft, "осталось дней действия"}};
-    for (const auto& [label, kind] : frames) {
-      if (label) counters.append({label, name + QStringLiteral(", ") + QString::fromUtf8(kind)});
+    if (labels.Owned) {
+      Say(labels.Owned,
+          Words(kevolan::speech::kOwnedWords) + QStringLiteral(": ") + ItemName(labels.Id));
+    }
+    for (const kevolan::speech::ItemFrameWords& frame : kevolan::speech::kItemFrames) {
+      QLabel* label = FrameLabel(labels, frame);
+      if (label)
+        counters.append({label, Words(kevolan::speech::ItemCounterWords(labels.Id, frame))});
     }
   }
   return counters;

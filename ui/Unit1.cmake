@@ -6,9 +6,13 @@ add_library(kevolan_form1 STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClassicStyle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClassicStyle.h
+  ${CMAKE_CURRENT_LIST_DIR}/DayAnnouncement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayAnnouncement.h
   ${CMAKE_CURRENT_LIST_DIR}/ChoiceBox.h
   ${CMAKE_CURRENT_LIST_DIR}/GameView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GameView.h
+  ${CMAKE_CURRENT_LIST_DIR}/HintRunner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HintRunner.h
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxMessenger.cpp
@@ -22,4 +26,5 @@ add_library(kevolan_form1 STATIC
 # Unit1.h shows the controls by name, so whoever includes it also needs the generated ui_Unit1.h.
 target_include_directories(kevolan_form1 PUBLIC ${CMAKE_CURRENT_LIST_DIR}
   ${CMAKE_CURRENT_BINARY_DIR}/kevolan_form1_autogen/include)
-target_link_libraries(kevolan_form1 PUBLIC kevolan_game kevolan_form2 Qt6::Widgets)
+target_link_libraries(kevolan_form1 PUBLIC kevolan_game kevolan_speech kevolan_solver kevolan_form2
+  Qt6::Widgets)

@@ -5,12 +5,15 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <utility>
 
 #include "ClassicStyle.h"
+#include "DayReport.h"
 #include "DayTurn.h"
 #include "GameView.h"
 #include "Handlers.h"
+#include "HintText.h"
 #include "Keyboard.h"
 #include "Pictures.h"
 #include "PixelFonts.h"
@@ -67,10 +70,17 @@ TForm1::TForm1(QWidget* parent)
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  // A menu is a window of its own, which takes no font from this one.
+  SetDesignFont(PopupMenu1, 8, false);
   Help1 = PopupMenu1->addAction(QStringLiteral("Help"));
   Help1->setObjectName(QStringLiteral("Help1"));
   About1 = PopupMenu1->addAction(QStringLiteral("About"));
   About1->setObjectName(QStringLiteral("About1"));
+  Hint1 = PopupMenu1->addAction(QStringLiteral("Подсказка"));
+  Hint1->setObjectName(QStringLiteral("Hint1"));
+  // F2 asks from anywhere in the window, menu closed; F1 is left to help as everywhere else.
+  Hint1->setShortcut(QKeySequence(Qt::Key_F2));
+  addAction(Hint1);
 
   itemLabels_ = {{
       {Item::FishingTackle, Label50, Label40, Label31, Label25},
@@ -93,6 +103,8 @@ TForm1::TForm1(QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Help1, &QAction::triggered, this, &TForm1::Help1Click);
   connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+  connect(Hint1, &QAction::triggered, this, &TForm1::Hint1Click);
+  connect(&hints_, &HintRunner::Answered, this, &TForm1::ShowHint);
   BindChoice(ComboBox1, &kevolan::GameState::FoodChoice);
   BindChoice(ComboBox2, &kevolan::GameState::GatherChoice);
   BindChoice(ComboBox3, &kevolan::GameState::CreateChoice);
@@ -102,6 +114,7 @@ TForm1::TForm1(QWidget* parent)
                                  RadioGroup1Button1, RadioGroup1Button2});
   OpenMenuFromKeyboard(this);
   spokenCounters_ = NameControls(*this, itemLabels_);
+  DayAnnouncement = new TDayAnnouncement(this);
 
   RefreshView();
   Button1->setFocus();
@@ -150,9 +163,14 @@ void TForm1::RadioGroup1Click() {
 void TForm1::Button1Click() {
   if (turnRunning_ || !kevolan::CanStartTurn(state_)) return;
   turnRunning_ = true;
+  DayAnnouncement->SayWaiting();
+  const kevolan::GameState before = state_;
   kevolan::DayTurn(state_, messenger_);
+  ++turnsPlayed_;
   turnRunning_ = false;
   RefreshView();
+  // The day's message boxes are closed by now: what the day did is told once, after them.
+  DayAnnouncement->Announce(FromGame(kevolan::speech::DayReport(before, state_)));
 }
 
 void TForm1::Button2Click() { close(); }
@@ -176,6 +194,29 @@ void TForm1::About1Click() {
   form2_->activateWindow();
 }
 
+void TForm1::Hint1Click() {
+  // One question at a time: asking again while the search thinks changes nothing.
+  if (!hints_.Start(state_)) return;
+  hintAskedAtTurn_ = turnsPlayed_;
+  setCursor(Qt::BusyCursor);
+}
+
+void TForm1::ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result) {
+  // A turn's own messages are being read: the answer waits for the last of them.
+  if (turnRunning_) {
+    QTimer::singleShot(50, this, [this, asked, result] { ShowHint(asked, result); });
+    return;
+  }
+  unsetCursor();
+  // The player went on playing while the search thought: its answer is about a day gone by.
+  // Changing the choices is not going on: the answer names what to choose, whatever stands.
+  const bool stale = turnsPlayed_ != hintAskedAtTurn_;
+  const std::string text =
+      stale ? std::string("Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.")
+            : kevolan::solver::HintText(asked, result);
+  messenger_.Show(text);
+}
+
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
   // From the keyboard the menu belongs to the focused control, wherever the mouse may be.
   const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
@@ -190,6 +231,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   QWidget::closeEvent(event);
+  // A hint still thinking is of no use to a closed window.
+  hints_.Stop();
   emit Closed();
 }
 

@@ -12,8 +12,10 @@
 #include <array>
 #include <functional>
 
+#include "DayAnnouncement.h"
 #include "GameState.h"
 #include "GameView.h"
+#include "HintRunner.h"
 #include "MessageBoxMessenger.h"
 #include "SpokenNames.h"
 #include "ui_Unit1.h"
@@ -33,11 +35,15 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   // The credits window that "About" shows.
   void SetForm2(TForm2* form2);
   void SetDocumentOpener(DocumentOpener opener);
+  // The search behind «Подсказка»; tests give it another search or a smaller budget.
+  HintRunner& Hints() { return hints_; }
 
   QButtonGroup* RadioGroup1Items;  // the three activity options, numbered as kevolan::Activity
   QMenu* PopupMenu1;
   QAction* Help1;
   QAction* About1;
+  QAction* Hint1;  // «Подсказка», also on F2
+  TDayAnnouncement* DayAnnouncement;  // what each day did, for a screen reader
 
  public slots:
   void CheckBox1Click();
@@ -47,6 +53,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void Help1Click();
   void ComboBox3Change();
   void About1Click();
+  void Hint1Click();
 
  signals:
   // The window has been closed, which ends the program.
@@ -63,13 +70,17 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void ShowPictures();
   void ShowActivity();
   void RefreshView();
+  void ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result);
 
   kevolan::GameState state_;
   MessageBoxMessenger messenger_;
   qreal picturesRatio_ = 0;   // the device pixel ratio the pictures are drawn for
   bool turnRunning_ = false;  // a turn waits on its message boxes; no second one may start
+  long long turnsPlayed_ = 0;
+  long long hintAskedAtTurn_ = 0;  // a hint is about the position of the turn it was asked at
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;
   std::array<ItemLabels, kevolan::kItemCount> itemLabels_{};
   SpokenCounters spokenCounters_;  // each counter's label with the words read before its number
+  HintRunner hints_;               // last, so that its thread stops before the rest goes
 };

@@ -9,7 +9,11 @@
    Wall times swing with the load on a shared machine, so the main thread's busy time up to
    that moment (DevTools Performance.getMetrics TaskDuration) is printed beside them.
 
-usage: web_startup.py --site build/web [--runs 15]
+3. The same two on the phone layout (Chromium's mobile emulation, 390x844 at 3x, touch).
+4. Resuming a stored game: the page opened with a game of 1,000 turns and one of 10,000 turns
+   in its storage, against none: the milliseconds the replay adds to the state shown.
+
+usage: web_startup.py --site build/web [--runs 15] [--castaway build/bin/web_rules_check]
 """
 import argparse
 import functools
@@ -75,6 +79,8 @@ def start_browser(profile):
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.execute_cdp_cmd("Network.enable", {})
     driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+    # Every load from the server, as a first visit: the offline worker's cache is not measured.
+    driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
     driver.execute_cdp_cmd("Performance.enable", {})
     return driver
 
@@ -113,10 +119,59 @@ def load(driver, url, game):
     return painted, usable, busy, t["resources"]
 
 
+def phone(driver, on):
+    if on:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    else:
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+
+def castaway_script(program, turns):
+    """The commands of a seeded castaway who lives long, cut after `turns` days; a game that
+    ends sooner goes on with next-day presses the rules refuse, as a player's would."""
+    import subprocess
+    out = subprocess.run([program, "script", "15", "10000", "0.02"], capture_output=True,
+                         check=True, text=True).stdout
+    commands, days = [], 0
+    for line in out.splitlines():
+        if not line or line.startswith("#"):
+            continue
+        if days == turns:
+            break
+        commands.append(line)
+        days += line == "next"
+    commands += ["next"] * (turns - days)
+    return commands
+
+
+def resume_ms(driver, url, commands, runs):
+    """Median ms from navigation to the state shown, with `commands` stored, and how many
+    turns the rules actually played."""
+    load(driver, url, True)
+    played = driver.execute_script(
+        "rules.newGame(); arguments[0].forEach(function (c) { rules.run(c); });"
+        "KevolanSavedGame.save(rules.script(), JSON.stringify(rules.state()));"
+        "return rules.state().Day + ' ' + rules.state().Month;", commands)
+    times = []
+    for _ in range(runs):
+        driver.get(url)
+        if not wait_for(driver, "return document.documentElement.dataset.ready === 'true'"):
+            raise RuntimeError("the stored game never came back")
+        times.append(driver.execute_script(
+            "return [performance.getEntriesByName('kevolan-first-state')[0].startTime,"
+            " performance.getEntriesByName('kevolan-resume')[0].duration]"))
+    return (statistics.median(t[0] for t in times), statistics.median(t[1] for t in times),
+            played)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--site", required=True)
     parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--castaway", help="web_rules_check, which writes long games' scripts")
     args = parser.parse_args()
     site = os.path.abspath(args.site)
     index = os.path.join(site, "index.html")
@@ -137,15 +192,30 @@ def main():
         driver = start_browser(os.path.join(work, "profile"))
         try:
             game, bare, resources = {}, {}, []
+            phone_game, phone_bare = {}, {}
             load(driver, base + "index.html", True)  # a first load, not counted
             for _ in range(args.runs):
-                for url, is_game, into in ((base + "index.html", True, game),
-                                           (base + "bare.html", False, bare)):
-                    painted, usable, busy, loaded = load(driver, url, is_game)
-                    for key, value in (("paint", painted), ("usable", usable), ("busy", busy)):
-                        into.setdefault(key, []).append(value)
-                    if is_game:
-                        resources = loaded
+                for on_phone, g, b in ((False, game, bare), (True, phone_game, phone_bare)):
+                    phone(driver, on_phone)
+                    for url, is_game, into in ((base + "index.html", True, g),
+                                               (base + "bare.html", False, b)):
+                        painted, usable, busy, loaded = load(driver, url, is_game)
+                        for key, value in (("paint", painted), ("usable", usable),
+                                           ("busy", busy)):
+                            into.setdefault(key, []).append(value)
+                        if is_game:
+                            resources = loaded
+            phone(driver, False)
+            resumed = []
+            if args.castaway and os.path.exists(args.castaway):
+                url = base + "index.html"
+                driver.execute_script("localStorage.clear()")
+                none, _, _ = resume_ms(driver, url, [], args.runs)
+                for turns in (1000, 10000):
+                    commands = castaway_script(args.castaway, turns)
+                    ms, own, day = resume_ms(driver, url, commands, args.runs)
+                    resumed.append((turns, len(commands), day, ms - none, own))
+                driver.execute_script("localStorage.clear()")
         finally:
             driver.quit()
             server.shutdown()
@@ -155,6 +225,8 @@ def main():
             urllib.parse.unquote(urllib.parse.urlparse(r).path).lstrip("/") for r in resources
             if r.startswith(base)})
         total = 0
+        # The offline worker is fetched beside the page, once.
+        needed.append("sw.js")
         for name in needed:
             if name.lower().endswith((".jpg", ".jpeg", ".png")):
                 continue
@@ -182,6 +254,19 @@ def main():
             print("  %-30s %8.1f %8.1f %7.2f   %8.1f %8.1f %7.2f" % (label, g, b, g / b, gb, bb,
                                                                    gb / bb))
         print("  (aim: ratio <= 1.3)")
+        print("\nThe same on the phone layout (390x844 at 3x, touch)")
+        for key, label in (("paint", "first paint"), ("usable", "state shown, controls usable"),
+                           ("busy", "main thread busy until then")):
+            g, b = statistics.median(phone_game[key]), statistics.median(phone_bare[key])
+            print("  %-30s %8.1f %8.1f %7.2f" % (label, g, b, g / b))
+        if resumed:
+            print("\nResuming a stored game: ms added to the state shown, and the page's own "
+                  "time reading and replaying it (medians of %d)" % args.runs)
+            for turns, count, day, ms, own in resumed:
+                print("  %6d turns stored (%5d commands, the game at %s)  +%.1f ms  (%.1f ms)" %
+                      (turns, count, day, ms, own))
+        else:
+            print("\n(no --castaway program: resuming not measured)")
     finally:
         shutil.rmtree(work, ignore_errors=True)
     return 0

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The game as a screen reader meets it: start the real program with the accessibility bus,
 find its window in the AT-SPI tree, and check what each control is called, its role, that the
-counters read "name: value", and that a day played through the accessibility actions alone
-shows up in the counters' names.
+counters read "name: value", that a day played through the accessibility actions alone
+shows up in the counters' names, and that each day is announced once, after the day, as a
+notification that appears with the date and only what changed (and nothing at start-up).
 
     read_tree.py KEVOLAN
 
@@ -15,6 +16,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 WINDOW = 'Игра "Кеволан"'
 BOXES = {
@@ -26,6 +28,7 @@ BOXES = {
 OPTIONS = ["Заготовка продуктов", "Создание", "Ремонт"]
 
 failures = []
+announcements = []  # the text of every notification that appeared, in order
 
 
 def check(condition, what):
@@ -67,13 +70,37 @@ def find_window(pid, seconds=30):
     return None, None
 
 
+def pump(seconds):
+    """Lets the bus's events in for a while."""
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def wait_for(predicate, seconds=10):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         if predicate():
             return True
-        time.sleep(0.1)
+        pump(0.1)
     return predicate()
+
+
+def on_showing(event):
+    if event.detail1 and event.source is not None and \
+            event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        announcements.append(event.source.name)
+
+
+def heard_after_day(expected, what):
+    """The day's one announcement: exactly `expected`, once."""
+    announcements.clear()
+    wait_for(lambda: announcements)
+    pump(0.5)  # a second announcement of the same day would come by now
+    check(announcements == [expected], f"{what} is announced once as {expected!r} (heard {announcements})")
 
 
 def do_action(node, name):
@@ -91,6 +118,8 @@ def label_names(window):
 def main():
     program = sys.argv[1]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # Listening from before the start, to hear anything said while the window comes up.
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     with tempfile.TemporaryDirectory() as workdir:
         game = subprocess.Popen([program], env=env, cwd=workdir)
         try:
@@ -111,6 +140,8 @@ def run_checks(pid):
     if window is None:
         return
     check(window.getRole() == pyatspi.ROLE_FRAME, "the main window is read as a frame")
+    pump(0.5)
+    check(not announcements, f"nothing is announced at start-up (heard {announcements})")
     nodes = list(walk(window))
 
     def named(role, name):
@@ -168,10 +199,19 @@ def run_checks(pid):
     check(wait_for(lambda: gather[0].getState().contains(pyatspi.STATE_CHECKED)),
           "the gathering option is checked")
     do_action(next_day[0], "Press")
+    heard_after_day("2 Января. Фрукты в запасе: 3. Дней без еды: 1. "
+                    "Старая одежда, осталось дней действия: 29. "
+                    "Старая одежда, осталось дней на ремонт: 2. "
+                    "В списке «Какую еду съесть» появилось: Фрукты", "the first day")
     for expected in ("Дата: 2 Января", "Фрукты в запасе: 3", "Дней без еды: 1",
                      "Старая одежда, осталось дней действия: 29"):
         check(wait_for(lambda: expected in label_names(window)),
               f"after the day a label reads {expected!r}")
+    # A quiet day: the trip's box was cleared by the day before, so nothing is gathered; only
+    # the hunger and the clothes move.
+    do_action(next_day[0], "Press")
+    heard_after_day("3 Января. Дней без еды: 2. Старая одежда, осталось дней действия: 28",
+                    "the quiet day")
 
 
 if __name__ == "__main__":

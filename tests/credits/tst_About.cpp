@@ -7,6 +7,20 @@
 #include "Unit2.h"
 #include "ZelCredits.h"
 
+// Counts the events of one type that reach the objects it watches.
+class CountEvents : public QObject {
+ public:
+  CountEvents(QEvent::Type type, int& count) : type_(type), count_(count) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == type_) ++count_;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QEvent::Type type_;
+  int& count_;
+};
+
 class TestAbout : public QObject {
   Q_OBJECT
 
@@ -33,9 +47,18 @@ void TestAbout::AboutShowsTheSameRollingWindow() {
   QVERIFY(QTest::qWaitForWindowExposed(&form2));
   QVERIFY(StepsUp(start, form2.ZelCredits1->Lines()) >= 1);  // rolled while hidden
 
-  // A second "About" brings back the same window; no second one appears.
+  // A second "About" while it is open, the game's window being the active one, brings the same
+  // window to the front and gives it the focus; no second one appears.
+  QApplication::setActiveWindow(&form1);
+  QVERIFY(QTest::qWaitForWindowActive(&form1));
+  QVERIFY(!form2.isActiveWindow());
+  int raised = 0;
+  CountEvents counter(QEvent::ZOrderChange, raised);
+  form2.installEventFilter(&counter);
   form1.About1Click();
   QVERIFY(form2.isVisible());
+  QCOMPARE(raised, 1);
+  QTRY_VERIFY(form2.isActiveWindow());
   int creditWindows = 0;
   for (QWidget* w : QApplication::topLevelWidgets())
     creditWindows += qobject_cast<TForm2*>(w) != nullptr;

@@ -47,6 +47,11 @@ TEST(HelpHtml, EscapesMarkupAndClosesLists) {
   EXPECT_NE(html.find("<title>&lt;T&gt; &amp; &quot;q&quot;</title>"), std::string::npos);
   EXPECT_NE(html.find("<ul>\n<li>x</li>\n</ul>\n</body>"), std::string::npos) << html;
   EXPECT_EQ(html.find("<script"), std::string::npos);
+  // Its style and icon are files of the site, so that a strict security policy leaves them.
+  EXPECT_EQ(html.find("<style"), std::string::npos);
+  EXPECT_EQ(html.find("style="), std::string::npos);
+  EXPECT_NE(html.find("<link rel=\"stylesheet\" href=\"help.css\">"), std::string::npos);
+  EXPECT_NE(html.find("<link rel=\"icon\" href=\"kevolan.svg\""), std::string::npos);
 }
 
 }  // namespace

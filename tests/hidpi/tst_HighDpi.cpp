@@ -202,7 +202,7 @@ void HighDpi::initTestCase() {
 void HighDpi::windowIsTwiceAsLarge() {
   QCOMPARE(normal_.Ratio, 1.0);
   QCOMPARE(double_.Ratio, 2.0);
-  QCOMPARE(normal_.Image.size(), QSize(546, 498));
+  QCOMPARE(normal_.Image.size(), QSize(KEVOLAN_WINDOW_WIDTH, KEVOLAN_WINDOW_HEIGHT));
   QCOMPARE(double_.Image.size(), normal_.Image.size() * 2);
 }
 
@@ -227,7 +227,7 @@ void HighDpi::everyLabelFitsItsPlace() {
     if (c->Parent != "Form1") {
       QVERIFY2(c->Place.right() < parent.Place.width() - 2, qPrintable(c.key()));
     } else {
-      QVERIFY2(c->InWindow.right() < 546, qPrintable(c.key()));
+      QVERIFY2(c->InWindow.right() < KEVOLAN_WINDOW_WIDTH, qPrintable(c.key()));
     }
   }
   // Names end before the numbers beside them, and the day before the month.

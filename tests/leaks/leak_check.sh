@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The real program under valgrind's memcheck in a real X window: start kevolan under Xvfb, play
-# five days with real clicks on "следующий день ->", open and close the credits from the context
-# menu, starve on the sixth day, answer its message box, end the program with the game-over
-# button, and let memcheck count what was never freed. A block "definitely lost" is a failure;
-# the toolkit's and the system's own leaks are suppressed in the *.supp files here, each with the
-# reason it is not the game's.
+# five days with real clicks on "следующий день ->", ask for a hint on F2, open and close the
+# credits from the context menu, starve on the sixth day, answer its message box, end the program
+# with the game-over button, and let memcheck count what was never freed. A block "definitely
+# lost" is a failure; the toolkit's and the system's own leaks are suppressed in the *.supp files
+# here, each with the reason it is not the game's.
 #   leak_check.sh KEVOLAN CLOSE_WINDOW SUPPRESSIONS_DIR SOURCE_DIR OUT_DIR
 set -euo pipefail
 
@@ -16,6 +16,7 @@ fi
 
 kevolan=$1
 close_window=$2
+window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
 supp_dir=$3
 source_dir=$4
 out=$5
@@ -66,7 +67,7 @@ wid=$(timeout 180 xdotool search --sync --onlyvisible --name 'Кеволан' | 
   fail "the game's window did not appear"
 say "window up"
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # sets X, Y, WIDTH and HEIGHT
-{ [ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ]; } || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
+[ "${WIDTH}x${HEIGHT}" = "$window_size" ] || fail "window is ${WIDTH}x${HEIGHT}, not $window_size"
 
 day_area="30x20+$((X + 8))+$Y"  # the day number in the top left corner
 shot_day() { import -window root -crop "$day_area" +repage "$1"; }
@@ -102,6 +103,15 @@ for turn in $(seq 1 $quiet_turns); do
 done
 say "$quiet_turns days played"
 
+# F2 asks for a hint: its search runs on a thread of its own and its answer comes in a box,
+# which goes again by its close box.
+xdotool key F2
+wait_for 120 other_window_up || fail "F2 showed no hint"
+import -window root "$out/leaks-hint.png"
+"$close_window" "$(other_window)"
+wait_for 60 eval '! other_window_up' || fail "the hint's box did not close"
+say "hint shown and closed"
+
 # Right click on the window, "About" from the menu; the credits window comes up and rolls, and
 # goes again by its close box.
 xdotool mousemove --sync $((X + 300)) $((Y + 20)) click 3
@@ -134,9 +144,9 @@ say "game over, program ended with $status"
 
 # Who owns each definitely lost block: a frame in the game's own code (its binary, a source file
 # of the project, a class of the game) makes it ours.
-own_files=$(cd "$source_dir" && find game ui controls app tools \( -name '*.cpp' -o -name '*.h' \) \
+own_files=$(cd "$source_dir" && find game solver ui controls app tools \( -name '*.cpp' -o -name '*.h' \) \
   -printf '%f\n' | sed 's/[.]/[.]/g' | paste -sd'|')
-ours="kevolan::|TForm1|TForm2|TZelCredits|TChoiceBox|MessageBoxMessenger|\\((${own_files}):[0-9]+\\)|\\(in $(printf '%s' "$kevolan" | sed 's/[.]/[.]/g')\\)"
+ours="kevolan::|TForm1|HintRunner|TForm2|TZelCredits|TChoiceBox|MessageBoxMessenger|\\((${own_files}):[0-9]+\\)|\\(in $(printf '%s' "$kevolan" | sed 's/[.]/[.]/g')\\)"
 records=$(awk '/are definitely lost in loss record/ { on = 1 } on { print } on && /^==[0-9]+== $/ { on = 0 }' "$log")
 ours_count=$(printf '%s\n' "$records" | OURS="$ours" awk '
   /are definitely lost in loss record/ { rec = 1; hit = 0 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +17,10 @@ struct SeenBox {
   QStringList Buttons;
   bool ButtonIcons = false;
   bool Modal = false;
+  int TextPixels = 0;    // the height of the face the message is written in
+  int ButtonPixels = 0;  // and of its button's
+  // Which of the window's activity group and choice boxes could be used behind the box.
+  QStringList EnabledBehind;
 };
 
 class BoxCatcher : public QObject {
@@ -41,10 +47,27 @@ class BoxCatcher : public QObject {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (box == nullptr || !box->isVisible() || answering_) continue;
       answering_ = true;
-      SeenBox seen{box->windowTitle(), box->text(), box->icon(), {}, false, box->isModal()};
+      SeenBox seen;
+      seen.Title = box->windowTitle();
+      seen.Text = box->text();
+      seen.Icon = box->icon();
+      seen.Modal = box->isModal();
       for (QAbstractButton* button : box->buttons()) {
         seen.Buttons.append(button->text());
         seen.ButtonIcons = seen.ButtonIcons || !button->icon().isNull();
+      }
+      if (auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        seen.TextPixels = QFontInfo(text->font()).pixelSize();
+      }
+      if (!box->buttons().isEmpty()) {
+        seen.ButtonPixels = QFontInfo(box->buttons().first()->font()).pixelSize();
+      }
+      if (QWidget* window = box->parentWidget()) {
+        for (const char* name :
+             {"RadioGroup1", "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}) {
+          auto* control = window->findChild<QWidget*>(QLatin1String(name));
+          if (control && control->isEnabled()) seen.EnabledBehind.append(QLatin1String(name));
+        }
       }
       Boxes.append(seen);
       if (WhileOpen) WhileOpen(box);

@@ -94,6 +94,8 @@ QStringList WindowDiffers(const TForm1& f, const kevolan::GameState& s) {
   Number(d, QStringLiteral("FishStreak"), f.Label48, s.FishStreak);
   Number(d, QStringLiteral("WildGameStreak"), f.Label49, s.WildGameStreak);
 
+  // Spelt out here, not read from TForm1's table: the page and its checks are built from that
+  // table, so this is where a label showing the wrong field is caught, by name.
   const struct {
     Item Id;
     const char* Name;

@@ -15,6 +15,7 @@ fi
 kevolan=$1
 close_window=$2
 shots=$3
+window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
 mkdir -p "$shots"
 workdir=$(mktemp -d)
 pid=
@@ -40,7 +41,7 @@ wid=$(timeout 20 xdotool search --sync --onlyvisible --name 'Кеволан' | h
   fail "the game's window did not appear"
 sleep 1  # let the window paint itself
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # sets X, Y, WIDTH and HEIGHT
-[ "$WIDTH" = 546 ] && [ "$HEIGHT" = 498 ] || fail "window is ${WIDTH}x${HEIGHT}, not 546x498"
+[ "${WIDTH}x${HEIGHT}" = "$window_size" ] || fail "window is ${WIDTH}x${HEIGHT}, not $window_size"
 day_area="30x20+$((X + 8))+$Y"  # the day number in the top left corner
 import -window root "$shots/kevolan-start.png"
 import -window root -crop "$day_area" +repage "$workdir/day1.png"

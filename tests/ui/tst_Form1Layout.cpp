@@ -1,5 +1,6 @@
 // The main window as a new game opens it: every control in its place with its text and looks,
 // what is shown and what is hidden, and the context menu on every part of the window.
+#include <QAbstractItemView>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -355,9 +356,16 @@ void Form1Layout::rightClickAnywhereOpensTheMenu() {
   TForm1 form;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
-  QCOMPARE(form.PopupMenu1->actions().size(), 2);
+  QCOMPARE(form.PopupMenu1->actions().size(), 3);
   QCOMPARE(form.PopupMenu1->actions().at(0)->text(), QStringLiteral("Help"));
   QCOMPARE(form.PopupMenu1->actions().at(1)->text(), QStringLiteral("About"));
+  QCOMPARE(form.PopupMenu1->actions().at(2)->text(), QStringLiteral("Подсказка"));
+  QCOMPARE(form.PopupMenu1->actions().at(2)->shortcut(), QKeySequence(Qt::Key_F2));
+  // A window of its own, yet in the window's 11-pixel face.
+  QCOMPARE(QFontInfo(form.PopupMenu1->font()).pixelSize(), 11);
+  QCOMPARE(form.PopupMenu1->font().family(), WindowFontFamily());
+  // So are the boxes' lists, windows of their own too.
+  QCOMPARE(QFontInfo(form.ComboBox3->view()->font()).pixelSize(), 11);
 
   QList<QWidget*> targets = {
       &form,        form.GroupBox2, form.GroupBox8, form.RadioGroup1, form.RadioGroup1Button1,

@@ -5,8 +5,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "BoxCatcher.h"
+#include "Handlers.h"
 #include "MessageBoxMessenger.h"
 #include "Unit1.h"
 #include "ViewChecks.h"
@@ -17,6 +21,43 @@ const QString kStarvation = QStringLiteral(
     "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода");
 const QString kCave = QStringLiteral("Тперерь вам можно построить пещеру");
 const QString kIllness = QStringLiteral("Вы питались одним видом питания и заболели на 10 дней");
+const QString kHintStale =
+    QStringLiteral("Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.");
+
+using kevolan::solver::HintBudget;
+using kevolan::solver::HintResult;
+using kevolan::solver::Verdict;
+
+// A search that thinks until the test lets it answer `answer`, or until it is stopped.
+struct HeldSearch {
+  HintResult Answer;
+  std::atomic<int> Calls{0};
+  std::atomic<bool> Release{false};
+  std::atomic<bool> SawCancel{false};
+
+  HintRunner::Search Function() {
+    return [this](const kevolan::GameState&, const HintBudget& budget) {
+      ++Calls;
+      while (!Release.load()) {
+        if (budget.Cancel != nullptr && budget.Cancel->load()) {
+          SawCancel = true;
+          break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+      return Answer;
+    };
+  }
+};
+
+// Asks for a hint answered at once with `result`, and returns the one box that comes up.
+SeenBox HintBox(TForm1& f, const HintResult& result) {
+  f.Hints().SetSearch([result](const kevolan::GameState&, const HintBudget&) { return result; });
+  BoxCatcher boxes;
+  f.Hint1->trigger();
+  if (!QTest::qWaitFor([&] { return !boxes.Boxes.isEmpty(); }, 5000)) return {};
+  return boxes.Boxes.first();
+}
 
 // Types text key by key, Cyrillic included, into the focused field.
 void TypeKeys(QWidget* widget, const QString& text) {
@@ -77,6 +118,10 @@ class Form1Play : public QObject {
   void aLongerGameKeepsTheWindowInStep();
   void helpOpensTheDocumentOnlyWhenItExists();
   void windowGoesWhileABoxHoldsTheFocus();
+  void hintSaysWinLostOrUndecided();
+  void windowWorksWhileAHintThinks();
+  void hintAfterADayHasPassedIsStale();
+  void closingStopsAHintThatThinks();
 
  private:
   std::unique_ptr<TForm1> form_;
@@ -196,6 +241,7 @@ void Form1Play::gatheringAndEatingOverTwoDays() {
   TForm1& f = *form_;
   Player p{f};
   BoxCatcher boxes;
+  QVERIFY(f.DayAnnouncement->isHidden());  // nothing to tell before the first day
   p.Activity(0);
   p.NextDay();
   QCOMPARE(f.Label57->text(), QStringLiteral("2"));
@@ -229,10 +275,12 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   BoxCatcher boxes;
   QStringList seenHungry;
   QStringList seenDay;
+  QStringList seenAnnounced;
   bool closed = true;
   boxes.WhileOpen = [&](QMessageBox*) {
     seenHungry << f.Label46->text();
     seenDay << f.Label57->text();
+    seenAnnounced << f.DayAnnouncement->accessibleName() + f.DayAnnouncement->Waiting();
     // Neither a second press of the button nor the close box can act while the box is open.
     f.Button1->click();
     QTest::keyClick(f.Button1, Qt::Key_Space);
@@ -242,6 +290,14 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(boxes.Texts(), QStringList{kStarvation});
   QCOMPARE(seenHungry, QStringList{"6"});
   QCOMPARE(seenDay, QStringList{"6"});  // the calendar moves only at the end of the turn
+  // The day is told once its box is closed; behind the box stands the day before's report.
+  QCOMPARE(seenAnnounced,
+           QStringList{QStringLiteral(
+               "6 Января. Дней без еды: 5. Старая одежда, осталось дней действия: 25")});
+  QTRY_COMPARE(
+      f.DayAnnouncement->accessibleName(),
+      QStringLiteral("7 Января. Дней без еды: 6. Старая одежда, осталось дней действия: 24"));
+  QVERIFY(f.DayAnnouncement->isVisible());
   QVERIFY(!closed);
   QVERIFY(f.isVisible());
 
@@ -252,6 +308,11 @@ void Form1Play::boxStandsOverTheWindowAsTheTurnLeftIt() {
   QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
   QVERIFY(!box.ButtonIcons);
   QVERIFY(box.Modal);
+  // In the window's 11-pixel face, though a box is a window of its own.
+  QCOMPARE(box.TextPixels, 11);
+  QCOMPARE(box.ButtonPixels, 11);
+  // Behind it the group stands as the day began: usable, no box (nothing eaten, nothing chosen).
+  QCOMPARE(box.EnabledBehind, QStringList{"RadioGroup1"});
 
   QCOMPARE(f.Label57->text(), QStringLiteral("7"));
   QVERIFY_VIEW(f);
@@ -351,6 +412,20 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
       QCOMPARE(f.RadioGroup1Items->checkedId(), before);
     }
   }
+  // Behind each box the group and the boxes stand as the turn has left them so far: the cave
+  // offered while the hut is worked on; the illness announced while the day's gathering still
+  // stands; death by cold while ill, the group and the activity's box locked by the illness.
+  const QList<QPair<QString, QStringList>> behind = {
+      {kCave, {"RadioGroup1", "ComboBox1", "ComboBox3"}},
+      {kIllness, {"RadioGroup1", "ComboBox1", "ComboBox2"}},
+      {QStringLiteral("Ваша старая одежда превратилась в лохмотья и вы умерли от холода"),
+       {"ComboBox1"}}};
+  QCOMPARE(boxes.Boxes.size(), behind.size());
+  for (qsizetype i = 0; i < behind.size(); ++i) {
+    QCOMPARE(boxes.Boxes[i].Text, behind[i].first);
+    QCOMPARE(boxes.Boxes[i].EnabledBehind, behind[i].second);
+    QCOMPARE(boxes.Boxes[i].TextPixels, 11);
+  }
   QVERIFY(f.State().GameOver);
   QVERIFY(illnessBoxes >= 1);
   QVERIFY(lockedTurns > 0);
@@ -391,6 +466,146 @@ void Form1Play::windowGoesWhileABoxHoldsTheFocus() {
   p.Type(form_->ComboBox3, "Хижина");
   QVERIFY(form_->ComboBox3->lineEdit()->hasFocus() || !QApplication::focusWidget());
   form_.reset();
+}
+
+void Form1Play::hintSaysWinLostOrUndecided() {
+  TForm1& f = *form_;
+  const kevolan::GameState before = f.State();
+  QCOMPARE(f.PopupMenu1->actions().last(), f.Hint1);
+  QCOMPARE(f.Hint1->text(), QStringLiteral("Подсказка"));
+
+  HintResult win;
+  win.Verdict = Verdict::Win;
+  win.FirstMove = {false, "", kevolan::Activity::Create, "Хижина"};
+  win.DaysToVictory = 122;
+  const SeenBox box = HintBox(f, win);
+  QCOMPARE(box.Text, QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
+                                    "– не отмечайте «Питание»;\n"
+                                    "– выберите занятие «Создание», в его поле выберите «Хижина».\n"
+                                    "Быстрее всего с острова можно уплыть за 122 дня."));
+  QCOMPARE(box.Title, ApplicationTitle(QCoreApplication::applicationFilePath()));
+  QCOMPARE(box.Icon, QMessageBox::NoIcon);
+  QCOMPARE(box.Buttons.size(), 1);
+  QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
+  QVERIFY(box.Modal);
+
+  // Eating what the box does not list is typed; what a box shows already is left as it is.
+  Player p{f};
+  p.Click(f.CheckBox1);
+  p.Activity(0);
+  p.Pick(f.ComboBox2, "Поход за фруктами");
+  win.FirstMove = {true, "рыба", kevolan::Activity::None, ""};
+  win.DaysToVictory = 1;
+  QCOMPARE(HintBox(f, win).Text,
+           QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
+                          "– оставьте отметку «Питание», еда: впишите «рыба»;\n"
+                          "– занятие «Заготовка продуктов», в его поле "
+                          "оставьте «Поход за фруктами».\n"
+                          "Лодка будет готова уже сегодня."));
+
+  HintResult lost;
+  lost.Verdict = Verdict::Lost;
+  lost.Death = kevolan::Outcome::NoDwelling;
+  lost.DeathInDays = 4;
+  lost.DeathDay = 1;
+  lost.DeathMonth = kevolan::Month::February;
+  QCOMPARE(HintBox(f, lost).Text,
+           QStringLiteral("Спастись с острова уже нельзя: что бы вы ни делали, вы не успеете "
+                          "построить жилище и замёрзнете не позже 1 Февраля, через 4 дня."));
+  lost.Death = kevolan::Outcome::Starved;
+  lost.DeathInDays = 1;
+  lost.DeathDay = 21;
+  lost.DeathMonth = kevolan::Month::March;
+  QCOMPARE(HintBox(f, lost).Text,
+           QStringLiteral("Спастись с острова уже нельзя: что бы вы ни делали, вы проведёте без "
+                          "еды больше 5 дней и умрёте с голода уже сегодня, 21 Марта."));
+
+  // None of it changed the game.
+  kevolan::GameState chosen = before;
+  kevolan::SetEatToday(chosen, true);
+  kevolan::ClickActivity(chosen, kevolan::Activity::GatherFood);
+  chosen.GatherChoice.Pick(0);
+  QVERIFY(f.State() == chosen);
+  QVERIFY_VIEW(f);
+}
+
+void Form1Play::windowWorksWhileAHintThinks() {
+  TForm1& f = *form_;
+  HeldSearch search;
+  search.Answer.Verdict = Verdict::Lost;
+  search.Answer.Death = kevolan::Outcome::HutCollapsed;
+  f.Hints().SetSearch(search.Function());
+  BoxCatcher boxes;
+  int ticks = 0;
+  QTimer timer;
+  connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start(5);
+
+  QTest::keyClick(f.Button1, Qt::Key_F2);
+  QTRY_COMPARE(search.Calls.load(), 1);
+  QTest::qWait(150);
+  QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+  // The window answers the player meanwhile; asking again, by menu or key, starts nothing.
+  Player{f}.Click(f.CheckBox1);
+  QVERIFY(f.State().EatToday);
+  f.Hint1->trigger();
+  QTest::keyClick(f.Button1, Qt::Key_F2);
+  QTest::qWait(20);
+  QCOMPARE(search.Calls.load(), 1);
+  QVERIFY(boxes.Boxes.isEmpty());
+
+  search.Release = true;
+  QTRY_COMPARE(boxes.Boxes.size(), 1);
+  QCOMPARE(boxes.Boxes.first().Text,
+           QStringLiteral("Спастись с острова уже нельзя: что бы вы ни делали, ваша хижина "
+                          "развалится и придавит вас."));
+  QCOMPARE(search.Calls.load(), 1);
+  QVERIFY(!f.Hints().Running());
+  // Once answered, the next question is heard.
+  f.Hint1->trigger();
+  QTRY_COMPARE(boxes.Boxes.size(), 2);
+  QCOMPARE(search.Calls.load(), 2);
+}
+
+void Form1Play::hintAfterADayHasPassedIsStale() {
+  TForm1& f = *form_;
+  HeldSearch search;
+  search.Answer.Verdict = Verdict::Unknown;
+  f.Hints().SetSearch(search.Function());
+  BoxCatcher boxes;
+  f.Hint1->trigger();
+  Player{f}.NextDay();
+  QCOMPARE(f.Label57->text(), QStringLiteral("2"));
+  search.Release = true;
+  QTRY_COMPARE(boxes.Texts(), QStringList{kHintStale});
+
+  // An answer that comes while the turn's own message is read waits until it is closed.
+  for (int day = 2; day <= 5; ++day) Player{f}.NextDay();
+  search.Release = false;
+  f.Hint1->trigger();
+  QTRY_COMPARE(search.Calls.load(), 2);
+  boxes.WhileOpen = [&](QMessageBox* box) {
+    if (box->text() != kStarvation) return;
+    search.Release = true;
+    QTest::qWait(100);
+  };
+  Player{f}.NextDay();
+  QTRY_COMPARE(boxes.Texts(), (QStringList{kHintStale, kStarvation, kHintStale}));
+}
+
+void Form1Play::closingStopsAHintThatThinks() {
+  // The search is stopped and its thread waited for: nothing is left running or allocated
+  // (the sanitizer build's leak check), and no answer comes to a window that is gone.
+  HeldSearch search;
+  form_->Hints().SetSearch(search.Function());
+  BoxCatcher boxes;
+  form_->Hint1->trigger();
+  QTRY_COMPARE(search.Calls.load(), 1);
+  QVERIFY(form_->close());
+  QVERIFY(search.SawCancel.load());
+  form_.reset();
+  QTest::qWait(20);
+  QVERIFY(boxes.Boxes.isEmpty());
 }
 
 QTEST_MAIN(Form1Play)

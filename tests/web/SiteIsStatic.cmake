@@ -1,5 +1,7 @@
-# The site `make web` wrote stands on its own: every file its pages and style sheets name is in
-# it, and none of them names another site (no request may leave the player's machine).
+# The site `make web` wrote stands on its own: every file its pages, style sheets and workers
+# name is in it, and none of them names another site (no request may leave the player's machine).
+# Its pages hold no style or script of their own, so that they show under a strict content
+# security policy (default-src 'self'; script-src 'self' 'wasm-unsafe-eval').
 #   cmake -DSITE=build/web -P SiteIsStatic.cmake
 get_filename_component(SITE "${SITE}" ABSOLUTE)
 file(GLOB_RECURSE texts RELATIVE "${SITE}" "${SITE}/*.html" "${SITE}/*.css")
@@ -7,6 +9,12 @@ set(faults "")
 foreach(name IN LISTS texts)
   file(READ "${SITE}/${name}" text)
   get_filename_component(folder "${name}" DIRECTORY)
+  if(name MATCHES "\\.html$")
+    string(REGEX MATCHALL "<style|<script>|<script [^>]*>[^<]|[ \n](style|on[a-z]+)[ ]*=" inline "${text}")
+    foreach(found IN LISTS inline)
+      string(APPEND faults "${name}: holds a style or script of its own: ${found}\n")
+    endforeach()
+  endif()
   string(REGEX MATCHALL "(src|href)[ ]*=[ ]*\"[^\"]*\"|url\\([^)]*\\)" refs "${text}")
   foreach(ref IN LISTS refs)
     string(REGEX REPLACE "^(src|href)[ ]*=[ ]*\"|\"$|^url\\([\"']?|[\"']?\\)$" "" target "${ref}")
@@ -22,7 +30,22 @@ foreach(name IN LISTS texts)
     endif()
   endforeach()
 endforeach()
-foreach(needed kevolan-rules.js help.html)
+# The page's scripts start workers and load scripts into them by name, relative to the site.
+file(GLOB_RECURSE scripts RELATIVE "${SITE}" "${SITE}/*.js")
+foreach(name IN LISTS scripts)
+  file(READ "${SITE}/${name}" text)
+  get_filename_component(folder "${name}" DIRECTORY)
+  string(REGEX MATCHALL "(new Worker|importScripts)\\([ ]*['\"][^'\"]*['\"]" refs "${text}")
+  foreach(ref IN LISTS refs)
+    string(REGEX REPLACE "^[^'\"]*['\"]|['\"]$" "" target "${ref}")
+    if(target MATCHES "^[a-zA-Z][a-zA-Z0-9+.-]*:" OR target MATCHES "^//")
+      string(APPEND faults "${name}: loads a script from another site or scheme: ${target}\n")
+    elseif(NOT EXISTS "${SITE}/${folder}/${target}")
+      string(APPEND faults "${name}: loads ${target}, which the site lacks\n")
+    endif()
+  endforeach()
+endforeach()
+foreach(needed kevolan-rules.js kevolan-hint.js hint-worker.js help.html)
   if(NOT EXISTS "${SITE}/${needed}")
     string(APPEND faults "the site lacks ${needed}\n")
   endif()

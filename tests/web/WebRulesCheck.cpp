@@ -1,6 +1,7 @@
 // The native side of the web edition's rules check:
 //   web_rules_check script SEED TURNS NOISE [usage]   a seeded castaway's script on stdout
-//   web_rules_check snapshots < SCRIPT                the state behind each message, per turn
+//   web_rules_check snapshots < SCRIPT                the state behind each message, and the
+//                                                     day's report, per turn
 // The script is a sensible castaway's game mixed with a player's noise: typed Cyrillic and odd
 // text, picks past the list, refused commands, comments, CR line ends; "usage" ends it with a
 // line the driver stops at, followed by lines that must never run.
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DayReport.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
@@ -162,14 +164,17 @@ int WriteSnapshots() {
     const auto read = kevolan::replay::ParseLine(line);
     if (read.Kind == kevolan::replay::ParsedLine::Kind::UsageError) break;
     if (read.Kind == kevolan::replay::ParsedLine::Kind::Skip) continue;
-    const long long before = session.Turns();
+    const long long turns = session.Turns();
+    const kevolan::GameState before = session.State();
     snapshots.clear();
     answer.clear();
     session.Run(read.Command, line, answer);
-    if (session.Turns() == before) continue;
+    if (session.Turns() == turns) continue;
+    std::string report;
+    kevolan::replay::AppendJsonString(report, kevolan::speech::DayReport(before, session.State()));
     std::cout << "{\"Turn\": " << session.Turns() << ", \"Snapshots\": [";
     for (std::size_t i = 0; i < snapshots.size(); ++i) std::cout << (i ? ", " : "") << snapshots[i];
-    std::cout << "]}\n";
+    std::cout << "], \"Report\": " << report << "}\n";
   }
   return 0;
 }

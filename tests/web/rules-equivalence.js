@@ -1,5 +1,6 @@
 // The WebAssembly rules answer every script exactly as kevolan-replay does, line by line and
-// byte by byte, and show behind each message the state the native rules showed at that moment.
+// byte by byte, show behind each message the state the native rules showed at that moment, and
+// tell each day as the native report does.
 //   node --no-experimental-fetch rules-equivalence.js MODULE REPLAY CHECK PLANS_DIR [SCRIPTS]
 // MODULE is kevolan-rules.js, REPLAY kevolan-replay, CHECK web_rules_check (seeded scripts and
 // the native per-message states); SCRIPTS is how many seeded scripts to play (default 40).
@@ -67,6 +68,9 @@ class Rules {
     }
     return out;
   }
+  dayReport() {
+    return this.text(this.m._kevolan_day_report()).toString('utf8');
+  }
 }
 
 function dateOf(state) {
@@ -80,6 +84,7 @@ function playModule(rules, name, script) {
   const printed = [];
   const turns = [];
   let usage = false;
+  let ran = 0;
   for (const line of lines(script)) {
     const before = JSON.parse(rules.run(Buffer.from('state')).toString('utf8')).State;
     const answer = rules.run(line);
@@ -91,13 +96,15 @@ function playModule(rules, name, script) {
       }
       break;
     }
+    ++ran;
     printed.push(answer);
     const text = answer.toString('utf8');
     if (!text.startsWith('{"Turn": ')) continue;
     const turn = JSON.parse(text);
     const states = rules.snapshots();
     messageStates += states.length;
-    turns.push(`{"Turn": ${turn.Turn}, "Snapshots": [${states.join(', ')}]}\n`);
+    const report = JSON.stringify(rules.dayReport());
+    turns.push(`{"Turn": ${turn.Turn}, "Snapshots": [${states.join(', ')}], "Report": ${report}}\n`);
     if (states.length !== turn.Messages.length) {
       fail(name, `turn ${turn.Turn}: ${states.length} states for ${turn.Messages.length} messages`);
     }
@@ -117,7 +124,7 @@ function playModule(rules, name, script) {
       fail(name, `turn ${turn.Turn}: the game ended without a message`);
     }
   }
-  return { printed: Buffer.concat(printed), usage, turns: turns.join('') };
+  return { printed: Buffer.concat(printed), usage, ran, turns: turns.join('') };
 }
 
 function firstDifference(a, b) {
@@ -128,6 +135,33 @@ function firstDifference(a, b) {
   return `output line ${lineNo}: module "${a.subarray(i, i + 80)}" vs driver "${b.subarray(i, i + 80)}"`;
 }
 
+// A stored game played again in one call, as a reloaded page does, ends where the same lines
+// played one by one ended, and stops at the line the driver stops at.
+function checkReplay(rules, name, script, wanted) {
+  const final = rules.run(Buffer.from('state')).toString('utf8');
+  rules.m._kevolan_new_game();
+  const p = rules.m._malloc(script.length + 1);
+  rules.m.HEAPU8.set(script, p);
+  rules.m.HEAPU8[p + script.length] = 0;
+  const played = rules.m._kevolan_replay(p);
+  rules.m._free(p);
+  const counted = lines(script.subarray(0, lineEnd(script, played))).length;
+  if (counted !== wanted) fail(name, `replayed ${counted} commands, not ${wanted}`);
+  if (rules.run(Buffer.from('state')).toString('utf8') !== final) {
+    fail(name, 'a replay in one call ends in another state');
+  }
+}
+
+// Where the first `count` lines of a script end.
+function lineEnd(script, count) {
+  let at = 0;
+  for (let i = 0; i < count && at < script.length; ++i) {
+    const next = script.indexOf(10, at);
+    at = next < 0 ? script.length : next + 1;
+  }
+  return at;
+}
+
 function compare(rules, name, script) {
   const driver = native(replayPath, [], script);
   const mine = playModule(rules, name, script);
@@ -136,7 +170,8 @@ function compare(rules, name, script) {
     fail(name, `driver exit ${driver.status}, module usage error ${mine.usage}`);
   }
   const reference = native(checkPath, ['snapshots'], script).stdout.toString('utf8');
-  if (mine.turns !== reference) fail(name, 'message states differ from the native rules');
+  if (mine.turns !== reference) fail(name, 'message states or reports differ from the native rules');
+  checkReplay(rules, name, script, mine.ran);
   return { turns: (mine.turns.match(/\n/g) || []).length, bytes: driver.stdout.length };
 }
 
@@ -164,13 +199,21 @@ require(path.resolve(modulePath))().then((m) => {
   const run = m.cwrap('kevolan_run', 'string', ['string']);
   m._kevolan_new_game();
   const first = run('state');
+  const report = () => m.UTF8ToString(m._kevolan_day_report());
+  if (report() !== '') fail('entry points', 'a report before any day');
   run('activity gather');
   run('next');
+  run('state');
+  if (report() !== '2 Января. Фрукты в запасе: 3. Дней без еды: 1. ' +
+      'Старая одежда, осталось дней действия: 29. Старая одежда, осталось дней на ремонт: 2. ' +
+      'В списке «Какую еду съесть» появилось: Фрукты') {
+    fail('entry points', `the first day told as "${report()}"`);
+  }
   if (run('eat on') !== '' || !run('a\nb').startsWith('{"UsageError": ')) {
     fail('entry points', 'unexpected answer to a plain or a two-line command');
   }
   m._kevolan_new_game();
-  if (run('state') !== first || m._kevolan_message_count() !== 0) {
+  if (run('state') !== first || m._kevolan_message_count() !== 0 || report() !== '') {
     fail('entry points', 'a new game is not the initial one');
   }
   if (m.UTF8ToString(m._kevolan_message_state(5)) !== '') fail('entry points', 'state past the end');

@@ -1,13 +1,16 @@
 // Whole games played twice at once: through the real main window with mouse and keyboard, and
 // through the replay driver's session. After every command the window must show exactly the
-// state the rules hold, each turn's message boxes must say what the rules said, and a command
-// the rules refuse must meet a control the player cannot use.
+// state the rules hold, each turn's message boxes must say what the rules said, each day must be
+// announced as its report tells it, and a command the rules refuse must meet a control the
+// player cannot use.
 #include <QFileInfo>
 #include <QtTest>
 #include <nlohmann/json.hpp>
 
 #include "BoxCatcher.h"
+#include "DayReport.h"
 #include "GameView.h"
+#include "HintText.h"
 #include "PlanFile.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
@@ -51,6 +54,12 @@ void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, co
   if (previousHandler != nullptr) previousHandler(type, context, text);
 }
 
+// What the window tells a screen reader of the last day, said already or about to be.
+QString Told(const TForm1& form) {
+  const QString waiting = form.DayAnnouncement->Waiting();
+  return waiting.isEmpty() ? form.DayAnnouncement->accessibleName() : waiting;
+}
+
 QString Listed(const QStringList& texts) {
   QStringList quoted;
   for (const QString& text : texts) quoted.append(u'"' + text + u'"');
@@ -66,6 +75,7 @@ class WindowPlans : public QObject {
   void initTestCase() { previousHandler = qInstallMessageHandler(QuietAboutThePlatform); }
   void playsAsTheDriver_data();
   void playsAsTheDriver();
+  void hintOnPositionsOfAPlan();
 };
 
 void WindowPlans::playsAsTheDriver_data() {
@@ -112,6 +122,8 @@ void WindowPlans::playsAsTheDriver() {
 
     // The window's controls are read before the driver's answer is known to it.
     const QString unusable = hands.Unusable(command);
+    const kevolan::GameState before = session.State();
+    const QString toldBefore = Told(form);
     std::string answer;
     session.Run(command, line.Text, answer);
     const auto printed =
@@ -166,6 +178,14 @@ void WindowPlans::playsAsTheDriver() {
       }
       QCOMPARE(printedTexts, said);
     }
+    // Each day is told as its report says; anything else tells nothing new.
+    const QString told = Told(form);
+    const QString report =
+        turnRan ? FromGame(kevolan::speech::DayReport(before, session.State())) : toldBefore;
+    if (told != report) {
+      QFAIL(Failure(plan, line,
+                    {QStringLiteral("told \"%1\", the day's report is \"%2\"").arg(told, report)}));
+    }
     messages += static_cast<int>(seen.size());
 
     const QStringList differences = WindowDiffers(form, session.State());
@@ -174,6 +194,64 @@ void WindowPlans::playsAsTheDriver() {
   QVERIFY2(!mustBeRefused, qPrintable(plan + QStringLiteral(" ends on a \"# refused\" mark")));
   qInfo("%s: %d commands, %lld turns, %d message boxes, %d refused, window and driver agree",
         qPrintable(plan), commands, session.Turns(), messages, refusals);
+}
+
+void WindowPlans::hintOnPositionsOfAPlan() {
+  // The real search behind «Подсказка»: a new game can be won; five days before the plan's
+  // death for want of a dwelling it cannot, and with no time to think it stays undecided.
+  // Each box says what the search said of the window's own position; the game stays as it was.
+  TForm1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  BoxCatcher boxes;
+  const auto ask = [&](long long maxTurns) {
+    kevolan::solver::HintBudget budget;
+    budget.MaxTurns = maxTurns;
+    form.Hints().SetBudget(budget);
+    boxes.Boxes.clear();
+    form.Hint1->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!boxes.Boxes.isEmpty(), 60000);
+    QTest::qWait(20);
+    QCOMPARE(boxes.Boxes.size(), 1);
+    const QString expected = FromGame(
+        kevolan::solver::HintText(form.State(), kevolan::solver::Hint(form.State(), budget)));
+    QCOMPARE(boxes.Texts().first(), expected);
+  };
+  ask(kevolan::solver::HintBudget{}.MaxTurns);
+  if (QTest::currentTestFailed()) return;
+  QVERIFY(
+      boxes.Texts().first().startsWith(QStringLiteral("Спастись с острова ещё можно. Сегодня:")));
+
+  QString path;
+  for (const QString& p : PlanPaths()) {
+    if (p.endsWith(QStringLiteral("/no-dwelling-in-february.txt"))) path = p;
+  }
+  QVERIFY(!path.isEmpty());
+  replay::ReplaySession session;
+  WindowHands hands(form);
+  int commands = 0;
+  for (const PlanLine& line : ReadPlan(path)) {
+    const replay::ParsedLine parsed = replay::ParseLine(line.Text);
+    if (parsed.Kind != replay::ParsedLine::Kind::Command) continue;
+    if (++commands > 72) break;
+    std::string answer;
+    session.Run(parsed.Command, line.Text, answer);
+    QVERIFY(hands.Do(parsed.Command).isEmpty());
+  }
+  QVERIFY(form.State() == session.State());
+
+  ask(kevolan::solver::HintBudget{}.MaxTurns);
+  if (QTest::currentTestFailed()) return;
+  QCOMPARE(boxes.Texts().first(),
+           QStringLiteral("Спастись с острова уже нельзя: что бы вы ни делали, вы не успеете "
+                          "построить жилище и замёрзнете не позже 1 Февраля, через 5 дней."));
+  ask(1);
+  if (QTest::currentTestFailed()) return;
+  QCOMPARE(boxes.Texts().first(),
+           QStringLiteral("Не удалось вовремя понять, можно ли ещё спастись: вариантов слишком "
+                          "много. Спросите снова после следующего дня."));
+  QVERIFY(form.State() == session.State());
+  QVERIFY(WindowDiffers(form, session.State()).isEmpty());
 }
 
 QTEST_MAIN(WindowPlans)

@@ -1,5 +1,5 @@
-// help.html: the same rules as a self-contained page of the web edition (no script, no other
-// file, nothing fetched).
+// help.html: the same rules as a page of the web edition, with no script; its style and icon
+// are files of the site beside it, so that it shows under a strict content security policy.
 #include "HelpDocument.h"
 
 namespace kevolan::help {
@@ -44,12 +44,9 @@ std::string WriteHtml(const std::vector<Block>& blocks) {
       "<title>" +
       Escaped(title) +
       "</title>\n"
-      "<style>\n"
-      "body { font: 16px/1.5 Arial, \"Liberation Sans\", sans-serif; max-width: 44em;"
-      " margin: 1em auto; padding: 0 1em; color: #000; background: #fff; }\n"
-      "h1 { font-size: 1.6em; text-align: center; }\n"
-      "h2 { font-size: 1.25em; margin-top: 1.5em; }\n"
-      "</style>\n</head>\n<body>\n";
+      "<link rel=\"icon\" href=\"kevolan.svg\" type=\"image/svg+xml\">\n"
+      "<link rel=\"stylesheet\" href=\"help.css\">\n"
+      "</head>\n<body>\n";
   bool inList = false;
   for (const Block& block : blocks) {
     const bool item = block.Kind == Block::Kind::Item;

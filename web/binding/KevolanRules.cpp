@@ -1,5 +1,6 @@
 // The rules as a web page reaches them: the replay driver's command lines in, exactly the
-// driver's JSON out, and the state as it stood behind each message of the last turn.
+// driver's JSON out, the state as it stood behind each message of the last turn, and what the
+// last turn did, told for a screen reader.
 #include "KevolanRules.h"
 
 #include <memory>
@@ -7,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "DayReport.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
 #include "StateJson.h"
@@ -34,10 +36,40 @@ class WebGame {
     const ParsedLine parsed = kevolan::replay::ParseLine(line);
     if (parsed.Kind == ParsedLine::Kind::Skip) return output_.c_str();
     if (parsed.Kind == ParsedLine::Kind::UsageError) return UsageError(parsed.Error);
-    if (parsed.Command.Verb == kevolan::replay::Verb::Next) messageStates_.clear();
+    if (parsed.Command.Verb != kevolan::replay::Verb::Next) {
+      session_.Run(parsed.Command, line, output_);
+      return output_.c_str();
+    }
+    messageStates_.clear();
+    const kevolan::GameState before = session_.State();
     session_.Run(parsed.Command, line, output_);
+    dayReport_ = kevolan::speech::DayReport(before, session_.State());
     return output_.c_str();
   }
+
+  // Plays a stored game's script, one command a line, answers unwritten. Says how many lines
+  // it played; it stops at the first line that is no command.
+  int Replay(std::string_view script) {
+    int played = 0;
+    std::string unused;
+    while (!script.empty()) {
+      const std::size_t end = script.find('\n');
+      std::string_view line = script.substr(0, end);
+      script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      const ParsedLine parsed = kevolan::replay::ParseLine(line);
+      if (parsed.Kind == ParsedLine::Kind::UsageError) break;
+      if (parsed.Kind == ParsedLine::Kind::Command) {
+        unused.clear();
+        session_.Run(parsed.Command, line, unused);
+      }
+      ++played;
+    }
+    messageStates_.clear();
+    dayReport_.clear();
+    return played;
+  }
+  const char* DayReport() const { return dayReport_.c_str(); }
 
   int MessageCount() const { return static_cast<int>(messageStates_.size()); }
 
@@ -57,6 +89,7 @@ class WebGame {
   kevolan::replay::ReplaySession session_;
   std::vector<std::string> messageStates_;  // one per message of the last turn
   std::string output_;
+  std::string dayReport_;  // what the last `next` did, as the page announces it
 };
 
 WebGame& Game(bool fresh = false) {
@@ -73,7 +106,11 @@ void kevolan_new_game(void) { Game(true); }
 
 const char* kevolan_run(const char* line) { return Game().Run(line ? line : ""); }
 
+int kevolan_replay(const char* script) { return Game().Replay(script ? script : ""); }
+
 int kevolan_message_count(void) { return Game().MessageCount(); }
 
 const char* kevolan_message_state(int i) { return Game().MessageState(i); }
+
+const char* kevolan_day_report(void) { return Game().DayReport(); }
 }

@@ -23,14 +23,31 @@ CHROMIUM_FLAGS = [
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    """Serves quietly; notes every request it cannot answer, and sends the server's policy."""
+    policy = None
+    failed = None
+
     def log_message(self, *args):
         pass
 
+    def send_error(self, code, *args, **kwargs):
+        if self.failed is not None:
+            self.failed.append('%d %s' % (code, self.path))
+        super().send_error(code, *args, **kwargs)
+
+    def end_headers(self):
+        if self.policy:
+            self.send_header('Content-Security-Policy', self.policy)
+        super().end_headers()
+
 
 @contextlib.contextmanager
-def served(folder):
-    """Serves `folder` on 127.0.0.1 at a free port; yields the site's address."""
-    handler = functools.partial(QuietHandler, directory=folder)
+def served(folder, policy=None, failed=None):
+    """Serves `folder` on 127.0.0.1 at a free port; yields the site's address. `policy` is a
+    Content-Security-Policy sent with every answer; each request that fails is added to the
+    list `failed`."""
+    handler = functools.partial(
+        type('Handler', (QuietHandler,), {'policy': policy, 'failed': failed}), directory=folder)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
@@ -60,8 +77,16 @@ def chromium(scale=1, width=900, height=700):
         shutil.rmtree(profile, ignore_errors=True)
 
 
-def open_page(driver, address, timeout=20):
-    """Loads the page and waits until it shows the first state and its controls respond."""
+def open_page(driver, address, timeout=20, keep=False):
+    """Loads the page and waits until it shows the first state and its controls respond. The
+    game a page of the same site stored before is dropped first, unless `keep`."""
+    if not keep and address.startswith('http'):
+        origin = '/'.join(address.split('/')[:3])
+        # A page of the site still open holds its own copy of the storage: cleared there too.
+        if driver.current_url.startswith(origin):
+            driver.execute_script('try { localStorage.clear(); } catch (e) {}')
+        driver.execute_cdp_cmd('Storage.clearDataForOrigin',
+                               {'origin': origin, 'storageTypes': 'local_storage'})
     driver.get(address)
     end = time.time() + timeout
     while time.time() < end:
@@ -82,3 +107,140 @@ def site_ok(folder):
     if missing:
         raise SystemExit('the site in %s lacks %s: run `make web` first' %
                          (folder, ', '.join(missing)))
+
+
+# Phones and tablets, as Chromium's DevTools emulate them: CSS size, pixel ratio, and a touch
+# screen in place of the mouse.
+DEVICES = {
+    'phone-portrait': (390, 844, 3),
+    'phone-landscape': (844, 390, 3),
+    'tablet': (820, 1180, 2),
+}
+
+
+def emulate(driver, device):
+    width, height, scale = DEVICES[device]
+    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+        'width': width, 'height': height, 'deviceScaleFactor': scale, 'mobile': True,
+        'screenOrientation': {'type': 'portraitPrimary' if height > width else
+                              'landscapePrimary', 'angle': 0 if height > width else 90}})
+    driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled',
+                           {'enabled': True, 'maxTouchPoints': 5})
+
+
+def touch(driver, kind, x=0, y=0):
+    points = [] if kind == 'touchEnd' else [{'x': x, 'y': y, 'radiusX': 4, 'radiusY': 4,
+                                               'force': 1, 'id': 0}]
+    driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+
+
+def center(driver, element_id):
+    """The middle of a control, in the viewport's CSS pixels, scrolled into view first."""
+    return driver.execute_script(
+        'var e = document.getElementById(arguments[0]);'
+        'e.scrollIntoView({block: "nearest"});'
+        'var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2];',
+        element_id)
+
+
+def tap(driver, element_id, hold=0.0):
+    """A finger on the control's middle, lifted after `hold` seconds (a long press past 0.5)."""
+    x, y = center(driver, element_id)
+    touch(driver, 'touchStart', x, y)
+    if hold:
+        time.sleep(hold)
+    touch(driver, 'touchEnd')
+
+
+class Marionette:
+    """Firefox ESR driven over its own Marionette protocol (Debian packages no geckodriver):
+    length-prefixed JSON messages on a local TCP port. Just what the page's checks ask for."""
+
+    def __init__(self, timeout=30):
+        import json
+        import socket
+        import subprocess
+        self._json = json
+        self.profile = tempfile.mkdtemp(prefix='kevolan-firefox-')
+        with socket.socket() as s:
+            s.bind(('127.0.0.1', 0))
+            port = s.getsockname()[1]
+        with open(os.path.join(self.profile, 'user.js'), 'w') as f:
+            for pref, value in (('marionette.port', port), ('browser.shell.checkDefaultBrowser',
+                                                            'false'),
+                                ('devtools.console.stdout.content', 'true'),
+                                ('app.update.enabled', 'false'),
+                                ('datareporting.policy.dataSubmissionEnabled', 'false'),
+                                ('network.proxy.type', 0)):
+                f.write('user_pref("%s", %s);\n' % (pref, value))
+        self.log = open(os.path.join(self.profile, 'console.log'), 'w+')
+        self.process = subprocess.Popen(
+            ['/usr/bin/firefox-esr', '--headless', '--marionette', '--no-remote', '--profile',
+             self.profile], stdout=self.log, stderr=subprocess.STDOUT)
+        end = time.time() + timeout
+        while True:
+            try:
+                self.sock = socket.create_connection(('127.0.0.1', port), timeout=timeout)
+                break
+            except OSError:
+                if time.time() > end:
+                    self.quit()
+                    raise
+                time.sleep(0.2)
+        self.buffer = b''
+        self.id = 0
+        self._receive()  # the server's greeting
+        self.send('WebDriver:NewSession', {'capabilities': {}})
+
+    def _receive(self):
+        while b':' not in self.buffer:
+            self.buffer += self.sock.recv(65536)
+        size, _, rest = self.buffer.partition(b':')
+        while len(rest) < int(size):
+            rest += self.sock.recv(65536)
+        self.buffer = rest[int(size):]
+        return self._json.loads(rest[:int(size)].decode())
+
+    def send(self, command, params):
+        self.id += 1
+        data = self._json.dumps([0, self.id, command, params]).encode()
+        self.sock.sendall(b'%d:%s' % (len(data), data))
+        while True:
+            _, at, error, result = self._receive()
+            if at == self.id:
+                break
+        if error:
+            raise AssertionError('Firefox: %s: %s' % (command, error))
+        return result
+
+    def get(self, url):
+        self.send('WebDriver:Navigate', {'url': url})
+
+    def execute_script(self, script, *args):
+        return self.send('WebDriver:ExecuteScript', {'script': script, 'args': list(args)})['value']
+
+    def console_errors(self):
+        self.log.seek(0)
+        return [line.strip() for line in self.log if 'JavaScript error' in line or
+                'console.error' in line]
+
+    def quit(self):
+        try:
+            self.send('Marionette:Quit', {})
+        except Exception:  # noqa: BLE001 -- the browser is going either way
+            pass
+        try:
+            self.process.wait(10)
+        except Exception:  # noqa: BLE001
+            self.process.kill()
+        self.log.close()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def webkitgtk():
+    """WebKitGTK over its WebDriver (webkit2gtk-driver), on the X display the caller provides
+    (its MiniBrowser has no headless mode)."""
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
+    options.add_argument('--automation')
+    return webdriver.WebKitGTK(executable_path='/usr/bin/WebKitWebDriver', options=options)

@@ -1,6 +1,13 @@
 """The whole page read in one script call, and compared with the replay driver's state the way
 the desktop window is compared with it: field by field, naming the control that differs."""
 
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', '..',
+                                'tools', 'page'))
+import window_plan  # noqa: E402
+
 READ_PAGE = r'''
 var $ = function (id) { return document.getElementById(id); };
 var seen = function (e) { return e.getClientRects().length > 0; };
@@ -26,23 +33,14 @@ return {
   button1: seen($('Button1')) && !$('Button1').disabled,
   gameover: seen($('Button2')) && !$('Button2').disabled,
   message: box.open ? { title: $('MessageCaption').textContent, text: $('MessageText').textContent } : null,
-  title: document.title
+  title: document.title,
+  said: $('Announce').textContent
 };
 '''
 
-SCALARS = [('Day', 'Label57'), ('Month', 'Label58'), ('SickDays', 'Label56'),
-           ('HungryDays', 'Label46'), ('FruitStock', 'Label37'), ('FishStock', 'Label38'),
-           ('WildGameStock', 'Label39'), ('FruitStreak', 'Label47'), ('FishStreak', 'Label48'),
-           ('WildGameStreak', 'Label49')]
-
-# Item: owned, creation, repair and wear labels.
-ITEMS = [('FishingTackle', 'Label50', 'Label40', 'Label31', 'Label25'),
-         ('HuntingWeapon', 'Label51', 'Label41', 'Label32', 'Label26'),
-         ('Hut', 'Label52', 'Label42', 'Label33', 'Label27'),
-         ('Cave', 'Label53', 'Label43', 'Label34', 'Label28'),
-         ('NewClothes', 'Label54', 'Label44', 'Label35', 'Label30'),
-         ('OldClothes', 'Label55', None, 'Label36', 'Label29'),
-         ('Boat', None, 'Label45', None, None)]
+# Which label shows which field: the desktop window's own map, as the page is built from it.
+SCALARS = [(field, label) for label, field in window_plan.counters().items()]
+ITEMS = window_plan.items()  # item: owned, creation, repair and wear labels
 
 BOXES = [('FoodChoice', 'ComboBox1'), ('GatherChoice', 'ComboBox2'),
          ('CreateChoice', 'ComboBox3'), ('RepairChoice', 'ComboBox4')]

@@ -1,0 +1,91 @@
+#!/usr/bin/python3
+"""The hint in the browser's worker (printed, never asserted): headless Chromium opens the site
+served from a local folder, and a worker of the page's own kind (hint-worker.js, which loads
+kevolan-hint.js) is asked about every position of the shipped plans: the start and the state
+after each day. Printed: positions, verdicts, and the time from the question to the answer as
+the page sees it (the game played again in the worker, the search, the messages), median, 90th
+percentile and worst, beside the search's own time.
+
+usage: web_hint.py --site build/web --plans tests/plans [--every 1] [--max-turns N]
+"""
+import argparse
+import collections
+import glob
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tests',
+                                'web', 'browser'))
+import browser  # noqa: E402
+
+ASK = """
+const [script, maxTurns, done] = arguments;
+if (!window.benchWorker) window.benchWorker = new Worker('hint-worker.js');
+const started = performance.now();
+window.benchWorker.onmessage = (e) => done({answer: e.data, ms: performance.now() - started});
+window.benchWorker.onerror = (e) => done({error: String(e.message)});
+window.benchWorker.postMessage({script, maxTurns});
+"""
+
+
+def positions(path, every):
+    """The plan's commands up to the start and up to each day played."""
+    with open(path, encoding='utf-8') as f:
+        commands = [line.rstrip('\r\n') for line in f]
+    commands = [c for c in commands if c and not c.startswith('#')]
+    found = [[]]
+    days = 0
+    for i, command in enumerate(commands):
+        if command == 'next':
+            days += 1
+            if days % every == 0:
+                found.append(commands[:i + 1])
+    return found
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument('--site', required=True)
+    ap.add_argument('--plans', required=True)
+    ap.add_argument('--every', type=int, default=1, help='ask after every Nth day')
+    ap.add_argument('--max-turns', type=int, default=-1,
+                    help="the search's budget in day turns (default: the page's own)")
+    args = ap.parse_args()
+    round_trips, searches, verdicts = [], [], collections.Counter()
+    worst = (0, '')
+    started = time.time()
+    with browser.served(args.site) as address, browser.chromium() as driver:
+        driver.set_script_timeout(120)
+        browser.open_page(driver, address)
+        budget = args.max_turns if args.max_turns >= 0 else driver.execute_script(
+            'return hint.budget')
+        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
+            name = os.path.basename(path)
+            for script in positions(path, max(1, args.every)):
+                said = driver.execute_async_script(ASK, script, budget)
+                if 'error' in said:
+                    raise SystemExit('%s, %d commands: the worker failed: %s' %
+                                     (name, len(script), said['error']))
+                verdicts[said['answer']['Verdict']] += 1
+                round_trips.append(said['ms'])
+                searches.append(said['answer']['Milliseconds'])
+                if said['ms'] > worst[0]:
+                    worst = (said['ms'], '%s after %d commands' % (name, len(script)))
+    n = len(round_trips)
+    round_trips.sort()
+    print('hint in the browser\'s worker: %d positions of %s, budget %s day turns' % (
+        n, args.plans, budget or "the search's own"))
+    print('  verdicts: %s; unknown %.1f%%' % (
+        ', '.join('%s %d' % kv for kv in sorted(verdicts.items())),
+        100.0 * verdicts['Unknown'] / max(1, n)))
+    print('  question to answer: median %.1f ms, 90%% %.1f ms, worst %.1f ms (%s)' % (
+        statistics.median(round_trips), round_trips[int(0.9 * (n - 1))], worst[0], worst[1]))
+    print('  the search alone: median %.1f ms, worst %.1f ms' % (
+        statistics.median(searches), max(searches)))
+    print('  (%.1f s in all)' % (time.time() - started))
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,463 @@
+"""The page on phones and tablets, with real touch events: the touch layout's sizes, every control
+reached by taps, the menu by its button and by a long press, a box's list without the keyboard,
+a plan played by taps; the game kept across reloads, refused stored games, two tabs; offline;
+a new build taken at the next start; the manifest. Used by play_plans.py."""
+
+import json
+import os
+import shutil
+import struct
+import tempfile
+import time
+import urllib.request
+
+from selenium.webdriver.common.by import By
+
+import browser
+from page_state import differences
+
+# Every visible control a finger uses, and every visible text: the sizes the layout must keep.
+MEASURE = r'''
+var seen = function (e) { var r = e.getBoundingClientRect(); return r.width > 0 && r.height > 0 &&
+  getComputedStyle(e).visibility !== 'hidden'; };
+var targets = [];
+document.querySelectorAll('#Form1 button, .check, .radio, .combo input, .combo .arrow, ' +
+                          '.combo .list li, .menu [role=menuitem], #Form2Close, .box button')
+  .forEach(function (e) {
+    if (!seen(e)) return;
+    var r = e.getBoundingClientRect();
+    targets.push([e.id || e.className || e.textContent, Math.round(r.width), Math.round(r.height)]);
+  });
+var small = [];
+var walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+for (var n = walker.nextNode(); n; n = walker.nextNode()) {
+  var e = n.parentElement;
+  if (!n.textContent.trim() || !seen(e) || e.closest('.unseen')) continue;
+  var size = parseFloat(getComputedStyle(e).fontSize);
+  if (size < 14) small.push([e.id || e.className, n.textContent.trim(), size]);
+}
+var b = document.getElementById('Button1').getBoundingClientRect();
+var d = document.getElementById('Label57').getBoundingClientRect();
+return {targets: targets, small: small,
+        wide: document.documentElement.scrollWidth, width: innerWidth, height: innerHeight,
+        reach: [b.top >= 0 && b.bottom <= innerHeight, d.top >= 0 && d.bottom <= innerHeight]};
+'''
+
+ACTIVITY_OF = {'gather': 0, 'create': 1, 'repair': 2}
+BOX_OF = {'food': 'ComboBox1', 'gather': 'ComboBox2', 'create': 'ComboBox3', 'repair': 'ComboBox4'}
+
+
+class Failure(Exception):
+    pass
+
+
+def js(driver, script, *args):
+    return driver.execute_script(script, *args)
+
+
+def shown(driver, element_id):
+    return js(driver, 'var e = document.getElementById(arguments[0]);'
+                      'return !!e && e.getClientRects().length > 0', element_id)
+
+
+def check_sizes(driver, device):
+    """No sideways scroll, no text under 14 px, no target under 44 by 44, the date and the
+    next-day button on screen wherever the page is scrolled."""
+    smallest = None
+    for where in ('top', 'bottom'):
+        js(driver, 'window.scrollTo(0, %s)' % ('0' if where == 'top' else
+                                                'document.body.scrollHeight'))
+        m = js(driver, MEASURE)
+        if m['wide'] > m['width']:
+            raise Failure('%s: the page is %d px wide on a %d px screen' %
+                          (device, m['wide'], m['width']))
+        if m['small']:
+            raise Failure('%s: texts under 14 px: %s' % (device, m['small'][:5]))
+        if not all(m['reach']):
+            raise Failure('%s: scrolled to the %s, the date or the next-day button is off screen'
+                          % (device, where))
+        for name, w, h in m['targets']:
+            if smallest is None or min(w, h) < min(smallest[1:]):
+                smallest = (name, w, h)
+    if min(smallest[1:]) < 44:
+        raise Failure('%s: the target %s is %dx%d' % ((device,) + smallest))
+    js(driver, 'window.scrollTo(0, 0)')
+    return smallest
+
+
+def menu_by_touch(driver, shots, device):
+    """The menu button opens the menu, "About" the credits; a long press opens it too."""
+    browser.tap(driver, 'MenuButton')
+    items = [e.text for e in driver.find_elements(By.CSS_SELECTOR,
+                                                   '#PopupMenu1 [role=menuitem]')]
+    if not shown(driver, 'PopupMenu1') or not {'Help', 'About'} <= set(items):
+        raise Failure('%s: the menu button opened %s' % (device, items))
+    driver.save_screenshot(os.path.join(shots, 'touch-%s-menu.png' % device))
+    browser.tap(driver, 'About1')
+    if not shown(driver, 'Form2'):
+        raise Failure('%s: "About" by touch did not show the credits' % device)
+    r = js(driver, 'return document.getElementById("Form2").getBoundingClientRect().toJSON()')
+    if r['left'] < 0 or r['right'] > js(driver, 'return innerWidth'):
+        raise Failure('%s: the credits window does not fit the screen: %s' % (device, r))
+    driver.save_screenshot(os.path.join(shots, 'touch-%s-credits.png' % device))
+    browser.tap(driver, 'Form2Close')
+    if shown(driver, 'Form2'):
+        raise Failure('%s: the close box did not hide the credits' % device)
+    # A long press on a frame; the finger lifted opens nothing under it.
+    browser.tap(driver, 'GroupBox1', hold=0.8)
+    if not shown(driver, 'PopupMenu1'):
+        raise Failure('%s: a long press did not open the menu' % device)
+    handles = set(driver.window_handles)
+    browser.tap(driver, 'Help1')
+    end = time.time() + 5
+    while set(driver.window_handles) == handles and time.time() < end:
+        time.sleep(0.05)
+    opened = set(driver.window_handles) - handles
+    if not opened:
+        raise Failure('%s: "Help" by touch opened nothing' % device)
+    main = driver.current_window_handle
+    driver.switch_to.window(opened.pop())
+    driver.close()
+    driver.switch_to.window(main)
+
+
+def list_by_touch(driver, device):
+    """A tap on the arrow opens the list with no text field in focus; a tap on a row picks it."""
+    browser.tap(driver, 'CheckBox1')
+    browser.tap(driver, 'RadioGroup1Button1')
+    browser.tap(driver, 'ComboBox3', hold=0)  # the box's middle is its text
+    if js(driver, 'return document.activeElement.id') != 'ComboBox3Edit':
+        raise Failure('%s: a tap on the text did not let the player type' % device)
+    js(driver, 'document.activeElement.blur()')
+    tap_arrow(driver, 'ComboBox3')
+    state = js(driver, 'return [!document.getElementById("ComboBox3List").hidden,'
+                       ' document.activeElement.tagName]')
+    if state != [True, 'BODY']:
+        raise Failure('%s: a tap on the arrow gave list open, focus = %s' % (device, state))
+    rows = js(driver, 'return Array.from(document.querySelectorAll("#ComboBox3List li"))'
+                      '.map(function (li) { return li.getBoundingClientRect().height; })')
+    if min(rows) < 44:
+        raise Failure('%s: list rows %s px high' % (device, rows))
+    browser.tap(driver, 'ComboBox3Option2')
+    state = js(driver, 'return [document.getElementById("ComboBox3Edit").value,'
+                       ' document.activeElement.tagName]')
+    if state[1] != 'BODY' or not state[0]:
+        raise Failure('%s: a tapped row left %s' % (device, state))
+
+
+def tap_arrow(driver, box):
+    x, y = js(driver, 'var a = document.querySelector("#" + arguments[0] + " .arrow");'
+                      'a.scrollIntoView({block: "nearest"}); var r = a.getBoundingClientRect();'
+                      'return [r.left + r.width / 2, r.top + r.height / 2]', box)
+    browser.touch(driver, 'touchStart', x, y)
+    browser.touch(driver, 'touchEnd')
+
+
+def tap_command(driver, command):
+    """One driver command done with a finger (typing with the keys once the field is tapped)."""
+    verb, _, rest = command.partition(' ')
+    if verb == 'eat':
+        if js(driver, 'return document.getElementById("CheckBox1Mark").checked') != (rest == 'on'):
+            browser.tap(driver, 'CheckBox1')
+    elif verb == 'activity':
+        browser.tap(driver, 'RadioGroup1Button%d' % ACTIVITY_OF[rest])
+    elif verb == 'pick':
+        box, _, index = rest.partition(' ')
+        tap_arrow(driver, BOX_OF[box])
+        browser.tap(driver, '%sOption%s' % (BOX_OF[box], index))
+    elif verb == 'type':
+        box, _, text = rest.partition(' ')
+        browser.tap(driver, BOX_OF[box] + 'Edit')
+        edit = driver.find_element(By.ID, BOX_OF[box] + 'Edit')
+        js(driver, 'arguments[0].select()', edit)
+        edit.send_keys(text)
+    elif verb == 'next':
+        browser.tap(driver, 'Button1')
+
+
+def play_by_taps(driver, address, replay, commands, read):
+    browser.open_page(driver, address)
+    expected = replay.play(commands)
+    for number, (command, (said, state)) in enumerate(zip(commands, expected), 1):
+        if not (said and 'Refused' in said):
+            tap_command(driver, command)
+        for _ in (said or {}).get('Messages', []):
+            browser.tap(driver, 'MessageOk')
+        diff = differences(read(), state)
+        if diff:
+            raise Failure('by taps, command %d "%s": %s' % (number, command, diff))
+
+
+def end_by_taps(driver, address, replay, commands, read):
+    """A game lost by taps, ended by its button and a new one started, all by taps."""
+    play_by_taps(driver, address, replay, commands, read)
+    browser.tap(driver, 'Button2')
+    if not shown(driver, 'Ended') or shown(driver, 'Window'):
+        raise Failure('a tap on the game-over button did not end the page')
+    browser.tap(driver, 'NewGame')
+    end = time.time() + 20
+    while js(driver, 'return document.documentElement.dataset.ready') != 'true':
+        if time.time() > end:
+            raise Failure('no new game after a tap on "Новая игра"')
+        time.sleep(0.05)
+    if differences(read(), replay.play(['state'])[0][1]) or notice(driver):
+        raise Failure('the new game after the taps is not a new game')
+
+
+def reloaded(driver, address):
+    driver.refresh()
+    end = time.time() + 20
+    while js(driver, 'return document.documentElement.dataset.ready') != 'true':
+        if time.time() > end:
+            raise Failure('the page never became ready after a reload')
+        time.sleep(0.02)
+
+
+def notice(driver):
+    return js(driver, 'var b = document.getElementById("Notice");'
+                      'return b && b.open ? document.getElementById("NoticeText").textContent : null')
+
+
+def check_kept_games(driver, address, replay, read, plans):
+    """A reload gives back the driver's state: with a message box open, after a death, after a
+    victory. A stored game that is damaged, of another version or too long: a notice and a new
+    game. A second tab takes the game over; the first says so and stops."""
+    start = replay.play(['state'])[0][1]
+    # Played by the page's own clicks, reloaded while the turn's message box is open.
+    hunger = [c for c in plans['died-of-hunger'] if c != 'state']
+    browser.open_page(driver, address)
+    for i, command in enumerate(hunger):
+        js(driver, 'document.getElementById("Button1").click()')
+        if js(driver, 'return document.getElementById("MessageBox").open'):
+            break
+    else:
+        raise Failure('no message box opened in died-of-hunger')
+    played = hunger[:i + 1]
+    reloaded(driver, address)
+    diff = differences(read(), replay.play(played)[-1][1])
+    if diff or notice(driver):
+        raise Failure('reloaded with a message box open: %s %s' % (diff, notice(driver)))
+    # Ended games, kept as the page keeps them, come back ended.
+    for name in ('died-of-hunger', 'won-by-boat'):
+        commands = plans[name]
+        js(driver, 'rules.newGame(); arguments[0].forEach(function (c) { rules.run(c); });'
+                   'KevolanSavedGame.save(rules.script(), JSON.stringify(rules.state()))',
+           commands)
+        reloaded(driver, address)
+        diff = differences(read(), replay.play(commands)[-1][1])
+        if diff or notice(driver) or not read()['gameover']:
+            raise Failure('reloaded after %s: %s %s' % (name, diff, notice(driver)))
+    # The game-over button ends the game: nothing is kept.
+    js(driver, 'document.getElementById("Button2").click()')
+    reloaded(driver, address)
+    if differences(read(), start) or notice(driver):
+        raise Failure('after the game-over button a reload did not start a new game')
+
+    notices = js(driver, 'return KevolanSavedGame.NOTICES')
+    js(driver, 'document.getElementById("Button1").click()')  # a day, kept
+    time.sleep(0.1)
+    good = json.loads(js(driver, 'return localStorage.getItem("kevolan-game")'))
+    damaged = dict(good, commands=good['commands'] + ['next'])
+    edited = dict(good, digest='0')
+    edited['sum'] = js(driver, 'var r = arguments[0]; return KevolanSavedGame.digest('
+                               'JSON.stringify([r.format, r.rules, r.digest, r.commands]))', edited)
+    older = dict(good, rules='0000000000000000')
+    too_long = dict(good, commands=['state'] * 520000)
+    for what, record, told in (('damaged', 'x' + json.dumps(good), notices['damaged']),
+                               ('a command added', json.dumps(damaged), notices['damaged']),
+                               ('edited to another state', json.dumps(edited), notices['damaged']),
+                               ('of another version', json.dumps(older), notices['version']),
+                               ('too long', json.dumps(too_long), notices['tooLong'])):
+        js(driver, 'localStorage.setItem("kevolan-game", arguments[0])', record)
+        reloaded(driver, address)
+        if notice(driver) != told or differences(read(), start):
+            raise Failure('a stored game %s: notice %r, page differs: %s' %
+                          (what, notice(driver), differences(read(), start)))
+        js(driver, 'document.getElementById("NoticeOk").click()')
+    # The storage fills up during a game: told at once; the older record is not left to bring
+    # back an older game, and the next start says the game was lost.
+    js(driver, 'var put = Storage.prototype.setItem;'
+               'Storage.prototype.setItem = function (k, v) {'
+               ' if (v.length > 60) throw new DOMException("full", "QuotaExceededError");'
+               ' return put.call(this, k, v); };'
+               'document.getElementById("Button1").click()')
+    time.sleep(0.1)
+    if notice(driver) != notices['full']:
+        raise Failure('a full storage: notice %r' % notice(driver))
+    reloaded(driver, address)
+    if notice(driver) != notices['lost'] or differences(read(), start):
+        raise Failure('after a full storage the next start: notice %r' % notice(driver))
+    # Storage switched off: told, and the game plays.
+    driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {
+        'source': 'Object.defineProperty(window, "localStorage", {get: function () {'
+                  ' throw new DOMException("off", "SecurityError"); }});'})
+    reloaded(driver, address)
+    if notice(driver) != notices['off']:
+        raise Failure('storage switched off: notice %r' % notice(driver))
+    js(driver, 'document.getElementById("NoticeOk").click();'
+               'document.getElementById("Button1").click()')
+    if differences(read(), replay.play(['next'])[-1][1]):
+        raise Failure('with storage switched off, a day played differs')
+
+
+def check_two_tabs(driver, address, replay, read):
+    browser.open_page(driver, address)
+    js(driver, 'document.getElementById("CheckBox1Mark").click();'
+               'document.getElementById("Button1").click()')
+    first = driver.current_window_handle
+    driver.switch_to.new_window('tab')
+    browser.open_page(driver, address, keep=True)
+    expected = replay.play(['eat on', 'next'])[-1][1]
+    if differences(read(), expected) or notice(driver):
+        raise Failure('the second tab did not take the game over: %s' %
+                      differences(read(), expected))
+    driver.switch_to.window(first)
+    end = time.time() + 5
+    while notice(driver) is None and time.time() < end:
+        time.sleep(0.05)
+    told = js(driver, 'return KevolanSavedGame.NOTICES.elsewhere')
+    if notice(driver) != told:
+        raise Failure('the first tab was not told: %r' % notice(driver))
+    # Its page stays as it was, and writes nothing over the second tab's game.
+    js(driver, 'document.getElementById("Button1").click()')
+    driver.switch_to.window(driver.window_handles[-1])
+    js(driver, 'document.getElementById("Button1").click()')
+    reloaded(driver, address)
+    if differences(read(), replay.play(['eat on', 'next', 'next'])[-1][1]):
+        raise Failure('the second tab lost a move to the first')
+    driver.close()
+    driver.switch_to.window(first)
+
+
+def check_offline(driver, site, replay, read):
+    """Served, loaded, the server stopped, reloaded: the game starts and plays a day."""
+    with browser.served(site) as address:
+        browser.open_page(driver, address)
+        if js(driver, 'var l = document.querySelector("link[rel=manifest]");'
+                      'return l && l.getAttribute("href")') != 'kevolan.webmanifest':
+            raise Failure('the page over http names no manifest')
+        if not js(driver, 'return navigator.serviceWorker.ready.then(function () { return true; })'):
+            raise Failure('no offline worker')
+    try:
+        urllib.request.urlopen(address, timeout=2)
+        raise Failure('the server still answers')
+    except OSError:
+        pass
+    reloaded(driver, address)
+    js(driver, 'document.getElementById("Button1").click()')
+    if differences(read(), replay.play(['next'])[-1][1]):
+        raise Failure('offline, a day played differs')
+
+
+def check_update(driver, site):
+    """A new build on the server: the open game keeps the build it started with, page and rules
+    module together, across reloads; the new build is used from the next start, when no tab of
+    the old one is open."""
+    folder = tempfile.mkdtemp(prefix='kevolan-site-')
+    try:
+        shutil.copytree(site, folder, dirs_exist_ok=True)
+        with browser.served(folder) as address:
+            browser.open_page(driver, address)
+            js(driver, 'return navigator.serviceWorker.ready.then(function () { return true; })')
+            reloaded(driver, address)  # now under the worker
+            # The next build: another rules module and page, and the worker's new version.
+            for name, old, new in (('index.html', '</title>', '</title><meta name="build" content="2">'),
+                                   ('kevolan-rules.js', '\n', '\n// build 2\n'),
+                                   ('sw.js', "var VERSION = '", "var VERSION = '2")):
+                path = os.path.join(folder, name)
+                with open(path, encoding='utf-8') as f:
+                    text = f.read()
+                with open(path, 'w', encoding='utf-8') as f:
+                    f.write(text.replace(old, new, 1))
+            # Which build the page is, and which its rules module (as the page fetches it).
+            build = ('return Promise.all([!!document.querySelector("meta[name=build]"),'
+                     ' fetch("kevolan-rules.js").then(function (r) { return r.text(); })'
+                     '.then(function (t) { return t.indexOf("// build 2") >= 0; })])')
+            # The browser finds the new worker and lets it fetch the new build, while the tab
+            # stays with the old one.
+            js(driver, 'return navigator.serviceWorker.getRegistration().then(function (r) {'
+                       ' return r.update().then(function () { return new Promise(function (done) {'
+                       '  var w = r.installing || r.waiting; if (!w || w.state !== "installing")'
+                       '   return done(); w.addEventListener("statechange", function () {'
+                       '   if (w.state !== "installing") done(); }); }); }); })')
+            reloaded(driver, address)
+            seen = js(driver, build)
+            if seen != [False, False]:
+                raise Failure('a reload mixed in the new build: page, rules = %s' % seen)
+            old = driver.current_window_handle
+            driver.switch_to.new_window('tab')
+            driver.switch_to.window(old)
+            driver.close()
+            driver.switch_to.window(driver.window_handles[-1])
+            end = time.time() + 15
+            while True:
+                browser.open_page(driver, address, keep=True)
+                seen = js(driver, build)
+                if seen == [True, True]:
+                    break
+                if time.time() > end:
+                    raise Failure('the next start did not bring the new build: %s' % seen)
+                driver.get('about:blank')
+                time.sleep(0.5)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def png_size(data):
+    if data[:8] != b'\x89PNG\r\n\x1a\n':
+        return None
+    return struct.unpack('>II', data[16:24])
+
+
+def check_manifest(site):
+    with open(os.path.join(site, 'kevolan.webmanifest'), encoding='utf-8') as f:
+        m = json.load(f)
+    want = {'name': 'Игра "Кеволан"', 'short_name': 'Кеволан', 'lang': 'ru',
+            'display': 'standalone', 'start_url': './', 'background_color': '#d4d0c8'}
+    wrong = {k: m.get(k) for k, v in want.items() if m.get(k) != v}
+    if wrong:
+        raise Failure('the manifest has %s' % wrong)
+    sizes = set()
+    for icon in m['icons']:
+        with open(os.path.join(site, icon['src']), 'rb') as f:
+            w, h = png_size(f.read()) or (0, 0)
+        if icon['sizes'] != '%dx%d' % (w, h):
+            raise Failure('icon %s is %dx%d, not %s' % (icon['src'], w, h, icon['sizes']))
+        sizes.add((icon['sizes'], icon.get('purpose', 'any')))
+    if not {('192x192', 'any'), ('512x512', 'any'), ('512x512', 'maskable')} <= sizes:
+        raise Failure('the manifest lacks an icon size: %s' % sizes)
+    with open(os.path.join(site, 'sw.js'), encoding='utf-8') as f:
+        worker = f.read()
+    if '@KEVOLAN' in worker or '"kevolan-rules.js"' not in worker:
+        raise Failure('the offline worker was not written with the site\'s files')
+
+
+# Errors the page meets after it has loaded; the engines without a console log to read are
+# asked for these (an error while loading shows as a page that never becomes ready).
+CATCH_ERRORS = ('window.kevolanErrors = [];'
+                'window.addEventListener("error", function (e) { kevolanErrors.push(e.message); });'
+                'window.addEventListener("unhandledrejection", function (e) {'
+                ' kevolanErrors.push(String(e.reason)); });')
+
+
+def check_engine(name, driver, address, replay, read, errors_of):
+    """Loads, shows the first state, plays a day with food and one without; no error."""
+    driver.get(address)
+    end = time.time() + 30
+    while driver.execute_script('return document.documentElement.dataset.ready') != 'true':
+        if time.time() > end:
+            raise Failure('%s: the page never became ready' % name)
+        time.sleep(0.1)
+    driver.execute_script(CATCH_ERRORS)
+    if differences(read(driver), replay.play(['state'])[0][1]):
+        raise Failure('%s: the first state differs' % name)
+    commands = ['activity gather', 'next', 'next']
+    driver.execute_script('document.querySelector("#RadioGroup1Button0 input").click();'
+                          'document.getElementById("Button1").click();'
+                          'document.getElementById("Button1").click()')
+    diff = differences(read(driver), replay.play(commands)[-1][1])
+    if diff:
+        raise Failure('%s: two days played differ: %s' % (name, diff))
+    errors = errors_of() + driver.execute_script('return window.kevolanErrors')
+    if errors:
+        raise Failure('%s reported errors: %s' % (name, errors))

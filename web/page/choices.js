@@ -1,0 +1,177 @@
+'use strict';
+// The four choice boxes: a text the player may type, and a list that drops down to pick from.
+const choices = (() => {
+  const boxes = [
+    // [box, the driver's word for it, the state's key]
+    ['ComboBox1', 'food', 'FoodChoice'],
+    ['ComboBox2', 'gather', 'GatherChoice'],
+    ['ComboBox3', 'create', 'CreateChoice'],
+    ['ComboBox4', 'repair', 'RepairChoice'],
+  ];
+
+  function showBox(id, box) {
+    const edit = $(id + 'Edit');
+    const list = $(id + 'List');
+    if (edit.value !== box.Text) edit.value = box.Text;
+    edit.disabled = !box.Enabled;
+    const options = list.children;
+    let same = options.length === box.Options.length;
+    for (let i = 0; same && i < options.length; ++i) same = options[i].textContent === box.Options[i];
+    if (!same) {
+      close(id);
+      list.textContent = '';
+      box.Options.forEach((name, index) => {
+        const li = document.createElement('li');
+        li.id = id + 'Option' + index;
+        li.setAttribute('role', 'option');
+        li.setAttribute('aria-selected', 'false');
+        li.textContent = name;
+        list.appendChild(li);
+      });
+    }
+    if (!box.Enabled) close(id);
+  }
+
+  function isOpen(id) { return !$(id + 'List').hidden; }
+
+  function open(id) {
+    const edit = $(id + 'Edit');
+    const list = $(id + 'List');
+    if (edit.disabled || list.children.length === 0) return;
+    menu.close();
+    for (const [other] of boxes) if (other !== id) close(other);
+    list.hidden = false;
+    $(id).classList.add('open');
+    place(id);
+    edit.setAttribute('aria-expanded', 'true');
+    const current = Array.prototype.findIndex.call(list.children,
+                                                   (li) => li.textContent === edit.value);
+    highlight(id, current < 0 ? 0 : current);
+  }
+
+  // A list drops down past the window's edge, as the desktop's does, and opens upwards when the
+  // screen has no room below the box; it is never cut off by the window.
+  function place(id) {
+    const list = $(id + 'List');
+    const box = $(id).getBoundingClientRect();
+    list.style.maxHeight = '';
+    list.style.left = box.left + 'px';
+    list.style.width = box.width + 'px';
+    const below = window.innerHeight - box.bottom;
+    const above = box.top;
+    const wanted = list.offsetHeight;
+    const downwards = wanted <= below || below >= above;
+    if (wanted > Math.max(below, above)) list.style.maxHeight = Math.max(below, above) + 'px';
+    list.style.top = (downwards ? box.bottom : box.top - list.offsetHeight) + 'px';
+  }
+
+  function close(id) {
+    const list = $(id + 'List');
+    if (list.hidden) return;
+    list.hidden = true;
+    $(id).classList.remove('open');
+    const edit = $(id + 'Edit');
+    edit.setAttribute('aria-expanded', 'false');
+    edit.removeAttribute('aria-activedescendant');
+  }
+
+  function closeAll() {
+    for (const [id] of boxes) close(id);
+  }
+
+  function highlighted(id) {
+    return Array.prototype.findIndex.call($(id + 'List').children,
+                                          (li) => li.getAttribute('aria-selected') === 'true');
+  }
+
+  function highlight(id, index) {
+    const options = $(id + 'List').children;
+    if (options.length === 0) return;
+    index = Math.max(0, Math.min(options.length - 1, index));
+    for (let i = 0; i < options.length; ++i) {
+      options[i].setAttribute('aria-selected', i === index ? 'true' : 'false');
+    }
+    options[index].scrollIntoView({ block: 'nearest' });
+    $(id + 'Edit').setAttribute('aria-activedescendant', options[index].id);
+  }
+
+  function pick(id, word, index) {
+    close(id);
+    input.act('pick ' + word + ' ' + index);
+    const edit = $(id + 'Edit');
+    if (!edit.disabled) edit.select();
+  }
+
+  function onKey(id, word, e) {
+    const open_ = isOpen(id);
+    const options = $(id + 'List').children;
+    const k = e.key;
+    if ((k === 'ArrowDown' || k === 'ArrowUp') && e.altKey || k === 'F4') {
+      if (open_) close(id); else open(id);
+    } else if (open_ && (k === 'ArrowDown' || k === 'ArrowUp')) {
+      highlight(id, highlighted(id) + (k === 'ArrowDown' ? 1 : -1));
+    } else if (open_ && (k === 'Home' || k === 'End')) {
+      highlight(id, k === 'Home' ? 0 : options.length - 1);
+    } else if (open_ && (k === 'PageDown' || k === 'PageUp')) {
+      highlight(id, highlighted(id) + (k === 'PageDown' ? 8 : -8));
+    } else if (open_ && k === 'Enter') {
+      const index = highlighted(id);
+      if (index >= 0) pick(id, word, index); else close(id);
+    } else if (open_ && (k === 'Escape' || k === 'Tab')) {
+      close(id);
+      if (k === 'Tab') return;
+    } else if (!open_ && (k === 'ArrowDown' || k === 'ArrowUp')) {
+      // A closed box steps to the option after or before the one it shows.
+      const at = Array.prototype.findIndex.call(options,
+                                                (li) => li.textContent === $(id + 'Edit').value);
+      let next = k === 'ArrowDown' ? at + 1 : at - 1;
+      if (at < 0 && k === 'ArrowUp') next = -1;
+      if (next >= 0 && next < options.length) pick(id, word, next);
+    } else {
+      return;
+    }
+    e.preventDefault();
+  }
+
+  for (const [id, word] of boxes) {
+    const edit = $(id + 'Edit');
+    // The player's typing: the whole text as it stands, however long.
+    edit.addEventListener('input', () => input.act('type ' + word + ' ' + edit.value));
+    edit.addEventListener('keydown', (e) => onKey(id, word, e));
+    edit.addEventListener('blur', () => close(id));
+    $(id).querySelector('.arrow').addEventListener('mousedown', (e) => {
+      e.preventDefault();
+      if (edit.disabled || messages.running) return;
+      edit.focus();
+      if (isOpen(id)) close(id); else open(id);
+    });
+    const list = $(id + 'List');
+    const rowAt = (e) => {
+      const li = e.target.closest('li');
+      return li ? Array.prototype.indexOf.call(list.children, li) : -1;
+    };
+    list.addEventListener('mousedown', (e) => e.preventDefault());
+    list.addEventListener('mousemove', (e) => {
+      const index = rowAt(e);
+      if (index >= 0) highlight(id, index);
+    });
+    list.addEventListener('click', (e) => {
+      const index = rowAt(e);
+      if (index >= 0) pick(id, word, index);
+    });
+  }
+
+  // A press anywhere outside a box closes its list; so does the page moving under it.
+  document.addEventListener('mousedown', (e) => {
+    for (const [id] of boxes) if (!$(id).contains(e.target)) close(id);
+  });
+  window.addEventListener('scroll', closeAll);
+  window.addEventListener('resize', closeAll);
+
+  return {
+    show(states) {
+      for (const [id, , key] of boxes) showBox(id, states[key]);
+    },
+    closeAll,
+  };
+})();

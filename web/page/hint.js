@@ -1,0 +1,93 @@
+'use strict';
+// «Подсказка»: can the island still be escaped from? The search runs in a worker with its own
+// rules module, so the page goes on answering the player while it thinks. One question at a
+// time; the answer comes in the game's message box.
+const hint = (() => {
+  const staleText = 'Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.';
+  // Chromium starts no worker for a page opened straight from disk.
+  const needsServerText = 'Подсказке нужна страница, открытая с веб-сервера (например, make ' +
+      'run-web): у страницы, открытой прямо с диска, браузер не даёт подсказке думать в ' +
+      'стороне от игры.';
+  const failedText = 'Подсказка не смогла ответить. Спросите снова.';
+  let worker = null;
+  let asking = false;
+  let askedAtTurn = 0;
+  // Day turns the search may play (0: the search's own budget). The worker plays them several
+  // times slower than the desktop; over every position of the shipped plans this many decide
+  // as many as the desktop's budget does, and the longest wait stays well under a second.
+  let maxTurns = 250000;
+  let waiting = null; // an answer held back while the turn's own boxes are open
+
+  // Days played: a day played while the search thinks leaves its answer behind.
+  function turns() { return rules.script().filter((line) => line === 'next').length; }
+
+  function thinking(on) {
+    asking = on;
+    document.documentElement.dataset.hint = on ? 'thinking' : 'idle';
+  }
+
+  // The answer waits for the boxes of a day turn to be read.
+  function say(text) {
+    if (messages.running) {
+      waiting = text;
+      window.setTimeout(() => { if (waiting === text) { waiting = null; say(text); } }, 50);
+      return;
+    }
+    messages.say(text);
+  }
+
+  function answered(e) {
+    thinking(false);
+    say(turns() !== askedAtTurn ? staleText : e.data.Text);
+  }
+
+  function failed(e) {
+    if (e && e.preventDefault) e.preventDefault();
+    if (worker) worker.terminate();
+    worker = null;
+    thinking(false);
+    say(window.location.protocol === 'file:' ? needsServerText : failedText);
+  }
+
+  function ask() {
+    if (!rules.loaded || asking || $('Window').hidden) return;
+    if (!worker) {
+      try {
+        worker = new Worker('hint-worker.js');
+      } catch (err) {
+        worker = null;
+        say(needsServerText);
+        return;
+      }
+      worker.onmessage = answered;
+      worker.onerror = failed;
+    }
+    thinking(true);
+    askedAtTurn = turns();
+    worker.postMessage({ script: rules.script(), maxTurns });
+  }
+
+  // The game ended on this page: a search still thinking is of no use any more.
+  function stop() {
+    if (worker) worker.terminate();
+    worker = null;
+    thinking(false);
+  }
+
+  document.addEventListener('keydown', (e) => {
+    if (e.key !== 'F2' || e.repeat || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
+    if (messages.running || $('Window').hidden) return;
+    e.preventDefault();
+    menu.close(true);
+    ask();
+  });
+
+  return {
+    ask,
+    stop,
+    get asking() { return asking; },
+    // Tests give the search a smaller budget.
+    setBudget(turnsAllowed) { maxTurns = Number(turnsAllowed) || 0; },
+    get budget() { return maxTurns; },
+  };
+})();

@@ -1,0 +1,92 @@
+'use strict';
+// The window's context menu, "Help", "About" and «Подсказка», by the mouse or the keyboard.
+const menu = (() => {
+  let returnTo = null;
+
+  function open(x, y) {
+    if (!rules.loaded || messages.running || $('Window').hidden) return;
+    choices.closeAll();
+    const popup = $('PopupMenu1');
+    returnTo = document.activeElement;
+    popup.hidden = false;
+    const w = popup.offsetWidth;
+    const h = popup.offsetHeight;
+    popup.style.left = Math.max(0, Math.min(x, window.innerWidth - w)) + 'px';
+    popup.style.top = Math.max(0, Math.min(y, window.innerHeight - h)) + 'px';
+    $('Help1').focus();
+  }
+
+  function close(keepFocus) {
+    const popup = $('PopupMenu1');
+    if (popup.hidden) return;
+    popup.hidden = true;
+    if (!keepFocus && returnTo && document.contains(returnTo)) returnTo.focus();
+    returnTo = null;
+  }
+
+  // The menu from the keyboard belongs to the focused control: it opens below it.
+  function keyboardPlace() {
+    const focus = document.activeElement;
+    const form = $('Form1');
+    const target = focus && form.contains(focus) && focus !== form ? focus : form;
+    const r = target.getBoundingClientRect();
+    return target === form ? [r.left, r.top] : [r.left, r.bottom];
+  }
+
+  $('Form1').addEventListener('contextmenu', (e) => {
+    e.preventDefault();
+    if (e.button === 2 || e.clientX || e.clientY) {
+      open(e.clientX, e.clientY);
+    } else {
+      open(...keyboardPlace());
+    }
+  });
+  document.addEventListener('keydown', (e) => {
+    if (e.key === 'ContextMenu' || e.key === 'F10' && e.shiftKey) {
+      if (!$('Form1').contains(document.activeElement) && document.activeElement !== document.body) {
+        return;
+      }
+      e.preventDefault();
+      open(...keyboardPlace());
+    }
+  });
+  $('PopupMenu1').addEventListener('contextmenu', (e) => e.preventDefault());
+
+  const items = [$('Help1'), $('About1'), $('Hint1')];
+  $('PopupMenu1').addEventListener('keydown', (e) => {
+    const at = items.indexOf(document.activeElement);
+    if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length].focus();
+    } else if (e.key === 'Enter' || e.key === ' ') {
+      if (at >= 0) items[at].click();
+    } else if (e.key === 'Escape' || e.key === 'Tab') {
+      close();
+    } else {
+      return;
+    }
+    e.preventDefault();
+  });
+  document.addEventListener('mousedown', (e) => {
+    if (!$('PopupMenu1').contains(e.target)) close(true);
+  });
+
+  // "Help": the player's rules, as a web page beside this one.
+  $('Help1').addEventListener('click', () => {
+    close();
+    window.open('help.html', '_blank');
+  });
+
+  // "About": the credits window, the same one each time, above the game.
+  $('About1').addEventListener('click', () => {
+    close(true);
+    credits.open();
+  });
+
+  // «Подсказка»: whether escape is still possible, asked of the hint's worker.
+  $('Hint1').addEventListener('click', () => {
+    close();
+    hint.ask();
+  });
+
+  return { open, close };
+})();

@@ -1,0 +1,77 @@
+'use strict';
+// A reload gives back the game: the stored commands are played again before the window first
+// shows a state, and every action the player takes is stored at once. Told to the player in a
+// box of the game's own: a stored game that could not be played, a game that can no longer be
+// kept, and another tab that took the game over.
+(() => {
+  const $ = (id) => document.getElementById(id);
+  let kept = 0;        // commands already stored
+  let stopped = false; // another tab plays the game now
+
+  function notice(text, button, then) {
+    let box = $('Notice');
+    if (!box) {
+      box = document.createElement('dialog');
+      box.id = 'Notice';
+      box.className = 'box';
+      box.setAttribute('aria-labelledby', 'NoticeCaption');
+      box.setAttribute('aria-describedby', 'NoticeText');
+      box.innerHTML = '<div class="caption"><span id="NoticeCaption">kevolan</span></div>' +
+                      '<p id="NoticeText"></p><button id="NoticeOk" type="button"></button>';
+      document.body.appendChild(box);
+      box.addEventListener('cancel', (e) => e.preventDefault());
+    }
+    $('NoticeText').textContent = text;
+    const ok = $('NoticeOk');
+    ok.textContent = button;
+    ok.onclick = () => {
+      if (then) {
+        then();
+        return;
+      }
+      box.close();
+    };
+    if (!box.open) box.showModal();
+    ok.focus();
+  }
+
+  function store() {
+    if (stopped) return;
+    const script = rules.script();
+    if (script.length === kept) return;
+    kept = script.length;
+    const said = KevolanSavedGame.save(script, JSON.stringify(rules.state()));
+    if (said) notice(said, 'OK');
+  }
+
+  // The stored game is played before the first state is shown.
+  const load = rules.load;
+  rules.load = async () => {
+    await load();
+    const begun = performance.now();
+    const said = KevolanSavedGame.restore({
+      replay: (commands) => rules.replay(commands),
+      state: () => JSON.stringify(rules.state()),
+      reset: () => rules.newGame(),
+    });
+    kept = rules.script().length;
+    performance.measure('kevolan-resume', { start: begun });
+    if (said) window.setTimeout(() => notice(said, 'OK'), 0);
+  };
+
+  // Every action of the player ends in one of these events; the game is stored right after it.
+  for (const type of ['click', 'change', 'input', 'keydown']) {
+    document.addEventListener(type, () => window.setTimeout(store, 0), true);
+  }
+
+  // The game ended by its own button, or a new one asked for: nothing to come back to.
+  $('Button2').addEventListener('click', () => {
+    if ($('Window').hidden) KevolanSavedGame.clear();
+  });
+  $('NewGame').addEventListener('click', () => KevolanSavedGame.clear(), true);
+
+  KevolanSavedGame.onTakenOver(() => {
+    stopped = true;
+    notice(KevolanSavedGame.NOTICES.elsewhere, 'Продолжить здесь', () => window.location.reload());
+  });
+})();
