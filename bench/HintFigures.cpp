@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "Positions.h"
@@ -47,10 +46,6 @@ int main(int argc, char** argv) {
     (r.Verdict == Verdict::Win ? win : r.Verdict == Verdict::Lost ? lost : unknown)++;
     if (r.Verdict == Verdict::Unknown && std::getenv("SHOW_UNKNOWN")) {
       std::printf("unknown: %s\n", p.Name.c_str());
-      if (FILE* f = std::fopen(("/tmp/unknown-" + std::to_string(unknown) + ".txt").c_str(), "w")) {
-        std::fputs(p.Script.c_str(), f);
-        std::fclose(f);
-      }
     }
   }
   const auto median = [](auto v) {

@@ -66,6 +66,10 @@ TEST(Shortest, SolveFromAScriptsEnd) {
             std::string::npos)
       << out;
 
+  // A time limit far off: the proof comes first, and the clock stops with it.
+  ASSERT_EQ(Solve({"--max-seconds", "600"}, "", out, err), solve::kExitProven) << err;
+  EXPECT_NE(out.find("a new game (typed texts allowed): 114 days"), std::string::npos) << out;
+
   ASSERT_EQ(Solve({kPlan.string()}, "", out, err), solve::kExitFailed);
   EXPECT_NE(err.find("already over"), std::string::npos) << err;
   EXPECT_EQ(out, "");
