@@ -171,6 +171,8 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
   if (r.Found) {
     r.Days = static_cast<int>(moves.size());
     r.Script = ScriptOf(state, moves);
+    // A line as short as the bound proven is itself the shortest.
+    r.Proven = r.Proven || r.Days == r.LowerBound;
   }
   return r;
 }
