@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "Positions.h"
@@ -28,6 +27,9 @@ int main(int argc, char** argv) {
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
   };
+  rusage loaded{};
+  getrusage(RUSAGE_SELF, &loaded);
+  std::size_t peakBytes = 0;
   std::vector<double> ms;
   std::vector<double> cpu;
   std::vector<long long> turns;
@@ -37,16 +39,13 @@ int main(int argc, char** argv) {
     const double before = cpuMs();
     const HintResult r = Hint(p.State);
     cpu.push_back(cpuMs() - before);
+    peakBytes = std::max(peakBytes, r.PeakBytes);
     if (ms.empty() || r.Milliseconds > *std::max_element(ms.begin(), ms.end())) slowest = &p;
     ms.push_back(r.Milliseconds);
     turns.push_back(r.TurnsPlayed);
     (r.Verdict == Verdict::Win ? win : r.Verdict == Verdict::Lost ? lost : unknown)++;
     if (r.Verdict == Verdict::Unknown && std::getenv("SHOW_UNKNOWN")) {
       std::printf("unknown: %s\n", p.Name.c_str());
-      if (FILE* f = std::fopen(("/tmp/unknown-" + std::to_string(unknown) + ".txt").c_str(), "w")) {
-        std::fputs(p.Script.c_str(), f);
-        std::fclose(f);
-      }
     }
   }
   const auto median = [](auto v) {
@@ -65,6 +64,10 @@ int main(int argc, char** argv) {
               *std::max_element(cpu.begin(), cpu.end()));
   std::printf("day turns played: median %lld, worst %lld\n", median(turns),
               *std::max_element(turns.begin(), turns.end()));
-  std::printf("peak resident memory of the whole run: %.1f MiB\n", usage.ru_maxrss / 1024.0);
+  std::printf("most memory one hint's tables held: %.2f MiB\n",
+              static_cast<double>(peakBytes) / (1 << 20));
+  std::printf("peak resident memory: %.1f MiB with the positions loaded, %.1f MiB at the end\n",
+              static_cast<double>(loaded.ru_maxrss) / 1024.0,
+              static_cast<double>(usage.ru_maxrss) / 1024.0);
   return 0;
 }

@@ -78,8 +78,10 @@ void AppendList(std::string& key, const ChoiceList& box) {
 }
 
 // The work that can matter when every text can be typed: the dwellings, the clothes and the
-// boat. Tools and gathering only bring food, and with the food box showing kNoFood food never
-// matters again.
+// boat. Tools and gathering only bring food, and food matters no more once the food box shows
+// kNoFood: the day is not hungry, and no run of one food moves, so no illness comes unless a run
+// already stands on a multiple of 25 (then a food is eaten, typed: it is eaten with none in
+// store).
 constexpr Item kCreateTargets[] = {Item::Boat, Item::Hut, Item::Cave, Item::NewClothes};
 constexpr Item kRepairTargets[] = {Item::OldClothes, Item::NewClothes, Item::Hut, Item::Cave};
 
@@ -130,15 +132,29 @@ std::vector<std::string> CommandsFor(const GameState& state, const Move& m) {
   return out;
 }
 
+std::optional<Food> FoodStuckOnIllness(const GameState& s) {
+  for (Food f : kFoods) {
+    const Count run = s.Streak(f);
+    if (run > 0 && run <= 2500 && run % 25 == 0) return f;
+  }
+  return std::nullopt;
+}
+
 std::vector<Move> TypedMoves(const GameState& s) {
   std::vector<Move> moves;
+  std::vector<std::string_view> meals = {kNoFood};
+  if (FoodStuckOnIllness(s)) {
+    for (Food f : kFoods) meals.push_back(NameOf(f));
+  }
   const auto add = [&](Activity a, std::string_view option) {
-    Move m;
-    m.Eat = true;
-    m.Food = kNoFood;
-    m.Activity = a;
-    m.Option = option;
-    moves.push_back(std::move(m));
+    for (std::string_view meal : meals) {
+      Move m;
+      m.Eat = true;
+      m.Food = meal;
+      m.Activity = a;
+      m.Option = option;
+      moves.push_back(std::move(m));
+    }
   };
   const bool free = s.ActivityEnabled;
   if (free || s.Activity == Activity::Create) {
@@ -202,12 +218,10 @@ std::string StateKey(const GameState& s, bool listsOnly) {
     AppendCount(key, it.RepairDaysLeft.Value);
     AppendCount(key, it.WearDaysLeft.Value);
   }
+  for (Food f : kFoods) AppendCount(key, s.Streak(f));
   if (listsOnly) {
     AppendCount(key, s.HungryDays);
-    for (Food f : kFoods) {
-      AppendCount(key, s.Stock(f));
-      AppendCount(key, s.Streak(f));
-    }
+    for (Food f : kFoods) AppendCount(key, s.Stock(f));
     key += static_cast<char>(s.EatToday);
     AppendList(key, s.FoodChoice);
     AppendList(key, s.GatherChoice);

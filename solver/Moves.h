@@ -2,6 +2,7 @@
 // then the day turn. The search knows no rule of its own.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@ namespace kevolan::solver {
 
 // A text that names no food: with "Питание" on it makes the day not hungry and eats nothing.
 inline constexpr std::string_view kNoFood = "ничего";
+
+// A run of one food that stands on a multiple of 25 brings the illness back each time it ends,
+// as long as nothing is eaten; eating any food moves it off. The food to eat then, else none.
+std::optional<Food> FoodStuckOnIllness(const GameState& s);
 // A text that names no item: typed into an activity box it makes the day's work do nothing.
 inline constexpr std::string_view kNoWork = "отдых";
 
@@ -31,8 +36,8 @@ inline std::vector<Move> MovesFor(const GameState& s, bool listsOnly) {
 }
 
 // Everything the rules read from here on, as bytes: equal keys play out alike. With typed texts
-// the lists and food are left out (every text can be typed, and the food box always shows
-// kNoFood); the shown flags are left out (only the display reads them).
+// the lists, the stores and the hunger are left out (every text can be typed, and the food box
+// shows kNoFood or a food's name); the shown flags are left out (only the display reads them).
 std::string StateKey(const GameState& s, bool listsOnly);
 
 // The date the window shows one day earlier.

@@ -64,7 +64,17 @@ std::vector<Task> Tasks(const GameState& s, bool listsOnly) {
   // too kills once it wears out with the hut's wear at 0. A hut lost under a cave is repaired
   // all the same (typed; the repair sets its wear though it stays unowned), or the cave is.
   if (hut.Owned) {
-    add(hut.WearDaysLeft.Value, hut.RepairDaysLeft.Value, Activity::Repair, Item::Hut);
+    // A hut past saving (illness may hold the activity away from repairs) is let fall under a
+    // cave finished in time.
+    const Count wear = hut.WearDaysLeft.Value;
+    const Count held = s.ActivityEnabled || s.Activity == Activity::Repair ? 0 : s.SickDays;
+    const Count caveHeld = s.ActivityEnabled || s.Activity == Activity::Create ? 0 : s.SickDays;
+    if (held + hut.RepairDaysLeft.Value > wear && !cave.Owned &&
+        caveHeld + cave.BuildDaysLeft.Value <= wear) {
+      add(wear, cave.BuildDaysLeft.Value, Activity::Create, Item::Cave);
+    } else {
+      add(wear, hut.RepairDaysLeft.Value, Activity::Repair, Item::Hut);
+    }
   } else if (cave.Owned) {
     if (hut.WearDaysLeft.Value == 0) {
       const bool hutFirst = !listsOnly && hut.RepairDaysLeft.Value <= cave.WearDaysLeft.Value;
@@ -199,7 +209,8 @@ Move PlannedMove(const GameState& s, bool listsOnly) {
   }
   if (!listsOnly) {
     m.Eat = true;
-    m.Food = kNoFood;
+    const std::optional<Food> stuck = FoodStuckOnIllness(s);
+    m.Food = stuck ? NameOf(*stuck) : kNoFood;
   } else {
     const bool onBoat = m.Activity == Activity::Create && m.Option == NameOf(Item::Boat);
     ChooseMeal(s, onBoat && readyForIllness, m);

@@ -48,7 +48,7 @@ HintResult Won(const GameState& s, const std::vector<Move>& line) {
   return r;
 }
 
-HintResult Decide(const GameState& s, const HintBudget& budget) {
+HintResult Decide(const GameState& s, const HintBudget& budget, std::size_t& peak) {
   HintResult r;
   if (s.GameOver) {
     // Already over: the verdict is how it ended.
@@ -79,6 +79,7 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
       limits.Cancel = budget.Cancel;
       SearchStats stats;
       const ShortestLine soonest = FindShortest(s, limits, stats);
+      peak = std::max(peak, stats.PeakBytes);
       if (soonest.Found) r.DaysToVictory = static_cast<int>(soonest.Moves.size());
       r.TurnsPlayed = turns + stats.Turns;
       return r;
@@ -94,12 +95,14 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
   limits.Cancel = budget.Cancel;
   SearchStats lifeStats;
   const Fate fate = LongestLife(s, kLifeDepth, limits, lifeStats);
+  peak = std::max(peak, lifeStats.PeakBytes);
   turns += lifeStats.Turns;
   r.TurnsPlayed = turns;
   if (fate.Decided && fate.Win) {
     // A victory lies within the depth looked at: the shortest one gives the whole line.
     SearchStats stats;
     const ShortestLine soonest = FindShortest(s, limits, stats);
+    peak = std::max(peak, stats.PeakBytes);
     if (soonest.Found) {
       r = Won(s, soonest.Moves);
       r.DaysToVictory = static_cast<int>(soonest.Moves.size());
@@ -119,6 +122,7 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
   limits.MaxTurns = TurnsLeft(budget, turns);
   SearchStats stats;
   const ShortestLine soonest = FindShortest(s, limits, stats);
+  peak = std::max(peak, stats.PeakBytes);
   r.TurnsPlayed = turns + stats.Turns;
   if (soonest.Found) {
     r = Won(s, soonest.Moves);
@@ -132,7 +136,9 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
 
 HintResult Hint(const GameState& state, const HintBudget& budget) {
   const auto start = std::chrono::steady_clock::now();
-  HintResult r = Decide(state, budget);
+  std::size_t peak = 0;
+  HintResult r = Decide(state, budget, peak);
+  r.PeakBytes = peak;
   r.Cancelled = Cancelled(budget);
   if (r.Cancelled && r.Verdict != Verdict::Win) r.Verdict = Verdict::Unknown;
   r.Milliseconds =
@@ -165,6 +171,8 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
   if (r.Found) {
     r.Days = static_cast<int>(moves.size());
     r.Script = ScriptOf(state, moves);
+    // A line as short as the bound proven is itself the shortest.
+    r.Proven = r.Proven || r.Days == r.LowerBound;
   }
   return r;
 }

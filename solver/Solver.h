@@ -45,6 +45,7 @@ struct HintResult {
   long long TurnsPlayed = 0;
   double Milliseconds = 0;
   bool Cancelled = false;
+  std::size_t PeakBytes = 0;  // the most memory the searches' tables held at once
 };
 
 // Can this position still be won? Never changes `state`. Thread-safe (no shared mutable state).

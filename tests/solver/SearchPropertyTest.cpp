@@ -64,6 +64,7 @@ RC_GTEST_PROP(Search, ListsOnlyBoundNeverOvershoots, ()) {
   const GameState s = NearTheEnd();
   const int depth = static_cast<int>(s[Item::Boat].BuildDaysLeft.Value) + 1;
   const int truth = FewestOver(s, true, depth);
+  RC_TAG(truth < kNoVictory);
   if (truth < kNoVictory) RC_ASSERT(TurnsToVictoryAtLeast(s, true) <= truth);
   SearchLimits limits;
   limits.ListsOnly = true;

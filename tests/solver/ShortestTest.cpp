@@ -66,6 +66,10 @@ TEST(Shortest, SolveFromAScriptsEnd) {
             std::string::npos)
       << out;
 
+  // A time limit far off: the proof comes first, and the clock stops with it.
+  ASSERT_EQ(Solve({"--max-seconds", "600"}, "", out, err), solve::kExitProven) << err;
+  EXPECT_NE(out.find("a new game (typed texts allowed): 114 days"), std::string::npos) << out;
+
   ASSERT_EQ(Solve({kPlan.string()}, "", out, err), solve::kExitFailed);
   EXPECT_NE(err.find("already over"), std::string::npos) << err;
   EXPECT_EQ(out, "");
@@ -89,6 +93,9 @@ TEST(Shortest, SolveRefusesBadInput) {
   EXPECT_EQ(Solve({"-"}, "type food \xff\n", out, err), solve::kExitUsage);
   EXPECT_EQ(Solve({"/nonexistent/plan.txt"}, "", out, err), solve::kExitFailed);
   EXPECT_NE(err.find("cannot read"), std::string::npos) << err;
+  // Cut short at once, the planned castaway's line as short as the bound at the start is proof.
+  EXPECT_EQ(Solve({"--max-turns", "1"}, "", out, err), solve::kExitProven) << err;
+  EXPECT_NE(out.find(": 114 days"), std::string::npos) << out;
   // A limit too small for a proof: the bound proven and the planned castaway's line.
   EXPECT_EQ(Solve({"--lists-only", "--max-turns", "1000"}, "", out, err), solve::kExitFailed);
   EXPECT_NE(err.find("takes fewer than"), std::string::npos) << err;
