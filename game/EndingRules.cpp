@@ -32,7 +32,10 @@ bool WornOut(const GameState& s, Item item) { return s[item].WearDaysLeft.Value 
 
 void EndGame(GameState& s, Messenger& m, Outcome outcome, std::string_view message) {
   m.Show(message);
-  if (!s.GameOver) s.Outcome = outcome;
+  // When a turn brings several ends, the first messages are the stale ones (an item lost on an
+  // earlier day whose wear still reads 0) and the last death is the day's own: it names the end.
+  // A boat finished on the day the castaway died does not save him.
+  if (outcome != Outcome::Won || !s.GameOver) s.Outcome = outcome;
   s.GameOver = true;
 }
 

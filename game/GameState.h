@@ -24,8 +24,8 @@ struct ItemState {
   friend bool operator==(const ItemState&, const ItemState&) = default;
 };
 
-// How the game stands or how it ended. The first ending of a turn is the one that counts: a
-// later message of the same turn (a death, even the victory) does not change it.
+// How the game stands or how it ended. Of several ends in one turn the last death counts (the
+// earlier messages are those of items lost on former days); the victory counts only alone.
 enum class Outcome : std::uint8_t {
   Playing,
   Won,             // the boat is finished

@@ -267,4 +267,8 @@ void AppendStateJson(std::string& out, const GameState& s) {
   }
 }
 
+std::string_view OutcomeKey(Outcome outcome) {
+  return kOutcomeKeys[static_cast<std::size_t>(outcome)];
+}
+
 }  // namespace kevolan::replay

@@ -32,12 +32,6 @@ const char* BoxWord(Activity a) {
   return a == Activity::GatherFood ? "gather" : a == Activity::Create ? "create" : "repair";
 }
 
-// The listed option whose text is exactly `text`, else -1: such a text is picked, not typed.
-int ListedAt(const ChoiceList& box, std::string_view text) {
-  const int at = box.IndexOf(text);
-  return at >= 0 && TextOf(box.Options()[static_cast<std::size_t>(at)]) == text ? at : -1;
-}
-
 // Shows `text` in the box as a player would: picked when listed, else typed. A box that already
 // shows it is left alone.
 void Show(ChoiceList& box, std::string_view text) {
@@ -86,6 +80,11 @@ constexpr Item kCreateTargets[] = {Item::Boat, Item::Hut, Item::Cave, Item::NewC
 constexpr Item kRepairTargets[] = {Item::OldClothes, Item::NewClothes, Item::Hut, Item::Cave};
 
 }  // namespace
+
+int ListedAt(const ChoiceList& box, std::string_view text) {
+  const NameId name = ExactName(text);
+  return name == NameId::None || name == NameId::Typed ? -1 : box.IndexOf(name);
+}
 
 bool Apply(GameState& s, const Move& m) {
   SetEatToday(s, m.Eat);

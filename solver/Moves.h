@@ -43,4 +43,7 @@ std::string StateKey(const GameState& s, bool listsOnly);
 // The date the window shows one day earlier.
 void PreviousDate(int& day, Month& month);
 
+// The listed option whose text is exactly `text`, else -1: such a text is picked, not typed.
+int ListedAt(const ChoiceList& box, std::string_view text);
+
 }  // namespace kevolan::solver

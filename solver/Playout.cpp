@@ -23,10 +23,7 @@ const ChoiceList& BoxOf(const GameState& s, Activity a) {
                                    : s.RepairChoice;
 }
 
-bool Listed(const ChoiceList& box, std::string_view text) {
-  const int at = box.IndexOf(text);
-  return at >= 0 && TextOf(box.Options()[static_cast<std::size_t>(at)]) == text;
-}
+bool Listed(const ChoiceList& box, std::string_view text) { return ListedAt(box, text) >= 0; }
 
 // The days after which illness comes when one food is eaten on: on the next multiple of 25.
 bool MealBringsIllness(const GameState& s, Food f) {

@@ -42,7 +42,7 @@ TEST(Victory, NamesTheDateShownBeforeTheTurnEvenAfterADeath) {
   EXPECT_EQ(g.Turn(),
             (Messages{kStarved, "GПоздравляем. Вы благополучно уплыли с острова 27 Февраля"}));
   EXPECT_TRUE(g.S.GameOver);
-  EXPECT_EQ(g.S.Outcome, Outcome::Starved);  // the first ending of the turn counts
+  EXPECT_EQ(g.S.Outcome, Outcome::Starved);  // a boat finished on the day of a death saves nobody
   EXPECT_EQ(g.S.Day, 1);
   EXPECT_EQ(NameOf(g.S.Month), "Марта");
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 0);
@@ -74,7 +74,7 @@ TEST(Clothes, RagsKillUnlessNewClothesAreOwnedAndNewRagsAlwaysKill) {
   g.S[Item::NewClothes].WearDaysLeft.Value = 1;
   EXPECT_EQ(g.S.Outcome, Outcome::Playing);
   EXPECT_EQ(g.Turn(), (Messages{kOldRags, kNewRags}));
-  EXPECT_EQ(g.S.Outcome, Outcome::OldClothesRags);
+  EXPECT_EQ(g.S.Outcome, Outcome::NewClothesRags);  // the day's own death, told last
 
   TestGame still;
   still.Own(Item::NewClothes);
@@ -99,7 +99,7 @@ TEST(Dwellings, HutFallsQuietlyBesideACaveAndTheCaveThenBringsBothMessages) {
   EXPECT_EQ(g.S.Outcome, Outcome::Playing);
   EXPECT_EQ(g.Turn(), (Messages{kHutFell, kCaveFell}));
   EXPECT_TRUE(g.S.GameOver);
-  EXPECT_EQ(g.S.Outcome, Outcome::HutCollapsed);
+  EXPECT_EQ(g.S.Outcome, Outcome::CaveFellIn);
 
   TestGame alone;
   alone.S.HungryDays = -100;

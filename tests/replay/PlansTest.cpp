@@ -24,14 +24,14 @@ std::string ReadFile(const fs::path& p) {
   return s.str();
 }
 
-// How each plan's game ends; the first ending of the last turn is the one that counts.
+// How each plan's game ends; of several ends in the last turn, the last death counts.
 const std::map<std::string, std::string> kOutcomes = {
     {"won-by-boat", "won"},
     {"died-of-hunger", "starved"},
     {"old-clothes-worn-out", "old-clothes-rags"},
     {"new-clothes-worn-out", "new-clothes-rags"},
     {"hut-collapsed", "hut-collapsed"},
-    {"cave-fell-in", "hut-collapsed"},  // the hut's message comes first, then the cave's
+    {"cave-fell-in", "cave-fell-in"},  // after the hut's message, stale since it fell earlier
     {"no-dwelling-in-february", "no-dwelling"},
 };
 

@@ -60,6 +60,7 @@ nlohmann::json LastAnswer(const std::string& script) {
 void ExpectVictory(const nlohmann::json& answer, const std::string& where) {
   ASSERT_TRUE(answer.contains("Turn")) << where << ": " << answer.dump();
   EXPECT_TRUE(answer["State"]["GameOver"].get<bool>()) << where;
+  EXPECT_EQ(answer["State"]["Outcome"], "won") << where;
   bool won = false;
   for (const auto& m : answer["Messages"]) {
     const std::string text = m.get<std::string>();
@@ -166,7 +167,7 @@ TEST(Hint, DoomedOverAndCancelled) {
   EXPECT_EQ(line.at("Verdict"), "lost");
   EXPECT_EQ(line.at("Move"), nlohmann::json::array());
   EXPECT_TRUE(line.at("DaysToVictory").is_null());
-  EXPECT_EQ(line.at("Death"), "NoDwelling");
+  EXPECT_EQ(line.at("Death"), "no-dwelling");
   EXPECT_EQ(line.at("DeathInDays"), 2);
   EXPECT_EQ(line.at("DeathDate"), "1 Февраля");
   EXPECT_GT(line.at("Turns").get<long long>(), 0);

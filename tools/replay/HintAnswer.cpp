@@ -12,27 +12,6 @@ const char* VerdictWord(solver::Verdict v) {
   return v == solver::Verdict::Win ? "win" : v == solver::Verdict::Lost ? "lost" : "unknown";
 }
 
-const char* DeathName(Outcome o) {
-  switch (o) {
-    case Outcome::Starved:
-      return "Starved";
-    case Outcome::OldClothesRags:
-      return "OldClothesRags";
-    case Outcome::NewClothesRags:
-      return "NewClothesRags";
-    case Outcome::HutCollapsed:
-      return "HutCollapsed";
-    case Outcome::CaveFellIn:
-      return "CaveFellIn";
-    case Outcome::NoDwelling:
-      return "NoDwelling";
-    case Outcome::Playing:
-    case Outcome::Won:
-      break;
-  }
-  return "";
-}
-
 void AppendNumberOrNull(std::string& out, long long n, bool known) {
   out += known ? std::to_string(n) : "null";
 }
@@ -53,7 +32,7 @@ std::string HintJson(const GameState& state) {
   AppendNumberOrNull(out, r.DaysToVictory, r.DaysToVictory >= 0);
   out += ", \"Death\": ";
   if (lost) {
-    AppendJsonString(out, DeathName(r.Death));
+    AppendJsonString(out, OutcomeKey(r.Death));
   } else {
     out += "null";
   }
