@@ -1,5 +1,6 @@
 // The native side of the web edition's rules check:
 //   web_rules_check script SEED TURNS NOISE [usage]   a seeded castaway's script on stdout
+//   web_rules_check endless TURNS                     the endless castaway's script (benchmarks)
 //   web_rules_check snapshots < SCRIPT                the state behind each message, and the
 //                                                     day's report, per turn
 // The script is a sensible castaway's game mixed with a player's noise: typed Cyrillic and odd
@@ -186,6 +187,11 @@ int main(int argc, char** argv) {
                        argc > 5 && std::string(argv[5]) == "usage");
   }
   if (mode == "snapshots") return WriteSnapshots();
-  std::cerr << "usage: web_rules_check script SEED TURNS NOISE [usage] | snapshots < SCRIPT\n";
+  if (mode == "endless" && argc >= 3) {
+    std::cout << kevolan::testing::EndlessCastawayScript(std::strtoll(argv[2], nullptr, 10));
+    return 0;
+  }
+  std::cerr << "usage: web_rules_check script SEED TURNS NOISE [usage] | snapshots < SCRIPT"
+               " | endless TURNS\n";
   return 2;
 }

@@ -40,7 +40,7 @@
     const script = rules.script();
     if (script.length === kept) return;
     kept = script.length;
-    const said = KevolanSavedGame.save(script, JSON.stringify(rules.state()));
+    const said = savedGame.save(script, JSON.stringify(rules.state()));
     if (said) notice(said, 'OK');
   }
 
@@ -49,7 +49,7 @@
   rules.load = async () => {
     await load();
     const begun = performance.now();
-    const said = KevolanSavedGame.restore({
+    const said = savedGame.restore({
       replay: (commands) => rules.replay(commands),
       state: () => JSON.stringify(rules.state()),
       reset: () => rules.newGame(),
@@ -66,12 +66,12 @@
 
   // The game ended by its own button, or a new one asked for: nothing to come back to.
   $('Button2').addEventListener('click', () => {
-    if ($('Window').hidden) KevolanSavedGame.clear();
+    if ($('Window').hidden) savedGame.clear();
   });
-  $('NewGame').addEventListener('click', () => KevolanSavedGame.clear(), true);
+  $('NewGame').addEventListener('click', () => savedGame.clear(), true);
 
-  KevolanSavedGame.onTakenOver(() => {
+  savedGame.onTakenOver(() => {
     stopped = true;
-    notice(KevolanSavedGame.NOTICES.elsewhere, 'Продолжить здесь', () => window.location.reload());
+    notice(savedGame.NOTICES.elsewhere, 'Продолжить здесь', () => window.location.reload());
   });
 })();

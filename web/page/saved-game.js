@@ -1,20 +1,19 @@
+'use strict';
 // The game kept in the browser's storage, so that a reload, which a phone's browser also does on
 // its own, is not a new start. The game is kept as the commands played since the start (the
 // replay driver's script) and played again through the rules on load; the rules leave nothing
 // to chance, so the same game comes back. A record carries the rules' version, a digest of the
 // state it must lead to and a checksum of itself: a record that fails any of them is dropped
 // with a notice, never played into a different game.
-var KevolanSavedGame = (function () {
-  'use strict';
-
-  var KEY = 'kevolan-game';
-  var OWNER = 'kevolan-tab';   // the tab that plays the stored game
-  var FORMAT = 1;
-  var RULES = '@KEVOLAN_RULES_VERSION@';
+const savedGame = (() => {
+  const KEY = 'kevolan-game';
+  const OWNER = 'kevolan-tab';   // the tab that plays the stored game
+  const FORMAT = 1;
+  const RULES = '@KEVOLAN_RULES_VERSION@';
   // Browsers give a site about five million characters; a record is kept well inside that.
-  var MAX_CHARS = 4000000;
+  const MAX_CHARS = 4000000;
 
-  var NOTICES = {
+  const NOTICES = {
     damaged: 'Сохранённая игра повреждена, продолжить её нельзя. Начата новая игра.',
     version: 'Сохранённая игра записана другой версией игры, продолжить её нельзя. ' +
              'Начата новая игра.',
@@ -28,17 +27,18 @@ var KevolanSavedGame = (function () {
                'чтобы ходы двух вкладок не смешались.'
   };
 
-  var tab = String(Date.now()) + '-' + String(Math.random()).slice(2);
-  var storage = null;
-  var owner = false;     // this tab plays the stored game
-  var failed = false;    // a write failed: the record is gone, the player has been told
-  var takenOver = null;  // called once another tab takes the game
+  const tab = String(Date.now()) + '-' + String(Math.random()).slice(2);
+  let storage = null;
+  let owner = false;     // this tab plays the stored game
+  let failed = false;    // a write failed: the record is gone, the player has been told
+  let takenOver = null;  // called once another tab takes the game
 
   // A 53-bit hash (two 32-bit lanes), enough to tell a damaged record or a different state.
   function hash(text) {
-    var h1 = 0xdeadbeef, h2 = 0x41c6ce57;
-    for (var i = 0; i < text.length; ++i) {
-      var c = text.charCodeAt(i);
+    let h1 = 0xdeadbeef;
+    let h2 = 0x41c6ce57;
+    for (let i = 0; i < text.length; ++i) {
+      const c = text.charCodeAt(i);
       h1 = Math.imul(h1 ^ c, 2654435761);
       h2 = Math.imul(h2 ^ c, 1597334677);
     }
@@ -65,36 +65,36 @@ var KevolanSavedGame = (function () {
 
   // Reading the record: {commands, digest}, or {notice} when it cannot be played, or null.
   function read() {
-    var text = get(KEY);
+    const text = get(KEY);
     if (text === null) return null;
-    var record = null;
+    let record = null;
     try { record = JSON.parse(text); } catch (e) { record = null; }
     if (record && record.lost === true) return { notice: NOTICES.lost };
     if (!record || typeof record !== 'object') return { notice: NOTICES.damaged };
     if (record.format !== FORMAT || record.rules !== RULES) return { notice: NOTICES.version };
     if (text.length > MAX_CHARS) return { notice: NOTICES.tooLong };
-    var commands = record.commands;
-    var sound = Array.isArray(commands) && typeof record.digest === 'string' &&
+    const commands = record.commands;
+    let sound = Array.isArray(commands) && typeof record.digest === 'string' &&
                 record.sum === hash(body(record));
-    for (var i = 0; sound && i < commands.length; ++i) {
+    for (let i = 0; sound && i < commands.length; ++i) {
       sound = typeof commands[i] === 'string' && commands[i].indexOf('\n') < 0;
     }
     if (!sound) return { notice: NOTICES.damaged };
-    return { commands: commands, digest: record.digest };
+    return { commands, digest: record.digest };
   }
 
   function claim() {
     owner = put(OWNER, tab);
   }
 
-  var api = {
-    NOTICES: NOTICES,
+  return {
+    NOTICES,
     digest: hash,
 
     // On load: plays the stored game through `game` ({replay(commands) -> whether every line
     // was a command, state() -> the state's text, reset()}), and says what the player must be
     // told ('' for nothing). A game that does not come back exactly is dropped and reset.
-    restore: function (game) {
+    restore(game) {
       try {
         storage = window.localStorage;
         storage.getItem(KEY);
@@ -104,7 +104,7 @@ var KevolanSavedGame = (function () {
       if (!storage) return NOTICES.off;
       claim();
       if (!owner) return NOTICES.off;
-      var stored = read();
+      const stored = read();
       if (!stored) return '';
       if (!stored.notice) {
         if (game.replay(stored.commands) && hash(game.state()) === stored.digest) return '';
@@ -117,16 +117,16 @@ var KevolanSavedGame = (function () {
 
     // After every action: the commands played so far and the state they led to. Says what
     // the player must be told, once, when the game can no longer be kept.
-    save: function (commands, state) {
+    save(commands, state) {
       if (!storage || !owner || failed) return '';
       if (get(OWNER) !== tab) {
         owner = false;
         if (takenOver) takenOver();
         return '';
       }
-      var record = { format: FORMAT, rules: RULES, digest: hash(state), commands: commands };
+      const record = { format: FORMAT, rules: RULES, digest: hash(state), commands };
       record.sum = hash(body(record));
-      var text = JSON.stringify(record);
+      const text = JSON.stringify(record);
       if (text.length <= MAX_CHARS && put(KEY, text)) return '';
       // An older record would bring back an older game: it goes, and the next start says so.
       failed = true;
@@ -136,15 +136,15 @@ var KevolanSavedGame = (function () {
     },
 
     // "Новая игра" and the end of a game: nothing to come back to.
-    clear: function () {
+    clear() {
       if (storage && owner) drop(KEY);
     },
 
     // Another tab that opens the page takes the game over (it plays on from the last action
     // this one kept); this tab stops, so that the two never write over each other's moves.
-    onTakenOver: function (callback) {
+    onTakenOver(callback) {
       takenOver = callback;
-      window.addEventListener('storage', function (e) {
+      window.addEventListener('storage', (e) => {
         if (e.key === OWNER && owner && e.newValue !== tab) {
           owner = false;
           callback();
@@ -152,5 +152,4 @@ var KevolanSavedGame = (function () {
       });
     }
   };
-  return api;
 })();

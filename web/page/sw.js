@@ -5,31 +5,24 @@
 // served with a rules module of another build.
 'use strict';
 
-var VERSION = '@KEVOLAN_SITE_VERSION@';
-var FILES = @KEVOLAN_SITE_FILES@;
-var CACHE = 'kevolan-' + VERSION;
+const VERSION = '@KEVOLAN_SITE_VERSION@';
+const FILES = @KEVOLAN_SITE_FILES@;
+const CACHE = `kevolan-${VERSION}`;
 
-self.addEventListener('install', function (e) {
-  e.waitUntil(caches.open(CACHE).then(function (cache) {
-    // Past the browser's own cache, so that the files are this build's.
-    return cache.addAll(FILES.map(function (f) { return new Request(f, { cache: 'reload' }); }));
-  }));
+self.addEventListener('install', (e) => {
+  // Past the browser's own cache, so that the files are this build's.
+  e.waitUntil(caches.open(CACHE).then((cache) =>
+    cache.addAll(FILES.map((f) => new Request(f, { cache: 'reload' })))));
 });
 
-self.addEventListener('activate', function (e) {
-  e.waitUntil(caches.keys().then(function (names) {
-    return Promise.all(names.filter(function (n) {
-      return n.indexOf('kevolan-') === 0 && n !== CACHE;
-    }).map(function (n) { return caches.delete(n); }));
-  }));
+self.addEventListener('activate', (e) => {
+  e.waitUntil(caches.keys().then((names) => Promise.all(
+    names.filter((n) => n.startsWith('kevolan-') && n !== CACHE).map((n) => caches.delete(n)))));
 });
 
-self.addEventListener('fetch', function (e) {
-  var request = e.request;
+self.addEventListener('fetch', (e) => {
+  const request = e.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  e.respondWith(caches.open(CACHE).then(function (cache) {
-    return cache.match(request, { ignoreSearch: true }).then(function (kept) {
-      return kept || fetch(request);
-    });
-  }));
+  e.respondWith(caches.open(CACHE).then((cache) =>
+    cache.match(request, { ignoreSearch: true }).then((kept) => kept || fetch(request))));
 });

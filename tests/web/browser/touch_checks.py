@@ -241,7 +241,7 @@ def check_kept_games(driver, address, replay, read, plans):
     for name in ('died-of-hunger', 'won-by-boat'):
         commands = plans[name]
         js(driver, 'rules.newGame(); arguments[0].forEach(function (c) { rules.run(c); });'
-                   'KevolanSavedGame.save(rules.script(), JSON.stringify(rules.state()))',
+                   'savedGame.save(rules.script(), JSON.stringify(rules.state()))',
            commands)
         reloaded(driver, address)
         diff = differences(read(), replay.play(commands)[-1][1])
@@ -253,13 +253,13 @@ def check_kept_games(driver, address, replay, read, plans):
     if differences(read(), start) or notice(driver):
         raise Failure('after the game-over button a reload did not start a new game')
 
-    notices = js(driver, 'return KevolanSavedGame.NOTICES')
+    notices = js(driver, 'return savedGame.NOTICES')
     js(driver, 'document.getElementById("Button1").click()')  # a day, kept
     time.sleep(0.1)
     good = json.loads(js(driver, 'return localStorage.getItem("kevolan-game")'))
     damaged = dict(good, commands=good['commands'] + ['next'])
     edited = dict(good, digest='0')
-    edited['sum'] = js(driver, 'var r = arguments[0]; return KevolanSavedGame.digest('
+    edited['sum'] = js(driver, 'var r = arguments[0]; return savedGame.digest('
                                'JSON.stringify([r.format, r.rules, r.digest, r.commands]))', edited)
     older = dict(good, rules='0000000000000000')
     too_long = dict(good, commands=['state'] * 520000)
@@ -315,7 +315,7 @@ def check_two_tabs(driver, address, replay, read):
     end = time.time() + 5
     while notice(driver) is None and time.time() < end:
         time.sleep(0.05)
-    told = js(driver, 'return KevolanSavedGame.NOTICES.elsewhere')
+    told = js(driver, 'return savedGame.NOTICES.elsewhere')
     if notice(driver) != told:
         raise Failure('the first tab was not told: %r' % notice(driver))
     # Its page stays as it was, and writes nothing over the second tab's game.
@@ -363,10 +363,12 @@ def check_update(driver, site):
             # The next build: another rules module and page, and the worker's new version.
             for name, old, new in (('index.html', '</title>', '</title><meta name="build" content="2">'),
                                    ('kevolan-rules.js', '\n', '\n// build 2\n'),
-                                   ('sw.js', "var VERSION = '", "var VERSION = '2")):
+                                   ('sw.js', "const VERSION = '", "const VERSION = '2")):
                 path = os.path.join(folder, name)
                 with open(path, encoding='utf-8') as f:
                     text = f.read()
+                if old not in text:
+                    raise Failure('%s no longer holds %r to stand for a new build' % (name, old))
                 with open(path, 'w', encoding='utf-8') as f:
                     f.write(text.replace(old, new, 1))
             # Which build the page is, and which its rules module (as the page fetches it).
