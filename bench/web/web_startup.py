@@ -144,7 +144,7 @@ def resume_ms(driver, url, commands, runs):
     load(driver, url, True)
     played = driver.execute_script(
         "rules.newGame(); arguments[0].forEach(function (c) { rules.run(c); });"
-        "KevolanSavedGame.save(rules.script(), JSON.stringify(rules.state()));"
+        "savedGame.save(rules.script(), JSON.stringify(rules.state()));"
         "return rules.state().Day + ' ' + rules.state().Month;", commands)
     times = []
     for _ in range(runs):
