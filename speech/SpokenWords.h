@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,23 @@ inline constexpr std::string_view kOwnedWords = "У вас есть";
 inline constexpr std::array<Item, 6> kOwnedRows = {Item::OldClothes,    Item::FishingTackle,
                                                    Item::HuntingWeapon, Item::Hut,
                                                    Item::Cave,          Item::NewClothes};
+
+// Every frame reads one row for each item it shows: the kept items (wear, repair, owned) or those
+// worked on (creation). A new item that has no row here would never be heard.
+constexpr bool ReadsEach(const std::array<Item, 6>& rows, std::span<const Item> items) {
+  if (rows.size() != items.size()) return false;
+  for (Item item : items) {
+    int seen = 0;
+    for (Item row : rows) seen += row == item ? 1 : 0;
+    if (seen != 1) return false;
+  }
+  return true;
+}
+static_assert(ReadsEach(kItemFrames[0].Rows, kKeptItems), "the wear frame reads every kept item");
+static_assert(ReadsEach(kItemFrames[1].Rows, kWorkedItems),
+              "the creation frame reads every item worked on");
+static_assert(ReadsEach(kItemFrames[2].Rows, kKeptItems), "the repair frame reads every kept item");
+static_assert(ReadsEach(kOwnedRows, kKeptItems), "the owned frame reads every kept item");
 
 // The choice boxes by what each is for, in the window's order.
 struct BoxWords {
