@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "ClassicStyle.h"
@@ -28,6 +29,21 @@ namespace {
 // What a screen reader says of the window once the game has ended.
 const QString kGameOverSpoken = QStringLiteral("Игра окончена");
 
+// A table that misses an item still compiles, its row left empty: the item's counters would
+// never show. Stops at once, naming every item not listed exactly once.
+void CheckItemLabels(const std::array<ItemLabels, kevolan::kItemCount>& rows) {
+  QStringList wrong;
+  for (const kevolan::ItemInfo& info : kevolan::kItemTable) {
+    const auto times = std::ranges::count(rows, info.Id, &ItemLabels::Id);
+    if (times != 1) {
+      wrong << QStringLiteral("%1 %2 times").arg(FromGame(kevolan::NameOf(info.Id))).arg(times);
+    }
+  }
+  if (!wrong.isEmpty()) {
+    qFatal("The window's item labels list %s", qPrintable(wrong.join(QStringLiteral(", "))));
+  }
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -46,15 +62,26 @@ TForm1::TForm1(QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   move(264, 125);
   UseClassicStyle(this);
+  // Each item's labels: whether it is owned, then its creation, repair and wear counters.
+  itemLabels_ = {{
+      {Item::FishingTackle, Label50, Label40, Label31, Label25},
+      {Item::HuntingWeapon, Label51, Label41, Label32, Label26},
+      {Item::Hut, Label52, Label42, Label33, Label27},
+      {Item::Cave, Label53, Label43, Label34, Label28},
+      {Item::NewClothes, Label54, Label44, Label35, Label30},
+      {Item::OldClothes, Label55, nullptr, Label36, Label29},
+      {Item::Boat, nullptr, Label45, nullptr, nullptr},
+  }};
+  CheckItemLabels(itemLabels_);
   // The few controls drawn in larger fonts, in points; each is set once, in pixels.
   for (QWidget* w : {static_cast<QWidget*>(Label57), static_cast<QWidget*>(Label58)}) {
     SetDesignFont(w, 12, true);
   }
   SetDesignFont(GroupBox8, 18, true);
-  for (QWidget* w : std::initializer_list<QWidget*>{Label50, Label51, Label52, Label53, Label54,
-                                                    Label55, Button1}) {
-    SetDesignFont(w, 12, false);
+  for (const ItemLabels& labels : itemLabels_) {
+    if (labels.Owned) SetDesignFont(labels.Owned, 12, false);
   }
+  SetDesignFont(Button1, 12, false);
   SetDesignFont(Button2, 12, true);
   // Captions size their labels, as the fonts here are not those the window was drawn with.
   for (QLabel* label : findChildren<QLabel*>()) {
@@ -81,16 +108,6 @@ TForm1::TForm1(QWidget* parent)
   // F2 asks from anywhere in the window, menu closed; F1 is left to help as everywhere else.
   Hint1->setShortcut(QKeySequence(Qt::Key_F2));
   addAction(Hint1);
-
-  itemLabels_ = {{
-      {Item::FishingTackle, Label50, Label40, Label31, Label25},
-      {Item::HuntingWeapon, Label51, Label41, Label32, Label26},
-      {Item::Hut, Label52, Label42, Label33, Label27},
-      {Item::Cave, Label53, Label43, Label34, Label28},
-      {Item::NewClothes, Label54, Label44, Label35, Label30},
-      {Item::OldClothes, Label55, nullptr, Label36, Label29},
-      {Item::Boat, nullptr, Label45, nullptr, nullptr},
-  }};
 
   // A screen reader ticks and chooses by toggling, without a click; the window's own changes
   // come with the signals blocked, so every toggle seen here is the player's.

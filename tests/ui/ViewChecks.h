@@ -26,6 +26,16 @@ inline void CompareViewWithState(const TForm1& f) {
   }
 }
 
+// How many items the creation list offers in a new game: all that can be made but what waits
+// for a hut.
+inline int OfferedForCreationAtStart() {
+  int offered = 0;
+  for (const kevolan::ItemInfo& info : kevolan::kItemTable) {
+    offered += info.Made != kevolan::Making::Never && !info.OfferedOnlyWithHut ? 1 : 0;
+  }
+  return offered;
+}
+
 #define QVERIFY_VIEW(form)                  \
   do {                                      \
     CompareViewWithState(form);             \

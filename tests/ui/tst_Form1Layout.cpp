@@ -219,7 +219,7 @@ void Form1Layout::newGameShown() {
     QVERIFY(box->isEditable());
   }
   QCOMPARE(form.ComboBox2->currentText(), QStringLiteral("Поход за фруктами"));
-  QCOMPARE(form.ComboBox3->count(), 5);
+  QCOMPARE(form.ComboBox3->count(), OfferedForCreationAtStart());
   QCOMPARE(form.ComboBox3->currentText(), QString());
   QCOMPARE(form.ComboBox4->itemText(0), QStringLiteral("Старая одежда"));
   QCOMPARE(form.ComboBox4->currentText(), QString());

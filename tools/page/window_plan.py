@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The main window's plan for the web page, read from the desktop window's own sources: every
-control's place and size from ui/Unit1.ui, and which label shows which field of the state from
-TForm1's code in ui/Unit1.cpp. Writes places.css and controls.js into the site; the browser
-tests import this module to read the same plan."""
+control's place and size from ui/Unit1.ui, which label shows which field of the state from
+TForm1's code in ui/Unit1.cpp, and each item's name from the catalogue in game/Catalogue.h.
+Writes places.css and controls.js into the site; the browser tests import this module to read
+the same plan."""
 
 import json
 import os
@@ -13,6 +14,7 @@ import xml.etree.ElementTree as ET
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..'))
 UI = os.path.join(ROOT, 'ui', 'Unit1.ui')
 CODE = os.path.join(ROOT, 'ui', 'Unit1.cpp')
+CATALOGUE = os.path.join(ROOT, 'game', 'Catalogue.h')
 
 ITEM_COLUMNS = ('Owned', 'BuildDaysLeft', 'RepairDaysLeft', 'WearDaysLeft')
 
@@ -65,6 +67,27 @@ def items(code=CODE):
     return [(row[0],) + tuple(None if n == 'nullptr' else n for n in row[1:]) for row in rows]
 
 
+def item_names(catalogue=CATALOGUE):
+    """{item: its name as the window writes it}, from the catalogue's item table."""
+    text = re.sub(r'//[^\n]*', '', open(catalogue, encoding='utf-8').read())
+    ids = re.search(r'enum class NameId\b[^{]*\{(.*?)\};', text, re.S)
+    texts = re.search(r'kNameTexts\[\] = \{(.*?)\};', text, re.S)
+    table = re.search(r'kItemTable\[\] = \{(.*?)\};', text, re.S)
+    if not (ids and texts and table):
+        raise PlanError('%s: the names or the item table are not found' % catalogue)
+    ids = re.findall(r'\w+', ids.group(1))
+    texts = re.findall(r'"((?:[^"\\]|\\.)*)"', texts.group(1))
+    name_of = dict(zip(ids, texts))
+    found = {}
+    for item, name in re.findall(r'\{Item::(\w+),\s*NameId::(\w+),', table.group(1)):
+        if name not in name_of:
+            raise PlanError('%s: %s has no text' % (catalogue, name))
+        found[item] = name_of[name]
+    if not found:
+        raise PlanError('%s: the item table has no rows' % catalogue)
+    return found
+
+
 def places_css(plan):
     lines = ['/* Written at build time from ui/Unit1.ui: every control of the main window at the',
              '   place and size the desktop gives it. Labels are as wide as their text. */']
@@ -79,14 +102,19 @@ def places_css(plan):
     return '\n'.join(lines) + '\n'
 
 
-def controls_js(ui=UI, code=CODE):
+def controls_js(ui=UI, code=CODE, catalogue=CATALOGUE):
+    names = item_names(catalogue)
+    rows = items(code)
+    unnamed = [row[0] for row in rows if row[0] not in names]
+    if unnamed:
+        raise PlanError('%s: no such item in the catalogue: %s' % (code, ', '.join(unnamed)))
     table = {
         'window': window_size(ui),
         'counters': counters(code),
-        'items': [dict(zip(('Item',) + ITEM_COLUMNS, row)) for row in items(code)],
+        'items': [dict(zip(('Item',) + ITEM_COLUMNS, row), Name=names[row[0]]) for row in rows],
     }
     return ('// Written at build time from the main window\'s code (ui/Unit1.cpp): which label\n'
-            '// shows which field of the state.\n'
+            '// shows which field of the state; the items\' names from the catalogue.\n'
             "'use strict';\nconst controls = %s;\n" %
             json.dumps(table, ensure_ascii=False, indent=1))
 

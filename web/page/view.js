@@ -27,15 +27,6 @@ const view = (() => {
     FishStreak: 'Рыба дней подряд',
     WildGameStreak: 'Дичь дней подряд',
   };
-  const itemNames = {
-    FishingTackle: 'Рыболовные снасти',
-    HuntingWeapon: 'Орудие охоты',
-    Hut: 'Хижина',
-    Cave: 'Пещера',
-    NewClothes: 'Новая одежда',
-    OldClothes: 'Старая одежда',
-    Boat: 'Лодка',
-  };
   // An item's counters: the field each shows, the field that says whether it is shown, words.
   const itemCounters = [['BuildDaysLeft', 'BuildShown', 'осталось дней на создание'],
                         ['RepairDaysLeft', 'RepairShown', 'осталось дней на ремонт'],
@@ -47,7 +38,7 @@ const view = (() => {
   for (const row of controls.items) {
     for (const [value, visible, words] of itemCounters) {
       if (!row[value]) continue;
-      counters.push([row[value], itemNames[row.Item] + ', ' + words, (s) => {
+      counters.push([row[value], row.Name + ', ' + words, (s) => {
         const it = s.Items[row.Item];
         // The boat's creation counter is always shown.
         return { v: it[value], on: visible in it ? it[visible] : true };

@@ -584,9 +584,11 @@ def check_list_keys(driver, address, replay):
     compare(p, replay, ['eat on', 'activity create', 'pick create 2'], 'F4, End, Escape')
 
 
-# The most options a choice list holds: one for each item but the boat.
-LONGEST = ['Старая одежда', 'Хижина', 'Рыболовные снасти', 'Новая одежда', 'Пещера',
-           'Орудие охоты']
+# The most options a choice list holds: every item that can be worked on (the creation list) or
+# every item that is repaired (the repair list), whichever are more.
+# (An item's row in the plan: item, owned, creation, repair and wear labels.)
+LONGEST = max(([window_plan.item_names()[row[0]] for row in window_plan.items() if row[column]]
+               for column in (2, 3)), key=len)
 
 # Where an open list stands: wholly on the screen, and each row the topmost thing at its middle.
 # Noted as the mouse presses a row of it.
