@@ -109,6 +109,8 @@ QStringList WindowDiffers(const TForm1& f, const kevolan::GameState& s) {
       {Item::OldClothes, "OldClothes", f.Label55, nullptr, f.Label36, f.Label29},
       {Item::Boat, "Boat", nullptr, f.Label45, nullptr, nullptr},
   };
+  static_assert(sizeof(rows) / sizeof(rows[0]) == kevolan::kItemCount,
+                "a row for every item of the catalogue, or its labels go unchecked");
   for (const auto& row : rows) {
     const kevolan::ItemState& item = s[row.Id];
     const QString key = QStringLiteral("Items.") + QLatin1String(row.Name);
