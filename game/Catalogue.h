@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -172,20 +173,24 @@ constexpr std::string_view NameOf(Food food) { return TextOf(IdOf(food)); }
 
 inline constexpr std::array<Food, kFoodCount> kFoods = {Food::Fruit, Food::Fish, Food::WildGame};
 
-// The items of the table that pass a test, in the catalogue's order.
-template <bool (*Test)(const ItemInfo&)>
-constexpr auto ItemsWhere() {
+// The ids of a table's rows that pass a test, in the table's order.
+template <const auto& Table, auto Test>
+constexpr auto IdsWhere() {
   constexpr std::size_t n = [] {
     std::size_t count = 0;
-    for (const ItemInfo& info : kItemTable) count += Test(info) ? 1 : 0;
+    for (const auto& row : Table) count += Test(row) ? 1 : 0;
     return count;
   }();
-  std::array<Item, n> items{};
+  std::array<decltype(std::begin(Table)->Id), n> ids{};
   std::size_t at = 0;
-  for (const ItemInfo& info : kItemTable) {
-    if (Test(info)) items[at++] = info.Id;
+  for (const auto& row : Table) {
+    if (Test(row)) ids[at++] = row.Id;
   }
-  return items;
+  return ids;
+}
+template <bool (*Test)(const ItemInfo&)>
+constexpr auto ItemsWhere() {
+  return IdsWhere<kItemTable, Test>();
 }
 
 constexpr bool IsCreatable(const ItemInfo& i) { return i.Made == Making::Owned; }

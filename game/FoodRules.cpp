@@ -7,29 +7,12 @@ namespace kevolan {
 namespace {
 
 constexpr Count kIllnessDays = 10;
-constexpr Count kIllnessEvery = 25;         // a streak of 25, 50, ... makes the player ill
-constexpr Count kIllnessLastStreak = 2500;  // and no streak above this one does
 constexpr std::string_view kIllnessMessage =
     "Вы питались одним видом питания и заболели на 10 дней";
 
 // The foods that spoil past a cap, in the catalogue's order.
-constexpr auto kCappedFoods = [] {
-  constexpr std::size_t n = [] {
-    std::size_t count = 0;
-    for (const FoodInfo& info : kFoodTable) count += info.Cap != 0;
-    return count;
-  }();
-  std::array<Food, n> foods{};
-  std::size_t at = 0;
-  for (const FoodInfo& info : kFoodTable) {
-    if (info.Cap != 0) foods[at++] = info.Id;
-  }
-  return foods;
-}();
-
-bool StrikesIllness(Count streak) {
-  return streak > 0 && streak <= kIllnessLastStreak && streak % kIllnessEvery == 0;
-}
+constexpr bool Spoils(const FoodInfo& info) { return info.Cap != 0; }
+constexpr auto kCappedFoods = IdsWhere<kFoodTable, Spoils>();
 
 void LockActivityChoices(GameState& s, bool locked) {
   s.ActivityEnabled = !locked;

@@ -2,45 +2,20 @@
 
 #include <string_view>
 
+#include "Moves.h"
+
 namespace kevolan::solver {
 
 namespace {
 
 std::string Quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
 
-// The activity's caption in the window's radio group.
-std::string_view ActivityCaption(Activity activity) {
-  switch (activity) {
-    case Activity::GatherFood:
-      return "Заготовка продуктов";
-    case Activity::Create:
-      return "Создание";
-    case Activity::Repair:
-      return "Ремонт";
-    case Activity::None:
-      break;
-  }
-  return {};
-}
-
-const ChoiceList& BoxOf(const GameState& s, Activity activity) {
-  switch (activity) {
-    case Activity::GatherFood:
-      return s.GatherChoice;
-    case Activity::Repair:
-      return s.RepairChoice;
-    default:
-      return s.CreateChoice;
-  }
-}
-
 // How the player gets `text` into `box`: leaving it when the box shows it already, picking it
 // from the list when it is one of the listed names as written, typing it otherwise.
 std::string PutInto(const ChoiceList& box, std::string_view text) {
   if (text.empty()) return "оставьте поле пустым";
   if (box.Text() == text) return "оставьте " + Quoted(text);
-  const NameId name = ExactName(text);
-  if (name != NameId::Typed && box.Contains(name)) return "выберите " + Quoted(text);
+  if (ListedAt(box, text) >= 0) return "выберите " + Quoted(text);
   return "впишите " + Quoted(text);
 }
 
@@ -59,10 +34,11 @@ std::string WorkToday(const GameState& s, const Move& move) {
   // No activity in a move leaves the one that stands; illness may not allow another anyway.
   const Activity activity = move.Activity == Activity::None ? s.Activity : move.Activity;
   if (activity == Activity::None) return "занятие не выбирайте";
-  const ChoiceList& box = BoxOf(s, activity);
+  const ChoiceList& box = *BoxOf(s, activity);
   const std::string_view option = move.Option.empty() ? box.Text() : move.Option;
   return (activity == s.Activity ? "занятие " : "выберите занятие ") +
-         Quoted(ActivityCaption(activity)) + ", в его поле " + PutInto(box, option);
+         Quoted(kActivityNames[static_cast<std::size_t>(activity)]) + ", в его поле " +
+         PutInto(box, option);
 }
 
 // The ending, in the words of its message, as what is still to come.

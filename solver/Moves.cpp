@@ -1,6 +1,7 @@
 #include "Moves.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "DayTurn.h"
 #include "Handlers.h"
@@ -13,20 +14,6 @@ class Silence final : public Messenger {
  public:
   void Show(std::string_view) override {}
 };
-
-ChoiceList* BoxOf(GameState& s, Activity a) {
-  switch (a) {
-    case Activity::GatherFood:
-      return &s.GatherChoice;
-    case Activity::Create:
-      return &s.CreateChoice;
-    case Activity::Repair:
-      return &s.RepairChoice;
-    case Activity::None:
-      break;
-  }
-  return nullptr;
-}
 
 const char* BoxWord(Activity a) {
   return a == Activity::GatherFood ? "gather" : a == Activity::Create ? "create" : "repair";
@@ -46,7 +33,7 @@ void Show(ChoiceList& box, std::string_view text) {
 
 bool NeedsClick(const GameState& s, Activity a) {
   if (a == Activity::None) return false;
-  const ChoiceList* box = BoxOf(const_cast<GameState&>(s), a);
+  const ChoiceList* box = BoxOf(s, a);
   return s.Activity != a || !box->Enabled;
 }
 
@@ -80,6 +67,24 @@ constexpr Item kCreateTargets[] = {Item::Boat, Item::Hut, Item::Cave, Item::NewC
 constexpr Item kRepairTargets[] = {Item::OldClothes, Item::NewClothes, Item::Hut, Item::Cave};
 
 }  // namespace
+
+const ChoiceList* BoxOf(const GameState& s, Activity a) {
+  switch (a) {
+    case Activity::GatherFood:
+      return &s.GatherChoice;
+    case Activity::Create:
+      return &s.CreateChoice;
+    case Activity::Repair:
+      return &s.RepairChoice;
+    case Activity::None:
+      break;
+  }
+  return nullptr;
+}
+
+ChoiceList* BoxOf(GameState& s, Activity a) {
+  return const_cast<ChoiceList*>(BoxOf(std::as_const(s), a));
+}
 
 int ListedAt(const ChoiceList& box, std::string_view text) {
   const NameId name = ExactName(text);
@@ -133,8 +138,7 @@ std::vector<std::string> CommandsFor(const GameState& state, const Move& m) {
 
 std::optional<Food> FoodStuckOnIllness(const GameState& s) {
   for (Food f : kFoods) {
-    const Count run = s.Streak(f);
-    if (run > 0 && run <= 2500 && run % 25 == 0) return f;
+    if (StrikesIllness(s.Streak(f))) return f;
   }
   return std::nullopt;
 }

@@ -43,6 +43,10 @@ std::string StateKey(const GameState& s, bool listsOnly);
 // The date the window shows one day earlier.
 void PreviousDate(int& day, Month& month);
 
+// The choice box of an activity; null for none.
+ChoiceList* BoxOf(GameState& s, Activity a);
+const ChoiceList* BoxOf(const GameState& s, Activity a);
+
 // The listed option whose text is exactly `text`, else -1: such a text is picked, not typed.
 int ListedAt(const ChoiceList& box, std::string_view text);
 

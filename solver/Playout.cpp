@@ -5,6 +5,7 @@
 
 #include "Bound.h"
 #include "Moves.h"
+#include "Phases.h"
 
 namespace kevolan::solver {
 namespace {
@@ -17,18 +18,11 @@ struct Task {
   std::string_view Option;
 };
 
-const ChoiceList& BoxOf(const GameState& s, Activity a) {
-  return a == Activity::GatherFood ? s.GatherChoice
-         : a == Activity::Create   ? s.CreateChoice
-                                   : s.RepairChoice;
-}
-
 bool Listed(const ChoiceList& box, std::string_view text) { return ListedAt(box, text) >= 0; }
 
 // The days after which illness comes when one food is eaten on: on the next multiple of 25.
 bool MealBringsIllness(const GameState& s, Food f) {
-  const Count next = s.Streak(f) + 1;
-  return s.SickDays <= 1 && next > 0 && next % 25 == 0 && next <= 2500;
+  return s.SickDays <= 1 && StrikesIllness(s.Streak(f) + 1);
 }
 
 Count FoodInStore(const GameState& s) {
@@ -40,7 +34,7 @@ Count FoodInStore(const GameState& s) {
 std::vector<Task> Tasks(const GameState& s, bool listsOnly) {
   std::vector<Task> tasks;
   const auto add = [&](Count due, Count work, Activity a, Item item) {
-    if (listsOnly && !Listed(BoxOf(s, a), NameOf(item))) return;
+    if (listsOnly && !Listed(*BoxOf(s, a), NameOf(item))) return;
     tasks.push_back({due, std::max<Count>(work, 1), a, NameOf(item)});
   };
   const ItemState& fresh = s[Item::NewClothes];
@@ -190,7 +184,7 @@ Move PlannedMove(const GameState& s, bool listsOnly) {
         m.Activity = Activity::GatherFood;
         m.Option = TextOf(NameId::FruitTrip);
       } else if (s.Activity != Activity::None) {
-        const ChoiceList& box = BoxOf(s, s.Activity);
+        const ChoiceList& box = *BoxOf(s, s.Activity);
         m.Activity = s.Activity;
         if (!listsOnly) {
           m.Option = kNoWork;

@@ -177,4 +177,8 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
   return r;
 }
 
+std::string_view VerdictKey(Verdict verdict) {
+  return verdict == Verdict::Win ? "win" : verdict == Verdict::Lost ? "lost" : "unknown";
+}
+
 }  // namespace kevolan::solver

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 #include "GameState.h"
 
@@ -50,6 +51,8 @@ struct HintResult {
 
 // Can this position still be won? Never changes `state`. Thread-safe (no shared mutable state).
 HintResult Hint(const GameState& state, const HintBudget& budget = {});
+// The verdict as the driver and the page's worker write it: "win", "lost" or "unknown".
+std::string_view VerdictKey(Verdict verdict);
 
 struct ShortestLimits {
   bool ListsOnly = false;   // only options the lists offer: no typed texts

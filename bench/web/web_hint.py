@@ -79,7 +79,7 @@ def main():
         n, args.plans, budget or "the search's own"))
     print('  verdicts: %s; unknown %.1f%%' % (
         ', '.join('%s %d' % kv for kv in sorted(verdicts.items())),
-        100.0 * verdicts['Unknown'] / max(1, n)))
+        100.0 * verdicts['unknown'] / max(1, n)))
     print('  question to answer: median %.1f ms, 90%% %.1f ms, worst %.1f ms (%s)' % (
         statistics.median(round_trips), round_trips[int(0.9 * (n - 1))], worst[0], worst[1]))
     print('  the search alone: median %.1f ms, worst %.1f ms' % (

@@ -8,10 +8,6 @@
 namespace kevolan::replay {
 namespace {
 
-const char* VerdictWord(solver::Verdict v) {
-  return v == solver::Verdict::Win ? "win" : v == solver::Verdict::Lost ? "lost" : "unknown";
-}
-
 void AppendNumberOrNull(std::string& out, long long n, bool known) {
   out += known ? std::to_string(n) : "null";
 }
@@ -22,7 +18,7 @@ std::string HintJson(const GameState& state) {
   const solver::HintResult r = solver::Hint(state);
   const bool lost = r.Verdict == solver::Verdict::Lost;
   std::string out = "{\"Hint\": {\"Verdict\": \"";
-  out += VerdictWord(r.Verdict);
+  out += solver::VerdictKey(r.Verdict);
   out += "\", \"Move\": [";
   for (std::size_t i = 0; i < r.FirstMoveCommands.size(); ++i) {
     if (i > 0) out += ", ";

@@ -14,24 +14,11 @@
 namespace {
 
 using kevolan::replay::ParsedLine;
-using kevolan::solver::Verdict;
 
 std::unique_ptr<kevolan::replay::ReplaySession>& Session() {
   static std::unique_ptr<kevolan::replay::ReplaySession> session;
   if (!session) session = std::make_unique<kevolan::replay::ReplaySession>();
   return session;
-}
-
-std::string_view VerdictName(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::Win:
-      return "Win";
-    case Verdict::Lost:
-      return "Lost";
-    case Verdict::Unknown:
-      break;
-  }
-  return "Unknown";
 }
 
 std::string answer;
@@ -60,7 +47,7 @@ const char* kevolan_hint_answer(double max_turns) {
   if (max_turns >= 1) budget.MaxTurns = static_cast<long long>(max_turns);
   const kevolan::solver::HintResult result = kevolan::solver::Hint(state, budget);
   answer = "{\"Verdict\": ";
-  kevolan::replay::AppendJsonString(answer, VerdictName(result.Verdict));
+  kevolan::replay::AppendJsonString(answer, kevolan::solver::VerdictKey(result.Verdict));
   answer += ", \"Text\": ";
   kevolan::replay::AppendJsonString(answer, kevolan::solver::HintText(state, result));
   answer += ", \"Commands\": [";
