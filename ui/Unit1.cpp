@@ -188,6 +188,11 @@ void TForm1::Button1Click() {
   RefreshView();
   // The day's message boxes are closed by now: what the day did is told once, after them.
   DayAnnouncement->Announce(FromGame(kevolan::speech::DayReport(before, state_)));
+  if (hintWaiting_) {
+    QTimer::singleShot(0, this, [this, waiting = *std::exchange(hintWaiting_, std::nullopt)] {
+      ShowHint(waiting.first, waiting.second);
+    });
+  }
 }
 
 void TForm1::Button2Click() { close(); }
@@ -221,7 +226,7 @@ void TForm1::Hint1Click() {
 void TForm1::ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result) {
   // A turn's own messages are being read: the answer waits for the last of them.
   if (turnRunning_) {
-    QTimer::singleShot(50, this, [this, asked, result] { ShowHint(asked, result); });
+    hintWaiting_.emplace(asked, result);
     return;
   }
   unsetCursor();

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "DayAnnouncement.h"
 #include "GameState.h"
@@ -42,7 +44,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   QMenu* PopupMenu1;
   QAction* Help1;
   QAction* About1;
-  QAction* Hint1;  // «Подсказка», also on F2
+  QAction* Hint1;                     // «Подсказка», also on F2
   TDayAnnouncement* DayAnnouncement;  // what each day did, for a screen reader
 
  public slots:
@@ -78,6 +80,8 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   bool turnRunning_ = false;  // a turn waits on its message boxes; no second one may start
   long long turnsPlayed_ = 0;
   long long hintAskedAtTurn_ = 0;  // a hint is about the position of the turn it was asked at
+  // A hint answered while a turn's messages are read, shown once the last of them is closed.
+  std::optional<std::pair<kevolan::GameState, kevolan::solver::HintResult>> hintWaiting_;
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;
   std::array<ItemLabels, kevolan::kItemCount> itemLabels_{};
