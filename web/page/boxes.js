@@ -5,6 +5,7 @@ const messages = (() => {
   let running = false;
   let pending = []; // the turn's messages still to be shown, with the state behind each
   let finalState = null;
+  let later = null; // a message of the page's own that came while a turn's boxes were read
 
   function nextDay() {
     if (!rules.loaded || running || view.shown.GameOver) return;
@@ -58,11 +59,21 @@ const messages = (() => {
     if (finalState.GameOver) view.takeFocusAtEnd();
     else if (document.activeElement === document.body) $('Form1').focus();
     view.say(rules.dayReport());
+    if (later !== null) {
+      const text = later;
+      later = null;
+      say(text);
+    }
   }
 
-  // A message of the page's own, not of a turn (the hint): the same box, the day unchanged.
+  // A message of the page's own, not of a turn (the hint): the same box, the day unchanged;
+  // while a turn's boxes are read it waits for the last of them.
   function say(text) {
-    if (running || !view.shown) return false;
+    if (!view.shown) return false;
+    if (running) {
+      later = text;
+      return true;
+    }
     pending = [{ text, state: view.shown }];
     finalState = view.shown;
     running = true;

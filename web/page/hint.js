@@ -16,7 +16,6 @@ const hint = (() => {
   // times slower than the desktop; over every position of the shipped plans this many decide
   // as many as the desktop's budget does, and the longest wait stays well under a second.
   let maxTurns = 250000;
-  let waiting = null; // an answer held back while the turn's own boxes are open
 
   // Days played: a day played while the search thinks leaves its answer behind.
   function turns() { return rules.script().filter((line) => line === 'next').length; }
@@ -26,19 +25,9 @@ const hint = (() => {
     document.documentElement.dataset.hint = on ? 'thinking' : 'idle';
   }
 
-  // The answer waits for the boxes of a day turn to be read.
-  function say(text) {
-    if (messages.running) {
-      waiting = text;
-      window.setTimeout(() => { if (waiting === text) { waiting = null; say(text); } }, 50);
-      return;
-    }
-    messages.say(text);
-  }
-
   function answered(e) {
     thinking(false);
-    say(turns() !== askedAtTurn ? staleText : e.data.Text);
+    messages.say(turns() !== askedAtTurn ? staleText : e.data.Text);
   }
 
   function failed(e) {
@@ -46,7 +35,7 @@ const hint = (() => {
     if (worker) worker.terminate();
     worker = null;
     thinking(false);
-    say(window.location.protocol === 'file:' ? needsServerText : failedText);
+    messages.say(window.location.protocol === 'file:' ? needsServerText : failedText);
   }
 
   function ask() {
@@ -56,7 +45,7 @@ const hint = (() => {
         worker = new Worker('hint-worker.js');
       } catch (err) {
         worker = null;
-        say(needsServerText);
+        messages.say(needsServerText);
         return;
       }
       worker.onmessage = answered;

@@ -4,7 +4,6 @@
 // box of the game's own: a stored game that could not be played, a game that can no longer be
 // kept, and another tab that took the game over.
 (() => {
-  const $ = (id) => document.getElementById(id);
   let kept = 0;        // commands already stored
   let stopped = false; // another tab plays the game now
 
@@ -36,9 +35,9 @@
   }
 
   function store() {
-    if (stopped) return;
+    // Every event of the player comes here: the whole game is copied only when it has grown.
+    if (stopped || rules.commandCount === kept) return;
     const script = rules.script();
-    if (script.length === kept) return;
     kept = script.length;
     const said = savedGame.save(script, JSON.stringify(rules.state()));
     if (said) notice(said, 'OK');
@@ -54,7 +53,7 @@
       state: () => JSON.stringify(rules.state()),
       reset: () => rules.newGame(),
     });
-    kept = rules.script().length;
+    kept = rules.commandCount;
     performance.measure('kevolan-resume', { start: begun });
     if (said) window.setTimeout(() => notice(said, 'OK'), 0);
   };

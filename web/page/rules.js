@@ -71,12 +71,10 @@ const rules = (() => {
       played = commands.slice(0, count);
       return count === commands.length;
     },
-    // Every command played since the game began, in order.
+    // Every command played since the game began, in order, and how many there are.
     script() { return played.slice(); },
-    // What the last day changed, in words; empty when the module cannot tell.
-    dayReport() {
-      const report = module && module._kevolan_day_report;
-      return typeof report === 'function' ? module.UTF8ToString(report()) : '';
-    },
+    get commandCount() { return played.length; },
+    // What the last day changed, in words; empty before the first day.
+    dayReport() { return module.UTF8ToString(module._kevolan_day_report()); },
   };
 })();

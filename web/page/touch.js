@@ -4,7 +4,6 @@
 // on a choice box's arrow opens its list without putting the text field in focus, so no
 // on-screen keyboard covers the window; a tap on the text itself still lets the player type.
 (() => {
-  const $ = (id) => document.getElementById(id);
   const form = $('Form1');
   const LONG_PRESS_MS = 500;
   const SLOP = 10; // px a finger may wander and still be pressing
