@@ -109,4 +109,26 @@ void ReplaySession::Run(const Command& command, std::string_view line, std::stri
   }
 }
 
+PlayedScript PlayScript(ReplaySession& session, std::string_view script) {
+  PlayedScript played;
+  std::string unused;
+  while (!script.empty()) {
+    const std::size_t end = script.find('\n');
+    std::string_view line = script.substr(0, end);
+    script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ParsedLine parsed = ParseLine(line);
+    if (parsed.Kind == ParsedLine::Kind::UsageError) {
+      played.Error = std::move(parsed.Error);
+      break;
+    }
+    if (parsed.Kind == ParsedLine::Kind::Command) {
+      unused.clear();
+      session.Run(parsed.Command, line, unused);  // a refused command changes nothing
+    }
+    ++played.Lines;
+  }
+  return played;
+}
+
 }  // namespace kevolan::replay

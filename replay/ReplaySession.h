@@ -47,4 +47,14 @@ class ReplaySession {
   HintAnswer hint_;
 };
 
+// A whole script played into a session without its answers (a stored game, a script to solve
+// on from): line by line, a carriage return at a line's end dropped, stopping at the first line
+// that is no command. `Lines` counts the lines played (comments and blank lines included);
+// `Error` says why the next one is no command, empty when the script went through.
+struct PlayedScript {
+  long long Lines = 0;
+  std::string Error;
+};
+PlayedScript PlayScript(ReplaySession& session, std::string_view script);
+
 }  // namespace kevolan::replay

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <fstream>
 #include <iomanip>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <sstream>
@@ -71,26 +72,6 @@ std::string Read(const std::vector<std::string>& args, Options& o) {
   return {};
 }
 
-// Plays the script; empty when it went through, else the usage error it holds.
-std::string PlayScript(std::istream& script, replay::ReplaySession& session) {
-  std::string line;
-  std::string answers;
-  long long number = 0;
-  while (std::getline(script, line)) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const replay::ParsedLine parsed = replay::ParseLine(line);
-    if (parsed.Kind == replay::ParsedLine::Kind::UsageError) {
-      return "line " + std::to_string(number) + ": " + parsed.Error;
-    }
-    if (parsed.Kind == replay::ParsedLine::Kind::Command) {
-      answers.clear();
-      session.Run(parsed.Command, line, answers);  // a refused command changes nothing
-    }
-  }
-  return {};
-}
-
 // Sets the flag after the given time unless stopped first.
 class Alarm {
  public:
@@ -147,8 +128,10 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
       }
       script = &file;
     }
-    if (const std::string wrong = PlayScript(*script, session); !wrong.empty()) {
-      err << "kevolan-solve: usage error in the script, " << wrong << "\n";
+    const std::string text(std::istreambuf_iterator<char>(*script), {});
+    if (const auto played = replay::PlayScript(session, text); !played.Error.empty()) {
+      err << "kevolan-solve: usage error in the script, line " << played.Lines + 1 << ": "
+          << played.Error << "\n";
       return kExitUsage;
     }
     if (script->bad()) {

@@ -50,24 +50,10 @@ class WebGame {
   // Plays a stored game's script, one command a line, answers unwritten. Says how many lines
   // it played; it stops at the first line that is no command.
   int Replay(std::string_view script) {
-    int played = 0;
-    std::string unused;
-    while (!script.empty()) {
-      const std::size_t end = script.find('\n');
-      std::string_view line = script.substr(0, end);
-      script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      const ParsedLine parsed = kevolan::replay::ParseLine(line);
-      if (parsed.Kind == ParsedLine::Kind::UsageError) break;
-      if (parsed.Kind == ParsedLine::Kind::Command) {
-        unused.clear();
-        session_.Run(parsed.Command, line, unused);
-      }
-      ++played;
-    }
+    const auto played = kevolan::replay::PlayScript(session_, script);
     messageStates_.clear();
     dayReport_.clear();
-    return played;
+    return static_cast<int>(played.Lines);
   }
   const char* DayReport() const { return dayReport_.c_str(); }
 
