@@ -224,5 +224,8 @@ static_assert(TableIsInItemOrder(), "kItemTable lists every item once, in the or
 // The names of the activity group's options, by index.
 inline constexpr std::array<std::string_view, 3> kActivityNames = {"Заготовка продуктов",
                                                                    "Создание", "Ремонт"};
+// The same activities as a replay script writes them ("activity gather"), by index; the words
+// also name each activity's choice box ("pick create 0").
+inline constexpr std::array<std::string_view, 3> kActivityWords = {"gather", "create", "repair"};
 
 }  // namespace kevolan

@@ -8,9 +8,6 @@
 namespace kevolan {
 namespace {
 
-constexpr Count kHungerLimit = 5;  // a sixth day without food over the whole stay kills
-constexpr int kDwellingDeadlineDay = 1;
-constexpr Month kDwellingDeadlineMonth = Month::February;
 
 constexpr std::string_view kStarvedMessage =
     "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода";

@@ -6,7 +6,6 @@
 namespace kevolan {
 namespace {
 
-constexpr Count kIllnessDays = 10;
 constexpr std::string_view kIllnessMessage =
     "Вы питались одним видом питания и заболели на 10 дней";
 

@@ -20,4 +20,22 @@ GameState NewGame() {
   return s;
 }
 
+const ChoiceList* BoxOf(const GameState& s, Activity activity) {
+  switch (activity) {
+    case Activity::GatherFood:
+      return &s.GatherChoice;
+    case Activity::Create:
+      return &s.CreateChoice;
+    case Activity::Repair:
+      return &s.RepairChoice;
+    case Activity::None:
+      break;
+  }
+  return nullptr;
+}
+
+ChoiceList* BoxOf(GameState& s, Activity activity) {
+  return const_cast<ChoiceList*>(BoxOf(static_cast<const GameState&>(s), activity));
+}
+
 }  // namespace kevolan

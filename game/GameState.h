@@ -77,4 +77,8 @@ struct GameState {
 // The state in which every game begins on 1 "Января".
 GameState NewGame();
 
+// The choice box of an activity; null for none.
+ChoiceList* BoxOf(GameState& s, Activity activity);
+const ChoiceList* BoxOf(const GameState& s, Activity activity);
+
 }  // namespace kevolan

@@ -3,17 +3,12 @@
 #pragma once
 
 #include "GameState.h"
+#include "Limits.h"
 #include "Messenger.h"
 
 namespace kevolan {
 
 // Food, hunger and illness.
-// A run of one food of 25, 50, ... up to 2500 days makes the castaway ill; no longer run does.
-constexpr bool StrikesIllness(Count streak) {
-  constexpr Count kEvery = 25;
-  constexpr Count kLast = 2500;
-  return streak > 0 && streak <= kLast && streak % kEvery == 0;
-}
 void CountDownIllness(GameState& s);                   // 1
 void EatFood(GameState& s);                            // 5
 void CountHunger(GameState& s);                        // 5

@@ -28,11 +28,16 @@ bool Is(std::string_view word, const char (&fixed)[N]) {
   return word.size() == N - 1 && std::memcmp(word.data(), fixed, N - 1) == 0;
 }
 
+std::optional<Activity> ActivityNamed(std::string_view word) {
+  for (std::size_t i = 0; i < kActivityWords.size(); ++i) {
+    if (word == kActivityWords[i]) return static_cast<Activity>(i);
+  }
+  return std::nullopt;
+}
+
 std::optional<Box> BoxNamed(std::string_view word) {
   if (Is(word, "food")) return Box::Food;
-  if (Is(word, "gather")) return Box::Gather;
-  if (Is(word, "create")) return Box::Create;
-  if (Is(word, "repair")) return Box::Repair;
+  if (const auto activity = ActivityNamed(word)) return static_cast<Box>(*activity);
   return std::nullopt;
 }
 
@@ -68,12 +73,8 @@ void ParseEat(std::string_view arg, ParsedLine& p) {
 }
 
 void ParseActivity(std::string_view arg, ParsedLine& p) {
-  if (Is(arg, "gather")) {
-    Run(p, Verb::Activity).Activity = Activity::GatherFood;
-  } else if (Is(arg, "create")) {
-    Run(p, Verb::Activity).Activity = Activity::Create;
-  } else if (Is(arg, "repair")) {
-    Run(p, Verb::Activity).Activity = Activity::Repair;
+  if (const auto activity = ActivityNamed(arg)) {
+    Run(p, Verb::Activity).Activity = *activity;
   } else {
     Usage(p, "activity takes gather, create or repair");
   }

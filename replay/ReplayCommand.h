@@ -9,7 +9,10 @@
 namespace kevolan::replay {
 
 enum class Verb { Eat, Activity, Type, Pick, Next, State, Hint };
-enum class Box { Food, Gather, Create, Repair };
+// The food box, and each activity's choice box numbered as its activity is.
+enum class Box : std::int8_t { Food = -1, Gather = 0, Create = 1, Repair = 2 };
+// The activity whose box it is; none for the food box.
+constexpr kevolan::Activity ActivityOf(Box box) { return static_cast<kevolan::Activity>(box); }
 
 struct Command {
   replay::Verb Verb = replay::Verb::State;

@@ -25,18 +25,8 @@ class MessageList final : public Messenger {
   const ReplaySession::MessageObserver& observer_;
 };
 
-ChoiceList& BoxOf(GameState& s, Box box) {
-  switch (box) {
-    case Box::Food:
-      return s.FoodChoice;
-    case Box::Gather:
-      return s.GatherChoice;
-    case Box::Create:
-      return s.CreateChoice;
-    case Box::Repair:
-      break;
-  }
-  return s.RepairChoice;
+ChoiceList& BoxNamed(GameState& s, Box box) {
+  return box == Box::Food ? s.FoodChoice : *BoxOf(s, ActivityOf(box));
 }
 
 }  // namespace
@@ -52,7 +42,7 @@ std::string_view ReplaySession::Apply(const Command& c) {
       return ClickActivity(state_, c.Activity) ? std::string_view() : "activity group is disabled";
     case Verb::Type:
     case Verb::Pick: {
-      ChoiceList& box = BoxOf(state_, c.Box);
+      ChoiceList& box = BoxNamed(state_, c.Box);
       if (!box.Enabled) return "box is disabled";
       if (c.Verb == Verb::Type) {
         box.Type(c.Text);

@@ -2,6 +2,8 @@
 // work that the clothes, the dwelling and (with lists only) the food cannot do without.
 #pragma once
 
+#include <optional>
+
 #include "GameState.h"
 
 namespace kevolan::solver {
@@ -15,10 +17,18 @@ inline constexpr int kNever = 1 << 20;
 // `february` is TurnsToFebruaryFirst(s, kYearAhead) when the caller knows it, else -1.
 int TurnsToVictoryAtLeast(const GameState& s, bool listsOnly, int february = -1);
 
-// The work that keeping alive for `turns` more turns needs at the least, by need.
-int ClothesWorkAtLeast(const GameState& s, int turns);
-int DwellingWorkAtLeast(const GameState& s, int turns);
-int FoodWorkAtLeast(const GameState& s, int turns);
+// The days of work that living `turns` more turns needs at the least, by need; each grows with
+// `turns`, which the bound's climb relies on.
+struct Needs {
+  int Clothes = 0;
+  int Dwelling = 0;
+  int Food = 0;  // lists only; 0 with typed texts
+};
+Needs NeedsFor(const GameState& s, int turns, bool listsOnly, int february);
+
+// With lists only, the tool whose making the cheapest way of feeding the castaway `turns` more
+// turns begins with, if any.
+std::optional<Item> ToolToMake(const GameState& s, int turns, int february);
 
 // Turns until the turn played on 1 "Февраля" (1 when today is that date); kNever beyond `limit`.
 int TurnsToFebruaryFirst(const GameState& s, int limit);

@@ -63,14 +63,42 @@ std::string_view DeathWords(Outcome death) {
   return "игра закончится вашей гибелью";
 }
 
+// What typing a text does, in the game's words, for each kind of text the advice may type.
+std::string WhatTypingDoes(const GameState& s, const Move& m) {
+  std::string said;
+  if (m.Eat && m.Food == kNoFood) {
+    said += "\nВписанное слово не называет никакой еды: с отметкой " + Quoted("Питание") +
+            " такой день не считается голодным, хотя ничего не съедено.";
+  }
+  const Activity activity = m.Activity == Activity::None ? s.Activity : m.Activity;
+  const ChoiceList* box = BoxOf(s, activity);
+  if (box == nullptr || m.Option.empty() || box->Text() == m.Option ||
+      ListedAt(*box, m.Option) >= 0) {
+    return said;
+  }
+  if (m.Option == kNoWork) {
+    said += "\nВписанное слово не называет никакой вещи: день пройдёт без работы.";
+  } else {
+    said += "\nВещь, названная в поле, идёт в работу, даже если её нет в списке.";
+  }
+  return said;
+}
+
 std::string WinText(const GameState& s, const HintResult& r) {
   std::string text = "Спастись с острова ещё можно. Сегодня:\n– " + EatingToday(s, r.FirstMove) +
                      ";\n– " + WorkToday(s, r.FirstMove) + ".";
+  text += WhatTypingDoes(s, r.FirstMove);
+  if (r.Typed && !TypesText(s, r.FirstMove)) {
+    text +=
+        "\nОдних пунктов списков не хватит: в один из следующих дней подсказка попросит "
+        "вписать слово в поле.";
+  }
   if (r.DaysToVictory == 1) {
     text += "\nЛодка будет готова уже сегодня.";
   } else if (r.DaysToVictory > 1) {
-    text += "\nБыстрее всего с острова можно уплыть за " + std::to_string(r.DaysToVictory) + " " +
-            DaysWord(r.DaysToVictory) + ".";
+    text += "\nЕсли делать, как советует подсказка, вы уплывёте " + std::to_string(r.VictoryDay) +
+            " " + std::string(NameOf(r.VictoryMonth)) + ", через " +
+            std::to_string(r.DaysToVictory) + " " + DaysWord(r.DaysToVictory) + ".";
   }
   return text;
 }

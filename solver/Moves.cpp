@@ -15,9 +15,7 @@ class Silence final : public Messenger {
   void Show(std::string_view) override {}
 };
 
-const char* BoxWord(Activity a) {
-  return a == Activity::GatherFood ? "gather" : a == Activity::Create ? "create" : "repair";
-}
+std::string BoxWord(Activity a) { return std::string(kActivityWords[static_cast<std::size_t>(a)]); }
 
 // Shows `text` in the box as a player would: picked when listed, else typed. A box that already
 // shows it is left alone.
@@ -37,27 +35,6 @@ bool NeedsClick(const GameState& s, Activity a) {
   return s.Activity != a || !box->Enabled;
 }
 
-// Small counters take one byte: zigzag, then seven bits a byte.
-void AppendCount(std::string& key, Count c) {
-  auto z = (static_cast<std::uint64_t>(c) << 1) ^ static_cast<std::uint64_t>(c >> 63);
-  while (z >= 0x80) {
-    key += static_cast<char>((z & 0x7F) | 0x80);
-    z >>= 7;
-  }
-  key += static_cast<char>(z);
-}
-
-void AppendList(std::string& key, const ChoiceList& box) {
-  key += static_cast<char>(box.Size());
-  for (NameId n : box.Options()) key += static_cast<char>(n);
-  key += static_cast<char>(box.Shown());
-  if (box.Shown() == NameId::Typed) {
-    key += box.Text();
-    key += '\0';
-  }
-  key += static_cast<char>(box.Enabled);
-}
-
 // The work that can matter when every text can be typed: the dwellings, the clothes and the
 // boat. Tools and gathering only bring food, and food matters no more once the food box shows
 // kNoFood: the day is not hungry, and no run of one food moves, so no illness comes unless a run
@@ -67,24 +44,6 @@ constexpr Item kCreateTargets[] = {Item::Boat, Item::Hut, Item::Cave, Item::NewC
 constexpr Item kRepairTargets[] = {Item::OldClothes, Item::NewClothes, Item::Hut, Item::Cave};
 
 }  // namespace
-
-const ChoiceList* BoxOf(const GameState& s, Activity a) {
-  switch (a) {
-    case Activity::GatherFood:
-      return &s.GatherChoice;
-    case Activity::Create:
-      return &s.CreateChoice;
-    case Activity::Repair:
-      return &s.RepairChoice;
-    case Activity::None:
-      break;
-  }
-  return nullptr;
-}
-
-ChoiceList* BoxOf(GameState& s, Activity a) {
-  return const_cast<ChoiceList*>(BoxOf(std::as_const(s), a));
-}
 
 int ListedAt(const ChoiceList& box, std::string_view text) {
   const NameId name = ExactName(text);
@@ -122,15 +81,15 @@ std::vector<std::string> CommandsFor(const GameState& state, const Move& m) {
     out.push_back(at >= 0 ? "pick food " + std::to_string(at) : "type food " + m.Food);
   }
   if (NeedsClick(s, m.Activity)) {
-    out.push_back(std::string("activity ") + BoxWord(m.Activity));
+    out.push_back("activity " + BoxWord(m.Activity));
     ClickActivity(s, m.Activity);
   }
   if (!m.Option.empty()) {
     const ChoiceList* box = BoxOf(s, s.Activity);
     if (box != nullptr && box->Text() != m.Option) {
       const int at = ListedAt(*box, m.Option);
-      out.push_back(at >= 0 ? std::string("pick ") + BoxWord(s.Activity) + " " + std::to_string(at)
-                            : std::string("type ") + BoxWord(s.Activity) + " " + m.Option);
+      out.push_back(at >= 0 ? "pick " + BoxWord(s.Activity) + " " + std::to_string(at)
+                            : "type " + BoxWord(s.Activity) + " " + m.Option);
     }
   }
   return out;
@@ -178,60 +137,51 @@ std::vector<Move> TypedMoves(const GameState& s) {
   return moves;
 }
 
+// In the order a victory is likeliest to start with, so that the search meets one soon: the boat
+// first, then the other work; a meal of game, fish or fruit first and "Питание" off last.
 std::vector<Move> ListMoves(const GameState& s) {
   std::vector<Move> meals;
-  meals.push_back(Move{});  // "Питание" off
-  for (NameId n : s.FoodChoice.Options()) {
+  for (Food f : {Food::WildGame, Food::Fish, Food::Fruit}) {
+    if (!s.FoodChoice.Contains(IdOf(f))) continue;
     Move m;
     m.Eat = true;
-    m.Food = TextOf(n);
+    m.Food = NameOf(f);
     meals.push_back(std::move(m));
   }
+  meals.push_back(Move{});  // "Питание" off
   std::vector<Move> moves;
-  const auto addWork = [&](Activity a, const ChoiceList& box) {
+  const auto addWork = [&](Activity a, NameId n) {
+    for (const Move& meal : meals) {
+      Move m = meal;
+      m.Activity = a;
+      m.Option = TextOf(n);
+      moves.push_back(std::move(m));
+    }
+  };
+  const auto addBox = [&](Activity a, const ChoiceList& box) {
     for (NameId n : box.Options()) {
-      for (const Move& meal : meals) {
-        Move m = meal;
-        m.Activity = a;
-        m.Option = TextOf(n);
-        moves.push_back(std::move(m));
-      }
+      if (n != IdOf(Item::Boat)) addWork(a, n);
     }
   };
   const bool free = s.ActivityEnabled;
-  if (free || s.Activity == Activity::Create) addWork(Activity::Create, s.CreateChoice);
-  if (free || s.Activity == Activity::Repair) addWork(Activity::Repair, s.RepairChoice);
-  if (free || s.Activity == Activity::GatherFood) addWork(Activity::GatherFood, s.GatherChoice);
+  if (free || s.Activity == Activity::Create) {
+    if (s.CreateChoice.Contains(Item::Boat)) addWork(Activity::Create, IdOf(Item::Boat));
+    addBox(Activity::Create, s.CreateChoice);
+  }
+  if (free || s.Activity == Activity::Repair) addBox(Activity::Repair, s.RepairChoice);
+  if (free || s.Activity == Activity::GatherFood) addBox(Activity::GatherFood, s.GatherChoice);
   if (moves.empty()) moves = meals;  // illness holds no activity, or its box lists nothing
   return moves;
 }
 
-std::string StateKey(const GameState& s, bool listsOnly) {
-  std::string key;
-  key.reserve(64);
-  key += static_cast<char>(s.Day);
-  key += static_cast<char>(s.Month);
-  AppendCount(key, s.SickDays);
-  key += static_cast<char>(s.Activity);
-  key += static_cast<char>(s.ActivityEnabled);
-  key += static_cast<char>(s.GameOver);
-  for (const ItemState& it : s.Items) {
-    key += static_cast<char>(it.Owned);
-    AppendCount(key, it.BuildDaysLeft.Value);
-    AppendCount(key, it.RepairDaysLeft.Value);
-    AppendCount(key, it.WearDaysLeft.Value);
-  }
-  for (Food f : kFoods) AppendCount(key, s.Streak(f));
-  if (listsOnly) {
-    AppendCount(key, s.HungryDays);
-    for (Food f : kFoods) AppendCount(key, s.Stock(f));
-    key += static_cast<char>(s.EatToday);
-    AppendList(key, s.FoodChoice);
-    AppendList(key, s.GatherChoice);
-    AppendList(key, s.CreateChoice);
-    AppendList(key, s.RepairChoice);
-  }
-  return key;
+bool TypesText(const GameState& s, const Move& m) {
+  if (m.Eat && !m.Food.empty() && s.FoodChoice.Text() != m.Food &&
+      ListedAt(s.FoodChoice, m.Food) < 0)
+    return true;
+  const Activity a = m.Activity == Activity::None ? s.Activity : m.Activity;
+  const ChoiceList* box = BoxOf(s, a);
+  return box != nullptr && !m.Option.empty() && box->Text() != m.Option &&
+         ListedAt(*box, m.Option) < 0;
 }
 
 void PreviousDate(int& day, Month& month) {

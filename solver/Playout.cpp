@@ -1,213 +1,336 @@
+// The castaway who plans. Every day he puts off all the work that can wait and spends the day on
+// what pays most later (the hunting weapon while it still pays, else the boat); what cannot wait
+// he does on its last possible day, earliest due first. Whether a day's choice still leaves
+// every death avoidable he asks of the dues (Dues.h) and of the bound, played through the rules.
+// An illness that one food's run makes sure of he lets come while he works at the boat, with
+// food in store and nothing due while it holds him.
 #include "Playout.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "Bound.h"
+#include "Dues.h"
+#include "Limits.h"
 #include "Moves.h"
-#include "Phases.h"
 
 namespace kevolan::solver {
 namespace {
 
-// Work that must be finished by turn Due (turn 1 is today), taking Work days.
-struct Task {
-  Count Due = 0;
-  Count Work = 0;
-  kevolan::Activity Activity = kevolan::Activity::None;
+// A day's work: the activity and the option its box shows.
+struct Work {
+  Activity Act = Activity::None;
   std::string_view Option;
+  friend bool operator==(const Work&, const Work&) = default;
 };
-
-bool Listed(const ChoiceList& box, std::string_view text) { return ListedAt(box, text) >= 0; }
-
-// The days after which illness comes when one food is eaten on: on the next multiple of 25.
-bool MealBringsIllness(const GameState& s, Food f) {
-  return s.SickDays <= 1 && StrikesIllness(s.Streak(f) + 1);
-}
-
-Count FoodInStore(const GameState& s) {
-  Count total = 0;
-  for (Food f : kFoods) total += std::max<Count>(s.Stock(f), 0);
-  return total;
-}
-
-std::vector<Task> Tasks(const GameState& s, bool listsOnly) {
-  std::vector<Task> tasks;
-  const auto add = [&](Count due, Count work, Activity a, Item item) {
-    if (listsOnly && !Listed(*BoxOf(s, a), NameOf(item))) return;
-    tasks.push_back({due, std::max<Count>(work, 1), a, NameOf(item)});
-  };
-  const ItemState& fresh = s[Item::NewClothes];
-  const ItemState& old = s[Item::OldClothes];
-  if (fresh.Owned) {
-    add(fresh.WearDaysLeft.Value, fresh.RepairDaysLeft.Value, Activity::Repair, Item::NewClothes);
-  } else if (old.Owned) {
-    if (old.RepairDaysLeft.Value <= old.WearDaysLeft.Value ||
-        fresh.BuildDaysLeft.Value > old.WearDaysLeft.Value) {
-      add(old.WearDaysLeft.Value, old.RepairDaysLeft.Value, Activity::Repair, Item::OldClothes);
-    } else {
-      add(old.WearDaysLeft.Value, fresh.BuildDaysLeft.Value, Activity::Create, Item::NewClothes);
-    }
-  }
-  const ItemState& hut = s[Item::Hut];
-  const ItemState& cave = s[Item::Cave];
-  // A hut is kept standing while owned: worn out, it kills unless a cave stands, and the cave
-  // too kills once it wears out with the hut's wear at 0. A hut lost under a cave is repaired
-  // all the same (typed; the repair sets its wear though it stays unowned), or the cave is.
-  if (hut.Owned) {
-    // A hut past saving (illness may hold the activity away from repairs) is let fall under a
-    // cave finished in time.
-    const Count wear = hut.WearDaysLeft.Value;
-    const Count held = s.ActivityEnabled || s.Activity == Activity::Repair ? 0 : s.SickDays;
-    const Count caveHeld = s.ActivityEnabled || s.Activity == Activity::Create ? 0 : s.SickDays;
-    if (held + hut.RepairDaysLeft.Value > wear && !cave.Owned &&
-        caveHeld + cave.BuildDaysLeft.Value <= wear) {
-      add(wear, cave.BuildDaysLeft.Value, Activity::Create, Item::Cave);
-    } else {
-      add(wear, hut.RepairDaysLeft.Value, Activity::Repair, Item::Hut);
-    }
-  } else if (cave.Owned) {
-    if (hut.WearDaysLeft.Value == 0) {
-      const bool hutFirst = !listsOnly && hut.RepairDaysLeft.Value <= cave.WearDaysLeft.Value;
-      add(cave.WearDaysLeft.Value, hutFirst ? hut.RepairDaysLeft.Value : cave.RepairDaysLeft.Value,
-          Activity::Repair, hutFirst ? Item::Hut : Item::Cave);
-    }
-  } else {
-    const int february = TurnsToFebruaryFirst(s, 400);
-    if (february < kNever) {
-      if (hut.WearDaysLeft.Value > 0 && hut.BuildDaysLeft.Value <= february) {
-        add(february, hut.BuildDaysLeft.Value, Activity::Create, Item::Hut);
-      } else {
-        add(february, cave.BuildDaysLeft.Value, Activity::Create, Item::Cave);
-      }
-    }
-  }
-  if (listsOnly && s.FoodChoice.Shown() != NameId::Typed) {
-    const Count store = FoodInStore(s);
-    Task gather{store, 1, Activity::GatherFood, TextOf(NameId::FruitTrip)};
-    if (Listed(s.GatherChoice, TextOf(NameId::Hunting)) && s.WildGameStock == 0) {
-      gather.Option = TextOf(NameId::Hunting);
-    } else if (Listed(s.GatherChoice, TextOf(NameId::Fishing)) && s.FishStock <= 5) {
-      gather.Option = TextOf(NameId::Fishing);
-    }
-    tasks.push_back(gather);
-  }
-  std::stable_sort(tasks.begin(), tasks.end(),
-                   [](const Task& a, const Task& b) { return a.Due < b.Due; });
-  return tasks;
-}
-
-// Can today go to the boat, `spare` days more being lost, and every task still be done in time?
-// With an illness ahead the food is counted apart (the store must last it out).
-bool CanPutOff(const std::vector<Task>& tasks, Count spare, bool withFood = true) {
-  Count work = 0;
-  for (const Task& t : tasks) {
-    if (!withFood && t.Activity == Activity::GatherFood) continue;
-    work += t.Work;
-    if (work > t.Due - 1 - spare) return false;
-  }
-  return true;
-}
-
-// The meal: the listed food eaten least in a row, avoiding one that would bring illness unless
-// the next ten days can do without changing the activity.
-void ChooseMeal(const GameState& s, bool illnessReady, Move& m) {
-  m.Eat = true;
-  int best = -1;
-  bool bestIll = true;
-  for (Food f : kFoods) {
-    if (!s.FoodChoice.Contains(IdOf(f)) || s.Stock(f) <= 0) continue;
-    const bool ill = MealBringsIllness(s, f);
-    const auto fi = static_cast<std::size_t>(f);
-    if (best < 0 || (bestIll && !ill) ||
-        (bestIll == ill && s.Streak(f) < s.Streak(kFoods[static_cast<std::size_t>(best)]))) {
-      best = static_cast<int>(fi);
-      bestIll = ill;
-    }
-  }
-  if (best < 0) {
-    m.Eat = false;
-    return;
-  }
-  if (bestIll && !illnessReady && s.HungryDays < 4) {
-    m.Eat = false;  // a hungry day keeps the run of one food where it is
-    return;
-  }
-  m.Food = NameOf(static_cast<Food>(best));
-}
 
 }  // namespace
 
+class Planner {
+  // A piece of work due by a turn, and the days it takes; the ways of meeting one need share
+  // its number, the first being the one he prefers.
+  struct Task {
+    Count Due = 0;
+    Count Work = 1;
+    Activity Act = Activity::None;
+    std::string_view Option;
+    int Need = 0;
+  };
+
+  // What must be done by when: the clothes by their wear, the dwelling by its wear or by
+  // 1 "Февраля", the meals' gathering by the turn the store and the hungry days run out, and the
+  // weapon's repair before the hunt that would wear it out while more hunts are needed.
+ public:
+  Planner(const GameState& s, bool listsOnly) : s_(s), listsOnly_(listsOnly) {
+    february_ = TurnsToFebruaryFirst(s, kYearAhead);
+    horizon_ = TurnsToVictoryAtLeast(s, listsOnly, february_);
+    if (horizon_ >= kNever) horizon_ = static_cast<int>(s[Item::Boat].BuildDaysLeft.Value) + 60;
+    if (listsOnly) {
+      tool_ = ToolToMake(s, horizon_, february_);
+      PlanIllness();
+    }
+  }
+
+  // The next day he would try, best first: eating first (a hungry day is spent only when no
+  // meal leaves a way on), then the work in his order. Days after which the bound says no victory
+  // can come are left out; days that go against his plan for a coming illness come after all
+  // the others. `after` is the state the day leads to. False when no day is left.
+  bool Next(Move& m, GameState& after) {
+    if (meals_.empty()) {
+      meals_ = Meals();
+      works_ = Works();
+    }
+    for (; pass_ < 2; ++pass_, meal_ = 0, work_ = 0) {
+      while (meal_ < meals_.size()) {
+        if (work_ == works_.size()) {
+          ++meal_, work_ = 0;
+          continue;
+        }
+        m = meals_[meal_];
+        m.Activity = works_[work_].Act;
+        m.Option = std::string(works_[work_].Option);
+        ++work_;
+        const Viability v = Judge(m, after);
+        if (v == Viability::Dead || (v == Viability::Planned) != (pass_ == 0)) continue;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  long long Plays() const { return plays_; }
+
+ private:
+  enum class Viability { Dead, Planned, Unplanned };
+
+  // Whether the day leaves a victory possible, as far as the bound sees, and whether it keeps to
+  // his plan for a coming illness.
+  Viability Judge(const Move& m, GameState& t) {
+    t = s_;
+    ++plays_;
+    if (!Play(t, m)) return Viability::Dead;
+    if (t.Outcome == Outcome::Won) return Viability::Planned;
+    if (t.GameOver) return Viability::Dead;
+    const int february = TurnsToFebruaryFirst(t, kYearAhead);
+    const int left = TurnsToVictoryAtLeast(t, listsOnly_, february);
+    if (left >= kNever) return Viability::Dead;
+    if (!plan_ || plan_->Strike <= 1) return Viability::Planned;
+    const IllnessPlan tomorrow{plan_->Strike - 1, plan_->Holds};
+    return DuesFit(t, std::max(left, horizon_ - 1), february, listsOnly_, &tomorrow)
+               ? Viability::Planned
+               : Viability::Unplanned;
+  }
+
+  // A run of one food strikes on a known turn if nothing else is eaten. He lets it strike only
+  // into a clean hold: at the boat (or the weapon), with nothing but creation due while it holds
+  // him. Else he breaks the run on that day with another food: one in store, or fruit fetched the
+  // day before. A run he cannot break he means to find him at the work that lets the dues fit.
+  void PlanIllness() {
+    const std::optional<ComingIllness> coming = IllnessComing(s_);
+    if (!coming || coming->First > horizon_) return;
+    const Count strike = coming->First;
+    const IllnessPlan atTheBoat{strike, Activity::Create};
+    if (CleanHold(strike) && DuesFit(s_, horizon_, february_, true, &atTheBoat)) {
+      plan_ = atTheBoat;
+      return;
+    }
+    if (!coming->Forced) return;
+    if (coming->On != Food::Fruit && strike > 1) {
+      fetchFruitBy_ = strike - 1;
+      return;
+    }
+    for (Activity a : {Activity::Create, Activity::Repair, Activity::GatherFood}) {
+      const IllnessPlan p{strike, a};
+      if (DuesFit(s_, horizon_, february_, true, &p)) {
+        plan_ = p;
+        return;
+      }
+    }
+  }
+
+  // Whether nothing but creation falls due while an illness striking on `strike` holds him (each
+  // need judged by the way he prefers to meet it; the meals' gathering he does before it).
+  bool CleanHold(Count strike) const {
+    std::vector<int> seen;
+    for (const Task& t : Tasks()) {
+      if (std::find(seen.begin(), seen.end(), t.Need) != seen.end()) continue;
+      seen.push_back(t.Need);
+      if (t.Act == Activity::GatherFood || t.Due < strike || t.Due > strike + kIllnessDays)
+        continue;
+      if (t.Act != Activity::Create) return false;
+    }
+    return true;
+  }
+
+  // Meals in the order he prefers them: game first, as its store is capped and a hunt refills it
+  // only once it is eaten; fruit last, kept against a run of game. A meal that would bring an
+  // illness he did not plan for comes after the others, and going hungry last of all.
+  std::vector<Move> Meals() const {
+    std::vector<Move> meals, striking;
+    if (!listsOnly_) {
+      Move m;
+      m.Eat = true;
+      const std::optional<Food> stuck = FoodStuckOnIllness(s_);
+      m.Food = stuck ? NameOf(*stuck) : kNoFood;
+      return {m};
+    }
+    for (Food f : {Food::WildGame, Food::Fish, Food::Fruit}) {
+      if (!s_.FoodChoice.Contains(IdOf(f)) || s_.Stock(f) <= 0) continue;
+      Move m;
+      m.Eat = true;
+      m.Food = NameOf(f);
+      const bool strikes = s_.SickDays <= 1 && StrikesIllness(s_.Streak(f) + 1);
+      const bool planned = plan_ && plan_->Strike == 1;
+      (strikes && !planned ? striking : meals).push_back(std::move(m));
+    }
+    meals.insert(meals.end(), striking.begin(), striking.end());
+    meals.push_back(Move{});
+    return meals;
+  }
+
+  // The day's work in the order he tries it: while an illness holds him (or strikes today as
+  // planned) only that activity's; else first what pays most later, unless the work he means to
+  // do by its day no longer fits after it; then what is due, earliest first, then anything else
+  // the boxes offer.
+  std::vector<Work> Works() const {
+    std::vector<Work> order;
+    const auto add = [&](Activity a, std::string_view option) {
+      const Work w{a, option};
+      if (option.empty() || std::find(order.begin(), order.end(), w) != order.end()) return;
+      if (listsOnly_ && ListedAt(*BoxOf(s_, a), option) < 0) return;
+      order.push_back(w);
+    };
+    const std::vector<Task> tasks = Tasks();
+    if (CanWait(tasks)) Investments(add);
+    for (const Task& t : tasks) add(t.Act, t.Option);
+    Investments(add);
+    for (const Move& m : MovesFor(s_, listsOnly_)) add(m.Activity, m.Option);
+    Activity only = Activity::None;
+    if (!s_.ActivityEnabled) only = s_.Activity;
+    if (plan_ && plan_->Strike == 1) only = plan_->Holds;
+    if (only != Activity::None) {
+      std::erase_if(order, [only](const Work& w) { return w.Act != only; });
+    }
+    if (!s_.ActivityEnabled && order.empty() && s_.Activity != Activity::None) {
+      order.push_back({s_.Activity, listsOnly_ ? std::string_view() : kNoWork});
+    }
+    return order;
+  }
+
+  // The work that pays later, most first: a weapon worn to its last use repaired while more hunts
+  // are needed (its last use is lost either way, so the repair costs nothing by coming early),
+  // the tool the cheapest way of feeding begins with, the boat.
+  template <typename Add>
+  void Investments(Add& add) const {
+    const ItemState& weapon = s_[Item::HuntingWeapon];
+    if (listsOnly_ && weapon.Owned && weapon.WearDaysLeft.Value == 1 && MoreHunts()) {
+      add(Activity::Repair, NameOf(Item::HuntingWeapon));
+    }
+    if (tool_) add(Activity::Create, NameOf(*tool_));
+    add(Activity::Create, NameOf(Item::Boat));
+  }
+
+  // Whether rations are still to be gathered after one more hunt, as the bound counts the days.
+  bool MoreHunts() const {
+    Count stock = 0;
+    for (Food f : kFoods) stock += std::max<Count>(s_.Stock(f), 0);
+    const Count hungry = std::max<Count>(kHungerLimit - s_.HungryDays, 0);
+    return horizon_ - stock - hungry - Info(Food::WildGame).Yield > 0;
+  }
+
+  // Whether a day given to other work still leaves each task its days by its due turn (one way
+  // of each task is enough).
+  static bool CanWait(const std::vector<Task>& tasks) {
+    Count work = 1;  // today
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+      if (i > 0 && tasks[i].Need == tasks[i - 1].Need) continue;
+      work += tasks[i].Work;
+      if (work > tasks[i].Due) return false;
+    }
+    return true;
+  }
+
+  std::vector<Task> Tasks() const {
+    std::vector<Task> tasks;
+    int need = 0;
+    const auto add = [&](Count due, Count work, Activity a, std::string_view option) {
+      tasks.push_back({due, std::max<Count>(work, 1), a, option, need});
+    };
+    const auto repairs = [&](Item item) { return s_[item].RepairDaysLeft.Value; };
+    const auto builds = [&](Item item) { return s_[item].BuildDaysLeft.Value; };
+    const ItemState& fresh = s_[Item::NewClothes];
+    const ItemState& old = s_[Item::OldClothes];
+    ++need;
+    if (fresh.Owned) {
+      add(fresh.WearDaysLeft.Value, repairs(Item::NewClothes), Activity::Repair,
+          NameOf(Item::NewClothes));
+    } else if (old.Owned) {
+      add(old.WearDaysLeft.Value, repairs(Item::OldClothes), Activity::Repair,
+          NameOf(Item::OldClothes));
+      add(old.WearDaysLeft.Value, builds(Item::NewClothes), Activity::Create,
+          NameOf(Item::NewClothes));
+    } else if (!listsOnly_ && old.WearDaysLeft.Value <= 0) {
+      add(0, repairs(Item::OldClothes), Activity::Repair, NameOf(Item::OldClothes));
+    }
+    const ItemState& hut = s_[Item::Hut];
+    const ItemState& cave = s_[Item::Cave];
+    ++need;
+    if (hut.Owned && !cave.Owned) {
+      add(hut.WearDaysLeft.Value, repairs(Item::Hut), Activity::Repair, NameOf(Item::Hut));
+      add(hut.WearDaysLeft.Value, builds(Item::Cave), Activity::Create, NameOf(Item::Cave));
+    } else if (!hut.Owned && !cave.Owned && february_ < kNever) {
+      add(february_, builds(Item::Hut), Activity::Create, NameOf(Item::Hut));
+      add(february_, builds(Item::Cave), Activity::Create, NameOf(Item::Cave));
+    } else if (cave.Owned && hut.WearDaysLeft.Value == 0) {
+      add(cave.WearDaysLeft.Value, repairs(Item::Cave), Activity::Repair, NameOf(Item::Cave));
+      if (!listsOnly_) {
+        add(cave.WearDaysLeft.Value, repairs(Item::Hut), Activity::Repair, NameOf(Item::Hut));
+      }
+    }
+    if (listsOnly_) GatheringTasks(need, tasks);
+    if (fetchFruitBy_ > 0) {
+      ++need;
+      tasks.push_back({fetchFruitBy_, 1, Activity::GatherFood, TextOf(NameId::FruitTrip), need});
+    }
+    std::stable_sort(tasks.begin(), tasks.end(),
+                     [](const Task& a, const Task& b) { return a.Due < b.Due; });
+    return tasks;
+  }
+
+  // The next day of gathering, due when the store and the hungry days run out: a hunt while the
+  // weapon has wear to spare, or the weapon repaired first when the hunt would wear it out and
+  // more hunts are needed; else fishing, else a trip for fruit.
+  void GatheringTasks(int& need, std::vector<Task>& tasks) const {
+    Count stock = 0;
+    for (Food f : kFoods) stock += std::max<Count>(s_.Stock(f), 0);
+    const Count due = stock + std::max<Count>(kHungerLimit - s_.HungryDays, 0);
+    const ItemState& weapon = s_[Item::HuntingWeapon];
+    if (weapon.Owned && weapon.WearDaysLeft.Value == 1 && MoreHunts()) {
+      ++need;
+      tasks.push_back({due - 1, std::max<Count>(weapon.RepairDaysLeft.Value, 1), Activity::Repair,
+                       NameOf(Item::HuntingWeapon), need});
+    }
+    ++need;
+    if (weapon.Owned) {
+      tasks.push_back({due, 1, Activity::GatherFood, TextOf(NameId::Hunting), need});
+    }
+    const ItemState& tackle = s_[Item::FishingTackle];
+    if (tackle.Owned && tackle.WearDaysLeft.Value > 1) {
+      tasks.push_back({due, 1, Activity::GatherFood, TextOf(NameId::Fishing), need});
+    }
+    tasks.push_back({due, 1, Activity::GatherFood, TextOf(NameId::FruitTrip), need});
+  }
+
+  const GameState& s_;
+  bool listsOnly_;
+  int february_ = kNever;
+  int horizon_ = kNever;
+  std::optional<Item> tool_;
+  std::optional<IllnessPlan> plan_;
+  Count fetchFruitBy_ = 0;  // a trip for fruit due by this turn, to break a run of game
+  std::vector<Move> meals_;
+  std::vector<Work> works_;
+  std::size_t meal_ = 0, work_ = 0;
+  int pass_ = 0;
+  long long plays_ = 0;
+};
+
 Move PlannedMove(const GameState& s, bool listsOnly) {
-  bool illnessAhead = false;
-  if (listsOnly) {
-    int kinds = 0;
-    for (Food f : kFoods) {
-      if (s.Stock(f) > 0) ++kinds;
-    }
-    for (Food f : kFoods) {
-      const Count toIllness = 25 - s.Streak(f) % 25;
-      if (kinds <= 1 && s.Stock(f) > 0 && s.Streak(f) > 0 && toIllness <= 10) illnessAhead = true;
-    }
-  }
-  const std::vector<Task> tasks = Tasks(s, listsOnly);
-  // An illness holds the activity for ten days: it must find the castaway on the boat with the
-  // store full and nothing due.
-  const Count store = FoodInStore(s);
-  const bool readyForIllness = CanPutOff(tasks, 11, false) && store >= 12;
-  const bool boatToday = illnessAhead ? readyForIllness : CanPutOff(tasks, 0);
+  Planner planner(s, listsOnly);
   Move m;
-  const Task* chosen = nullptr;
-  const bool free = s.ActivityEnabled;
-  if (free || s.Activity == Activity::Create) {
-    if (!boatToday) {
-      for (const Task& t : tasks) {
-        if (free || t.Activity == s.Activity) {
-          chosen = &t;
-          break;
-        }
-      }
-    }
-    if (chosen == nullptr) {
-      m.Activity = Activity::Create;
-      m.Option = NameOf(Item::Boat);
-    }
-  } else {
-    for (const Task& t : tasks) {
-      if (t.Activity == s.Activity) {
-        chosen = &t;
-        break;
-      }
-    }
-    if (chosen == nullptr) {
-      if (s.Activity == Activity::GatherFood) {
-        m.Activity = Activity::GatherFood;
-        m.Option = TextOf(NameId::FruitTrip);
-      } else if (s.Activity != Activity::None) {
-        const ChoiceList& box = *BoxOf(s, s.Activity);
-        m.Activity = s.Activity;
-        if (!listsOnly) {
-          m.Option = kNoWork;
-        } else if (box.Size() > 0) {
-          m.Option = TextOf(box.Options()[0]);
-        }
-      }
-    }
-  }
-  if (chosen != nullptr) {
-    m.Activity = chosen->Activity;
-    m.Option = chosen->Option;
-  }
-  if (!listsOnly) {
-    m.Eat = true;
-    const std::optional<Food> stuck = FoodStuckOnIllness(s);
-    m.Food = stuck ? NameOf(*stuck) : kNoFood;
-  } else {
-    const bool onBoat = m.Activity == Activity::Create && m.Option == NameOf(Item::Boat);
-    ChooseMeal(s, onBoat && readyForIllness, m);
-  }
-  return m;
+  GameState after;
+  if (planner.Next(m, after)) return m;
+  // No way on: eat what there is and do whatever work the boxes offer.
+  const std::vector<Move> any = MovesFor(s, listsOnly);
+  return any.empty() ? Move{} : any.front();
 }
+
+Castaway::Castaway(const GameState& s, bool listsOnly)
+    : planner_(std::make_unique<Planner>(s, listsOnly)) {}
+Castaway::~Castaway() = default;
+bool Castaway::Next(Move& m, GameState& after) { return planner_->Next(m, after); }
+long long Castaway::Plays() const { return planner_->Plays(); }
 
 bool PlayPlanned(const GameState& start, bool listsOnly, int maxTurns, long long& turns,
                  std::vector<Move>& line, const std::atomic<bool>* cancel) {

@@ -1,116 +1,119 @@
 #include "Search.h"
 
-#include <string>
+#include <algorithm>
+#include <functional>
+#include <mutex>
+#include <thread>
 #include <unordered_map>
 
 #include "Bound.h"
 #include "Moves.h"
+#include "SeenTable.h"
+#include "StateKey.h"
 
 namespace kevolan::solver {
 namespace {
 
-// What one kept state costs: its key, the table's node and bucket.
-std::size_t EntryBytes(const std::string& key) { return key.capacity() + 1 + 72; }
-
+// Turns played and the stop flag, shared by the threads of one search. Each thread counts its
+// own turns and adds them here every kFlushEvery, so the limit is kept to within that many
+// turns a thread.
 class Budget {
  public:
-  Budget(const SearchLimits& limits, SearchStats& stats) : limits_(limits), stats_(stats) {}
+  explicit Budget(const SearchLimits& limits) : limits_(limits) {}
 
-  // Counts a played turn; false once the search must stop.
-  bool Turn() {
-    ++stats_.Turns;
-    if (limits_.MaxTurns >= 0 && stats_.Turns > limits_.MaxTurns) stats_.Stopped = true;
-    if ((stats_.Turns & 255) == 0 && limits_.Cancel != nullptr &&
-        limits_.Cancel->load(std::memory_order_relaxed)) {
-      stats_.Stopped = true;
-    }
-    return !stats_.Stopped;
+  bool Stopped() const { return stopped_.load(std::memory_order_relaxed); }
+  void Stop() { stopped_.store(true, std::memory_order_relaxed); }
+  // Adds a thread's turns; false once the search must stop.
+  bool Add(long long turns) {
+    const long long total = turns_.fetch_add(turns, std::memory_order_relaxed) + turns;
+    if (limits_.MaxTurns >= 0 && total > limits_.MaxTurns) Stop();
+    if (limits_.Cancel != nullptr && limits_.Cancel->load(std::memory_order_relaxed)) Stop();
+    return !Stopped();
   }
-  // Counts a state kept; false (and nothing counted) when it would pass the memory limit.
-  bool Keep(std::size_t bytes) {
-    if (bytes_ + bytes > limits_.MaxBytes) return false;
-    bytes_ += bytes;
-    ++kept_;
-    if (kept_ > stats_.StatesKept) stats_.StatesKept = kept_;
-    if (bytes_ > stats_.PeakBytes) stats_.PeakBytes = bytes_;
-    return true;
-  }
-  void Forget() { bytes_ = 0, kept_ = 0; }
+  long long Turns() const { return turns_.load(std::memory_order_relaxed); }
+  static constexpr long long kFlushEvery = 256;
 
  private:
   const SearchLimits& limits_;
-  SearchStats& stats_;
-  std::size_t bytes_ = 0;
-  long long kept_ = 0;
+  std::atomic<long long> turns_{0};
+  std::atomic<bool> stopped_{false};
 };
 
-// Depth-first below a threshold on turns played plus the lower bound. A state met again with no
-// fewer turns played can do nothing the first meeting could not, so it is not followed again.
-class Deepening {
+// One thread's walk below the threshold. A move that leads to a state whose turns played plus
+// the lower bound pass the threshold cannot start a victory within it; a state met again with no
+// fewer turns played can do nothing the first meeting could not.
+class Walker {
  public:
-  Deepening(const SearchLimits& limits, SearchStats& stats)
-      : limits_(limits), budget_(limits, stats) {}
+  Walker(const SearchLimits& limits, Budget& budget, SeenTable& seen, int threshold,
+         int rootFebruary)
+      : limits_(limits),
+        budget_(budget),
+        seen_(seen),
+        threshold_(threshold),
+        rootFebruary_(rootFebruary) {}
 
-  ShortestLine Run(const GameState& root) {
-    ShortestLine out;
-    rootFebruary_ = TurnsToFebruaryFirst(root, kYearAhead);
-    int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly, rootFebruary_);
-    if (root.GameOver || threshold >= kNever) {
-      out.NoVictory = !(root.Outcome == Outcome::Won);
-      out.Found = root.Outcome == Outcome::Won;
-      out.LowerBound = out.Found ? 0 : -1;
-      return out;
-    }
-    for (;;) {
-      out.LowerBound = threshold;
-      threshold_ = threshold;
-      next_ = kNever;
-      seen_.clear();
-      budget_.Forget();
-      line_.clear();
-      if (Follow(root, 0)) {
-        out.Found = true;
-        out.Moves.assign(line_.rbegin(), line_.rend());
-        return out;
-      }
-      if (stopped_) return out;
-      if (next_ >= kNever) {
-        out.NoVictory = true;
-        out.LowerBound = -1;
-        return out;
-      }
-      threshold = next_;
-    }
-  }
-
- private:
+  // A victory within the threshold from `s` with `played` turns behind it; its moves, last
+  // first, in line_. The moves that lead nearer the victory by the bound are tried first.
   bool Follow(const GameState& s, int played) {
-    for (const Move& m : MovesFor(s, limits_.ListsOnly)) {
+    struct Child {
+      GameState State;
+      int F;
+      std::size_t Order;
+      const Move* By;
+    };
+    const std::vector<Move> moves = MovesFor(s, limits_.ListsOnly);
+    std::vector<Child> children;
+    children.reserve(moves.size());
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+      const Move& m = moves[i];
+      if (abandon_ != nullptr && abandon_()) return false;
       GameState t = s;
       if (!Play(t, m)) continue;
-      if (!budget_.Turn()) return Stop();
+      if (++turns_ >= Budget::kFlushEvery && !Flush()) return false;
       if (t.Outcome == Outcome::Won) return Took(m);
       if (t.GameOver) continue;
       const int f =
           played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played + 1));
       if (f > threshold_) {
-        if (f < next_) next_ = f;
+        next_ = std::min(next_, f);
         continue;
       }
-      std::string key = StateKey(t, limits_.ListsOnly);
-      const auto [at, fresh] = seen_.try_emplace(std::move(key), played + 1);
-      if (!fresh) {
-        if (at->second <= played + 1) continue;
-        at->second = played + 1;
-      } else if (!budget_.Keep(EntryBytes(at->first))) {
-        // Out of memory for states: forgetting them only costs time, so the search goes on.
-        seen_.erase(at);
-      }
-      if (Follow(t, played + 1)) return Took(m);
-      if (stopped_) return false;
+      children.push_back({std::move(t), f, i, &m});
+    }
+    std::stable_sort(children.begin(), children.end(),
+                     [](const Child& a, const Child& b) { return a.F < b.F; });
+    for (const Child& c : children) {
+      const auto key = KeyOf(c.State, limits_.ListsOnly);
+      if (key && !seen_.Visit(*key, played + 1)) continue;
+      if (Follow(c.State, played + 1)) return Took(*c.By);
+      if (budget_.Stopped()) return false;
     }
     return false;
   }
+
+  // Whether a state reached after `played` turns is to be followed: within the threshold and
+  // not met before with as few turns.
+  bool Worth(const GameState& t, int played) {
+    const int f = played + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played));
+    if (f > threshold_) {
+      next_ = std::min(next_, f);
+      return false;
+    }
+    const auto key = KeyOf(t, limits_.ListsOnly);
+    return !key || seen_.Visit(*key, played);
+  }
+
+  bool Flush() {
+    const bool go = budget_.Add(turns_);
+    turns_ = 0;
+    return go;
+  }
+
+  int Next() const { return next_; }
+  std::vector<Move>& Line() { return line_; }
+  void AbandonWhen(std::function<bool()> abandon) { abandon_ = std::move(abandon); }
+
+ private:
   // 1 "Февраля" counted down from the root's, looked up again only once it has passed.
   int February(const GameState& t, int played) const {
     if (rootFebruary_ >= kNever) return kNever;
@@ -121,19 +124,151 @@ class Deepening {
     line_.push_back(m);
     return true;
   }
-  bool Stop() {
-    stopped_ = true;
-    return false;
-  }
 
   const SearchLimits& limits_;
-  Budget budget_;
-  int threshold_ = 0;
-  int rootFebruary_ = kNever;
+  Budget& budget_;
+  SeenTable& seen_;
+  int threshold_;
+  int rootFebruary_;
   int next_ = kNever;
-  bool stopped_ = false;
-  std::unordered_map<std::string, int> seen_;
+  long long turns_ = 0;
   std::vector<Move> line_;
+  std::function<bool()> abandon_;
+};
+
+// A state of the first few turns, to be walked from by one thread.
+struct Start {
+  GameState State;
+  int Played = 0;
+  std::vector<Move> Path;
+};
+
+// Iterative deepening on the lower bound: each round follows every line whose turns played plus
+// the bound stay within the threshold; the first round that finds a victory finds a shortest
+// one, and a round that finds none raises the threshold to the least value it cut off.
+class Deepening {
+ public:
+  Deepening(const SearchLimits& limits, SearchStats& stats)
+      : limits_(limits), stats_(stats), budget_(limits), seen_(limits.MaxBytes) {}
+
+  ShortestLine Run(const GameState& root) {
+    ShortestLine out;
+    if (root.GameOver) {
+      out.Found = root.Outcome == Outcome::Won;
+      out.NoVictory = !out.Found;
+      out.LowerBound = out.Found ? 0 : -1;
+      return out;
+    }
+    rootFebruary_ = TurnsToFebruaryFirst(root, kYearAhead);
+    int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly, rootFebruary_);
+    while (threshold < kNever) {
+      out.LowerBound = threshold;
+      seen_.Clear();
+      const int next =
+          limits_.Threads > 1 ? RoundInThreads(root, threshold, out) : Round(root, threshold, out);
+      Note();
+      if (out.Found || budget_.Stopped()) return out;
+      threshold = next;
+    }
+    out.NoVictory = true;
+    out.LowerBound = -1;
+    return out;
+  }
+
+ private:
+  int Round(const GameState& root, int threshold, ShortestLine& out) {
+    Walker walker(limits_, budget_, seen_, threshold, rootFebruary_);
+    if (walker.Follow(root, 0)) {
+      out.Found = true;
+      out.Moves.assign(walker.Line().rbegin(), walker.Line().rend());
+    }
+    walker.Flush();
+    return walker.Next();
+  }
+
+  // The states after the first turns are shared out in order; of the victories found the one
+  // from the earliest start is kept, and starts after it are abandoned.
+  int RoundInThreads(const GameState& root, int threshold, ShortestLine& out) {
+    int next = kNever;
+    std::vector<Start> starts = Starts(root, threshold, next, out);
+    if (out.Found) return next;
+    std::atomic<std::size_t> taken{0};
+    std::atomic<std::size_t> won{starts.size()};
+    std::mutex lock;
+    std::vector<Move> best;
+    const auto work = [&] {
+      for (;;) {
+        const std::size_t i = taken.fetch_add(1);
+        if (i >= starts.size() || i > won.load() || budget_.Stopped()) break;
+        Walker walker(limits_, budget_, seen_, threshold, rootFebruary_);
+        walker.AbandonWhen([&won, i] { return won.load(std::memory_order_relaxed) < i; });
+        const bool found = walker.Follow(starts[i].State, starts[i].Played);
+        walker.Flush();
+        std::lock_guard hold(lock);
+        next = std::min(next, walker.Next());
+        if (found && i < won.load()) {
+          won.store(i);
+          best = starts[i].Path;
+          best.insert(best.end(), walker.Line().rbegin(), walker.Line().rend());
+        }
+      }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 1; t < limits_.Threads; ++t) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
+    if (won.load() < starts.size()) {
+      out.Found = true;
+      out.Moves = std::move(best);
+    }
+    return next;
+  }
+
+  // The states two turns in that are worth following, in the order the moves are tried.
+  std::vector<Start> Starts(const GameState& root, int threshold, int& next, ShortestLine& out) {
+    std::vector<Start> level = {Start{root, 0, {}}};
+    Walker walker(limits_, budget_, seen_, threshold, rootFebruary_);
+    for (int depth = 0; depth < kStartDepth && !level.empty(); ++depth) {
+      std::vector<Start> deeper;
+      for (const Start& from : level) {
+        for (const Move& m : MovesFor(from.State, limits_.ListsOnly)) {
+          Start to{from.State, from.Played + 1, from.Path};
+          if (!Play(to.State, m)) continue;
+          to.Path.push_back(m);
+          if (to.State.Outcome == Outcome::Won) {
+            out.Found = true;
+            out.Moves = to.Path;
+            walker.Flush();
+            return {};
+          }
+          if (to.State.GameOver || !walker.Worth(to.State, to.Played)) continue;
+          deeper.push_back(std::move(to));
+        }
+      }
+      level = std::move(deeper);
+    }
+    walker.Flush();
+    next = walker.Next();
+    return level;
+  }
+
+  void Note() {
+    stats_.Turns = budget_.Turns();
+    stats_.Stopped = budget_.Stopped();
+    stats_.StatesKept = std::max(stats_.StatesKept, seen_.States());
+    stats_.PeakBytes = std::max(stats_.PeakBytes, seen_.Bytes());
+  }
+
+  static constexpr int kStartDepth = 2;
+  const SearchLimits& limits_;
+  SearchStats& stats_;
+  Budget budget_;
+  SeenTable seen_;
+  int rootFebruary_ = kNever;
+};
+
+struct KeyHash {
+  std::size_t operator()(const StateKey& k) const { return HashOf(k); }
 };
 
 // Every line followed to its death; the answer of a state depends on the state alone, so each
@@ -141,19 +276,33 @@ class Deepening {
 class Lifespan {
  public:
   Lifespan(int maxDepth, const SearchLimits& limits, SearchStats& stats)
-      : maxDepth_(maxDepth), listsOnly_(limits.ListsOnly), budget_(limits, stats), stats_(stats) {}
+      : maxDepth_(maxDepth), limits_(limits), budget_(limits), stats_(stats) {}
 
-  Fate Run(const GameState& root) { return Follow(root, 0); }
+  Fate Run(const GameState& root) {
+    Fate f = Follow(root, 0);
+    if (turns_ > 0) budget_.Add(turns_);
+    stats_.Turns = budget_.Turns();
+    stats_.Stopped = budget_.Stopped() || stopped_;
+    if (stats_.Stopped) return Fate{};
+    return f;
+  }
 
  private:
+  // What one remembered state costs: its key and answer in the table's node, and the bucket.
+  static constexpr std::size_t kEntryBytes = sizeof(StateKey) + sizeof(Fate) + 40;
+
   Fate Follow(const GameState& s, int depth) {
     Fate best;
     best.Decided = true;
     bool any = false;
-    for (const Move& m : MovesFor(s, listsOnly_)) {
+    for (const Move& m : MovesFor(s, limits_.ListsOnly)) {
       GameState t = s;
       if (!Play(t, m)) continue;
-      if (!budget_.Turn()) return Fate{};
+      if (++turns_ >= Budget::kFlushEvery) {
+        const bool go = budget_.Add(turns_);
+        turns_ = 0;
+        if (!go) return Fate{};
+      }
       Fate mine;
       if (t.Outcome == Outcome::Won) {
         mine.Decided = mine.Win = true;
@@ -163,21 +312,26 @@ class Lifespan {
       } else if (depth + 1 >= maxDepth_) {
         mine.Decided = false;
       } else {
-        std::string key = StateKey(t, listsOnly_);
-        if (const auto known = memo_.find(key); known != memo_.end()) {
+        const auto key = KeyOf(t, limits_.ListsOnly);
+        const auto known = key ? memo_.find(*key) : memo_.end();
+        if (known != memo_.end()) {
           mine = known->second;
         } else {
           mine = Follow(t, depth + 1);
-          if (stats_.Stopped) return Fate{};
-          if (mine.Decided && !budget_.Keep(EntryBytes(key))) return Stop();
-          if (mine.Decided) memo_.emplace(std::move(key), mine);
+          if (budget_.Stopped() || stopped_) return Fate{};
+          if (mine.Decided && key) {
+            if ((memo_.size() + 1) * kEntryBytes > limits_.MaxBytes) {
+              stopped_ = true;  // out of memory: the answer cannot be had within the limit
+              return Fate{};
+            }
+            memo_.emplace(*key, mine);
+            stats_.StatesKept = std::max<long long>(stats_.StatesKept, memo_.size());
+            stats_.PeakBytes = std::max(stats_.PeakBytes, memo_.size() * kEntryBytes);
+          }
         }
         if (mine.Decided && !mine.Win) ++mine.Turns;
       }
-      if (mine.Win) {
-        mine.FirstMove = m;
-        return mine;
-      }
+      if (mine.Win) return mine;
       if (!mine.Decided) {
         best.Decided = false;
         continue;
@@ -186,23 +340,19 @@ class Lifespan {
         const bool decided = best.Decided;
         best = mine;
         best.Decided = decided;
-        best.FirstMove = m;
         any = true;
       }
     }
     return best;
   }
 
-  Fate Stop() {
-    stats_.Stopped = true;
-    return Fate{};
-  }
-
   int maxDepth_;
-  bool listsOnly_;
+  const SearchLimits& limits_;
   Budget budget_;
   SearchStats& stats_;
-  std::unordered_map<std::string, Fate> memo_;
+  long long turns_ = 0;
+  bool stopped_ = false;
+  std::unordered_map<StateKey, Fate, KeyHash> memo_;
 };
 
 }  // namespace

@@ -13,15 +13,19 @@ namespace kevolan::solver {
 struct SearchLimits {
   bool ListsOnly = false;
   long long MaxTurns = -1;  // -1: no limit
-  std::size_t MaxBytes = std::size_t(8) << 30;
+  std::size_t MaxBytes = std::size_t(1) << 30;
   const std::atomic<bool>* Cancel = nullptr;
+  // Threads that share the work. With one, the line found is the first of the shortest in the
+  // order the moves are tried, so the same position always gets the same line, and the day
+  // after it gets the rest of that line.
+  int Threads = 1;
 };
 
 struct SearchStats {
   long long Turns = 0;
   long long StatesKept = 0;
   std::size_t PeakBytes = 0;
-  bool Stopped = false;  // out of turns, out of memory or cancelled
+  bool Stopped = false;  // out of turns or cancelled
 };
 
 struct ShortestLine {
@@ -36,9 +40,8 @@ ShortestLine FindShortest(const GameState& s, const SearchLimits& limits, Search
 // The longest life when every line ends in a death, each line followed up to `maxDepth` turns.
 struct Fate {
   bool Decided = false;  // every line ended within the depth and budget
-  bool Win = false;      // a line wins (then FirstMove wins it)
-  Move FirstMove;
-  int Turns = 0;  // the death comes on this turn at the latest
+  bool Win = false;      // a line wins
+  int Turns = 0;         // the death comes on this turn at the latest
   Outcome Death = Outcome::Playing;
   int Day = 0;
   kevolan::Month Month = kevolan::Month::January;

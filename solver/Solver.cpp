@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "Advice.h"
 #include "Moves.h"
 #include "Playout.h"
 #include "Search.h"
@@ -10,19 +11,12 @@
 namespace kevolan::solver {
 namespace {
 
-// How far the planned castaway plays before giving up: the boat takes 100 days of work, and
-// food, clothes and dwelling fit easily within as many more.
+// How far a line is followed before it is given up.
 constexpr int kPlayoutTurns = 400;
 // How deep the longest-life search follows lines: a castaway who cannot be saved dies within
-// the month that 1 "Февраля", the clothes or the dwelling leave him.
-constexpr int kLifeDepth = 40;
-// The day turns the hint spends on the days to the soonest victory once it knows one exists:
-// from most positions the bound is close and the proof takes a few thousand.
-constexpr long long kSoonestTurns = 100'000;
-
-long long TurnsLeft(const HintBudget& b, long long used) {
-  return b.MaxTurns < 0 ? -1 : std::max<long long>(b.MaxTurns - used, 0);
-}
+// the month that 1 "Февраля", the clothes or the dwelling leave him; a farther death is looked
+// for once more, deeper.
+constexpr int kLifeDepths[] = {40, 160};
 
 bool Cancelled(const HintBudget& b) {
   return b.Cancel != nullptr && b.Cancel->load(std::memory_order_relaxed);
@@ -39,16 +33,41 @@ std::string ScriptOf(const GameState& start, const std::vector<Move>& line) {
   return script;
 }
 
-HintResult Won(const GameState& s, const std::vector<Move>& line) {
+HintResult Won(const GameState& s, const FollowedLine& line) {
   HintResult r;
   r.Verdict = Verdict::Win;
-  r.FirstMove = line.front();
-  r.FirstMoveCommands = CommandsFor(s, line.front());
-  r.Line = ScriptOf(s, line);
+  r.FirstMove = line.Moves.front();
+  r.FirstMoveCommands = CommandsFor(s, line.Moves.front());
+  r.DaysToVictory = static_cast<int>(line.Moves.size());
+  r.Typed = line.Typed;
+  GameState end = s;
+  for (const Move& m : line.Moves) Play(end, m);
+  r.VictoryDay = end.Day, r.VictoryMonth = end.Month;
+  PreviousDate(r.VictoryDay, r.VictoryMonth);
   return r;
 }
 
-HintResult Decide(const GameState& s, const HintBudget& budget, std::size_t& peak) {
+// The death no line escapes, and the latest turn it comes on.
+void Doom(const GameState& s, const HintBudget& budget, HintResult& r) {
+  SearchLimits limits;
+  limits.MaxTurns = budget.MaxTurns;
+  limits.MaxBytes = budget.MaxBytes;
+  limits.Cancel = budget.Cancel;
+  for (int depth : kLifeDepths) {
+    SearchStats stats;
+    const Fate fate = LongestLife(s, depth, limits, stats);
+    r.TurnsPlayed += stats.Turns;
+    r.PeakBytes = std::max(r.PeakBytes, stats.PeakBytes);
+    if (!fate.Decided || fate.Win) continue;
+    r.Verdict = Verdict::Lost;
+    r.Death = fate.Death;
+    r.DeathInDays = fate.Turns;
+    r.DeathDay = fate.Day, r.DeathMonth = fate.Month;
+    return;
+  }
+}
+
+HintResult Decide(const GameState& s, const HintBudget& budget) {
   HintResult r;
   if (s.GameOver) {
     // Already over: the verdict is how it ended.
@@ -64,71 +83,12 @@ HintResult Decide(const GameState& s, const HintBudget& budget, std::size_t& pea
     }
     return r;
   }
-  long long turns = 0;
-  std::vector<Move> line;
-  // A plan of listed options first, since that is what a player would follow; typed texts only
-  // when no such plan wins.
-  for (const bool listsOnly : {true, false}) {
-    if (PlayPlanned(s, listsOnly, kPlayoutTurns, turns, line, budget.Cancel)) {
-      r = Won(s, line);
-      SearchLimits limits;
-      limits.MaxTurns = TurnsLeft(budget, turns) < 0
-                            ? kSoonestTurns
-                            : std::min(kSoonestTurns, TurnsLeft(budget, turns));
-      limits.MaxBytes = budget.MaxBytes;
-      limits.Cancel = budget.Cancel;
-      SearchStats stats;
-      const ShortestLine soonest = FindShortest(s, limits, stats);
-      peak = std::max(peak, stats.PeakBytes);
-      if (soonest.Found) r.DaysToVictory = static_cast<int>(soonest.Moves.size());
-      r.TurnsPlayed = turns + stats.Turns;
-      return r;
-    }
-    if (Cancelled(budget)) break;
-  }
-  r.TurnsPlayed = turns;
-  if (Cancelled(budget)) return r;
-
-  SearchLimits limits;
-  limits.MaxTurns = TurnsLeft(budget, turns);
-  limits.MaxBytes = budget.MaxBytes;
-  limits.Cancel = budget.Cancel;
-  SearchStats lifeStats;
-  const Fate fate = LongestLife(s, kLifeDepth, limits, lifeStats);
-  peak = std::max(peak, lifeStats.PeakBytes);
-  turns += lifeStats.Turns;
-  r.TurnsPlayed = turns;
-  if (fate.Decided && fate.Win) {
-    // A victory lies within the depth looked at: the shortest one gives the whole line.
-    SearchStats stats;
-    const ShortestLine soonest = FindShortest(s, limits, stats);
-    peak = std::max(peak, stats.PeakBytes);
-    if (soonest.Found) {
-      r = Won(s, soonest.Moves);
-      r.DaysToVictory = static_cast<int>(soonest.Moves.size());
-    }
-    r.TurnsPlayed = turns + stats.Turns;
-    return r;
-  }
-  if (fate.Decided) {
-    r.Verdict = Verdict::Lost;
-    r.Death = fate.Death;
-    r.DeathInDays = fate.Turns;
-    r.DeathDay = fate.Day, r.DeathMonth = fate.Month;
-    return r;
-  }
-  if (lifeStats.Stopped) return r;
-  // Lines live past the depth looked at: look for the victory itself.
-  limits.MaxTurns = TurnsLeft(budget, turns);
-  SearchStats stats;
-  const ShortestLine soonest = FindShortest(s, limits, stats);
-  peak = std::max(peak, stats.PeakBytes);
-  r.TurnsPlayed = turns + stats.Turns;
-  if (soonest.Found) {
-    r = Won(s, soonest.Moves);
-    r.DaysToVictory = static_cast<int>(soonest.Moves.size());
-    r.TurnsPlayed = turns + stats.Turns;
-  }
+  Adviser adviser(budget.MaxTurns, budget.MaxBytes, budget.Cancel);
+  const FollowedLine line = adviser.Follow(s);
+  if (line.Kind == Followed::Win) r = Won(s, line);
+  r.TurnsPlayed = adviser.Turns();
+  r.PeakBytes = adviser.PeakBytes();
+  if (line.Kind == Followed::NoVictory) Doom(s, budget, r);
   return r;
 }
 
@@ -136,11 +96,9 @@ HintResult Decide(const GameState& s, const HintBudget& budget, std::size_t& pea
 
 HintResult Hint(const GameState& state, const HintBudget& budget) {
   const auto start = std::chrono::steady_clock::now();
-  std::size_t peak = 0;
-  HintResult r = Decide(state, budget, peak);
-  r.PeakBytes = peak;
+  HintResult r = Decide(state, budget);
   r.Cancelled = Cancelled(budget);
-  if (r.Cancelled && r.Verdict != Verdict::Win) r.Verdict = Verdict::Unknown;
+  if (r.Cancelled) r.Verdict = Verdict::Unknown;
   r.Milliseconds =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   return r;
@@ -152,6 +110,7 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
   search.MaxTurns = limits.MaxTurns;
   search.MaxBytes = limits.MaxBytes;
   search.Cancel = limits.Cancel;
+  search.Threads = limits.Threads;
   SearchStats stats;
   const ShortestLine line = FindShortest(state, search, stats);
   ShortestResult r;

@@ -1,6 +1,5 @@
-// Agreed interface of the solver library (folder solver/, CMake target kevolan_solver, depends on
-// kevolan_game only). The solver helper (branch `solver`) owns it and may ADD to it; the hint UI
-// helper (branch `hintui`) codes against it. Don't change existing names/meanings without telling.
+// Can the castaway still escape, and how: the hint that the window, the driver and the page ask
+// for, and the shortest victory that kevolan-solve proves. Played through the rules alone.
 #pragma once
 #include <atomic>
 #include <cstddef>
@@ -26,8 +25,8 @@ struct Move {
 std::vector<std::string> CommandsFor(const GameState& state, const Move& move);
 
 struct HintBudget {
-  long long MaxTurns = 2'000'000;             // day turns the search may play
-  std::size_t MaxBytes = 16u << 20;           // memory it may keep
+  long long MaxTurns = 1'000'000;             // day turns each of its searches may play
+  std::size_t MaxBytes = 16u << 20;           // memory a search may keep
   const std::atomic<bool>* Cancel = nullptr;  // set to true from another thread to stop early
 };
 
@@ -37,8 +36,12 @@ struct HintResult {
   solver::Verdict Verdict = solver::Verdict::Unknown;
   Move FirstMove;                              // Win: what to do today
   std::vector<std::string> FirstMoveCommands;  // Win: CommandsFor(state, FirstMove)
-  std::string Line;  // Win: the whole winning line found, as a driver script (with "next" lines)
-  int DaysToVictory = -1;            // Win: days to the soonest victory when known, else -1
+  // Win: the days that following the advice, day after day, takes to the victory, and the date
+  // the victory names (the date shown on its last day).
+  int DaysToVictory = -1;
+  int VictoryDay = 0;
+  Month VictoryMonth = Month::January;
+  bool Typed = false;  // Win: no line of listed options wins; the advice types a text some day
   Outcome Death = Outcome::Playing;  // Lost: the death that cannot be avoided
   int DeathInDays = -1;              // Lost: after how many more day turns it comes at the latest
   int DeathDay = 0;
@@ -55,10 +58,11 @@ HintResult Hint(const GameState& state, const HintBudget& budget = {});
 std::string_view VerdictKey(Verdict verdict);
 
 struct ShortestLimits {
-  bool ListsOnly = false;   // only options the lists offer: no typed texts
-  long long MaxTurns = -1;  // -1: no limit
-  std::size_t MaxBytes = std::size_t(8) << 30;
+  bool ListsOnly = false;                       // only options the lists offer: no typed texts
+  long long MaxTurns = -1;                      // -1: no limit
+  std::size_t MaxBytes = std::size_t(1) << 30;  // the states kept may take this much
   const std::atomic<bool>* Cancel = nullptr;
+  int Threads = 1;  // more share the work, but the line found may differ from run to run
 };
 
 struct ShortestResult {
@@ -74,8 +78,3 @@ struct ShortestResult {
 ShortestResult Shortest(const GameState& state, const ShortestLimits& limits = {});
 
 }  // namespace kevolan::solver
-
-// Owned by the hint UI helper, in solver/HintText.{h,cpp} (no rule, only words):
-//   std::string kevolan::solver::HintText(const GameState& state, const HintResult& result);
-// The Russian text of the hint box (title "kevolan"): escape still possible and what to do today,
-// or no longer possible and why (the death and when), or not decided in time.

@@ -8,6 +8,7 @@
 #include "DayTurn.h"
 #include "Handlers.h"
 #include "Moves.h"
+#include "StateJson.h"
 
 namespace kevolan::solver::testing {
 namespace {
@@ -16,6 +17,14 @@ class Silence final : public Messenger {
  public:
   void Show(std::string_view) override {}
 };
+
+// The whole state as the driver writes it: this search relies on no reasoning of the solver's
+// about what a line can tell apart.
+std::string WholeState(const GameState& s) {
+  std::string key;
+  replay::AppendStateJson(key, s);
+  return key;
+}
 
 std::vector<std::string> AllTexts() {
   std::vector<std::string> texts = {"не то"};
@@ -63,7 +72,7 @@ std::vector<GameState> EveryNextDay(const GameState& s) {
 
 int Fewest(const GameState& s, int depth, std::map<std::pair<std::string, int>, int>& memo) {
   if (depth == 0) return kNoVictory;
-  const auto key = std::make_pair(StateKey(s, true), depth);
+  const auto key = std::make_pair(WholeState(s), depth);
   if (const auto at = memo.find(key); at != memo.end()) return at->second;
   int best = kNoVictory;
   for (const GameState& next : EveryNextDay(s)) {
@@ -79,7 +88,7 @@ int Fewest(const GameState& s, int depth, std::map<std::pair<std::string, int>, 
 
 int Most(const GameState& s, int depth, std::map<std::pair<std::string, int>, int>& memo) {
   if (depth == 0) return -1;
-  const auto key = std::make_pair(StateKey(s, true), depth);
+  const auto key = std::make_pair(WholeState(s), depth);
   if (const auto at = memo.find(key); at != memo.end()) return at->second;
   int most = 0;
   for (const GameState& next : EveryNextDay(s)) {

@@ -1,27 +1,25 @@
-// The hint's verdicts proven right: every victory it claims is played out by the driver, every
-// loss it claims is checked by a search that prunes nothing, and the days it gives agree.
+// The hint's verdicts proven right and its advice followed to the letter: every victory it
+// promises is played out by the driver on exactly the promised day, the next day's hint keeps
+// the promise, typed texts come only where no line of listed options wins, and every loss it
+// claims is checked by a search that prunes nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "Advice.h"
 #include "BruteForce.h"
 #include "HintAnswer.h"
+#include "HintText.h"
+#include "Moves.h"
 #include "Positions.h"
 #include "RunReplay.h"
+#include "Search.h"
 #include "Solver.h"
 
 namespace kevolan::solver::testing {
 namespace {
-
-const std::vector<std::string> kDeaths = {
-    "Вы не ели за весь период пребывания на острове больше 5 дней и умерли с голода",
-    "Ваша старая одежда превратилась в лохмотья и вы умерли от холода",
-    "Вы не успели починить вашу одежда и она превратилась в лохмотья. Вы умерли от холода :)",
-    "Ваша хижина давно не ремонтировалась и от этого развалилась и придавила вас",
-    "Ваша пещера обвалилась и и вас задавило",
-    "Вы не успели построить жилище в первый месяц и замерзлм"};
 
 class ScriptSource final : public replay::ByteSource {
  public:
@@ -46,58 +44,95 @@ class Collected final : public replay::ByteSink {
   std::string Bytes;
 };
 
-// The driver's last answer to the script, as kevolan-replay's own loop gives it.
-nlohmann::json LastAnswer(const std::string& script) {
+// The driver's answers to the script, one JSON object a line, as kevolan-replay's loop gives them.
+std::vector<nlohmann::json> Answers(const std::string& script) {
   ScriptSource in(script);
   Collected out;
   Collected err;
   EXPECT_EQ(replay::RunReplay(in, out, err), 0) << err.Bytes;
-  const std::size_t end = out.Bytes.find_last_of('\n', out.Bytes.size() - 2);
-  return nlohmann::json::parse(out.Bytes.substr(end == std::string::npos ? 0 : end + 1));
-}
-
-// Won, and by the boat alone: no death came first on the last turn.
-void ExpectVictory(const nlohmann::json& answer, const std::string& where) {
-  ASSERT_TRUE(answer.contains("Turn")) << where << ": " << answer.dump();
-  EXPECT_TRUE(answer["State"]["GameOver"].get<bool>()) << where;
-  EXPECT_EQ(answer["State"]["Outcome"], "won") << where;
-  bool won = false;
-  for (const auto& m : answer["Messages"]) {
-    const std::string text = m.get<std::string>();
-    for (const std::string& death : kDeaths) EXPECT_NE(text, death) << where;
-    won = won || text.rfind("GПоздравляем", 0) == 0;
+  std::vector<nlohmann::json> answers;
+  std::size_t at = 0;
+  for (std::size_t end; (end = out.Bytes.find('\n', at)) != std::string::npos; at = end + 1) {
+    answers.push_back(nlohmann::json::parse(out.Bytes.substr(at, end - at)));
   }
-  EXPECT_TRUE(won) << where;
+  return answers;
 }
 
-void CheckHint(const Position& p, int& lostChecked, int& unknown) {
+std::string ScriptOf(const GameState& from, const std::vector<Move>& line) {
+  std::string script;
+  GameState s = from;
+  for (const Move& m : line) {
+    for (const std::string& c : CommandsFor(s, m)) script += c + "\n";
+    script += "next\n";
+    Play(s, m);
+  }
+  return script;
+}
+
+struct Tally {
+  int Unknown = 0, LostChecked = 0, Typed = 0;
+};
+
+void CheckHint(const Position& p, Tally& tally) {
   const HintResult r = Hint(p.State);
   ASSERT_FALSE(r.Cancelled);
   if (r.Verdict == Verdict::Unknown) {
-    ++unknown;
+    ++tally.Unknown;
+    ADD_FAILURE() << p.Name << ": no answer";
     return;
   }
-  if (r.Verdict == Verdict::Win) {
-    ASSERT_FALSE(r.Line.empty()) << p.Name;
-    std::string first;
-    for (const std::string& c : r.FirstMoveCommands) first += c + "\n";
-    EXPECT_EQ(r.Line.substr(0, first.size()), first) << p.Name;
-    EXPECT_EQ(r.Line.substr(first.size(), 5), "next\n") << p.Name;
-    ExpectVictory(LastAnswer(p.Script + r.Line), p.Name);
-    if (r.DaysToVictory >= 0) {
-      EXPECT_GE(r.DaysToVictory, 1) << p.Name;
-      EXPECT_LE(r.DaysToVictory, static_cast<int>(std::count(r.Line.begin(), r.Line.end(), '\n')))
-          << p.Name;
+  if (r.Verdict == Verdict::Lost) {
+    EXPECT_NE(r.Death, Outcome::Playing) << p.Name;
+    EXPECT_NE(r.Death, Outcome::Won) << p.Name;
+    EXPECT_GE(r.DeathInDays, 1) << p.Name;
+    if (r.DeathInDays <= 2) {
+      // Small enough to try every move of every day.
+      EXPECT_EQ(MostTurnsAlive(p.State, r.DeathInDays + 1), r.DeathInDays) << p.Name;
+      ++tally.LostChecked;
     }
     return;
   }
-  EXPECT_NE(r.Death, Outcome::Playing) << p.Name;
-  EXPECT_NE(r.Death, Outcome::Won) << p.Name;
-  EXPECT_GE(r.DeathInDays, 1) << p.Name;
-  if (r.DeathInDays <= 2) {
-    // Small enough to try every move of every day.
-    EXPECT_EQ(MostTurnsAlive(p.State, r.DeathInDays + 1), r.DeathInDays) << p.Name;
-    ++lostChecked;
+  // The line the advice leads along, played by the driver: won by the boat alone, on the
+  // promised day and date, each day's commands the hint's own.
+  Adviser adviser(HintBudget{}.MaxTurns, HintBudget{}.MaxBytes, nullptr);
+  const FollowedLine line = adviser.Follow(p.State);
+  ASSERT_EQ(line.Kind, Followed::Win) << p.Name;
+  ASSERT_EQ(static_cast<int>(line.Moves.size()), r.DaysToVictory) << p.Name;
+  EXPECT_EQ(CommandsFor(p.State, line.Moves.front()), r.FirstMoveCommands) << p.Name;
+  const std::vector<nlohmann::json> answers = Answers(p.Script + ScriptOf(p.State, line.Moves));
+  ASSERT_FALSE(answers.empty());
+  const nlohmann::json& last = answers.back();
+  ASSERT_TRUE(last.contains("Turn")) << p.Name << ": " << last.dump();
+  EXPECT_EQ(last["State"]["Outcome"], "won") << p.Name;
+  const std::string victory = last["Messages"].back().get<std::string>();
+  EXPECT_EQ(victory, "GПоздравляем. Вы благополучно уплыли с острова " +
+                         std::to_string(r.VictoryDay) + " " + std::string(NameOf(r.VictoryMonth)))
+      << p.Name;
+  int turns = 0;
+  for (const nlohmann::json& a : answers) turns += a.contains("Turn") ? 1 : 0;
+  EXPECT_EQ(last["Turn"].get<int>(), turns) << p.Name;
+  // Typed texts only from the first day on which no line of listed options wins.
+  GameState w = p.State;
+  for (const Move& m : line.Moves) {
+    if (TypesText(w, m)) {
+      ++tally.Typed;
+      EXPECT_TRUE(r.Typed) << p.Name;
+      SearchLimits limits;
+      limits.ListsOnly = true;
+      limits.MaxTurns = HintBudget{}.MaxTurns;
+      SearchStats stats;
+      EXPECT_TRUE(FindShortest(w, limits, stats).NoVictory) << p.Name << " types on " << w.Day;
+      break;
+    }
+    Play(w, m);
+  }
+  // The next day's hint keeps the promise.
+  GameState next = p.State;
+  Play(next, r.FirstMove);
+  if (!next.GameOver) {
+    const HintResult after = Hint(next);
+    EXPECT_EQ(after.DaysToVictory, r.DaysToVictory - 1) << p.Name;
+    EXPECT_EQ(after.VictoryDay, r.VictoryDay) << p.Name;
   }
 }
 
@@ -105,27 +140,51 @@ TEST(Hint, PlansAndRandomGames) {
   std::vector<Position> positions = PlanPositions(4);
   const std::vector<Position> random = RandomGamePositions(0, 12, 9);
   positions.insert(positions.end(), random.begin(), random.end());
-  int lostChecked = 0;
-  int unknown = 0;
-  for (const Position& p : positions) CheckHint(p, lostChecked, unknown);
-  EXPECT_LE(unknown * 100, static_cast<int>(positions.size()));
+  Tally tally;
+  for (const Position& p : positions) CheckHint(p, tally);
+  EXPECT_EQ(tally.Unknown, 0);
 }
 
-// The last days of the plans that end in a death, where the hint must see the death coming.
-TEST(Hint, LastDaysBeforeADeath) {
+// Where a death is near: the last days of the plans that end in one, and the positions of
+// random games a day or two from hunger, rags, a fallen roof, February without a dwelling, an
+// illness, or held by one.
+TEST(Hint, NearEveryDeath) {
   const std::vector<Position> all = PlanPositions(1);
-  std::vector<Position> last;
+  std::vector<Position> near;
   for (std::size_t i = 0; i < all.size(); ++i) {
     const bool end = i + 1 == all.size() || all[i + 1].Name.substr(0, all[i + 1].Name.find(' ')) !=
                                                 all[i].Name.substr(0, all[i].Name.find(' '));
     if (!end) continue;
-    for (std::size_t back = 0; back < 4 && back <= i; ++back) last.push_back(all[i - back]);
+    for (std::size_t back = 0; back < 4 && back <= i; ++back) near.push_back(all[i - back]);
   }
-  int lostChecked = 0;
-  int unknown = 0;
-  for (const Position& p : last) CheckHint(p, lostChecked, unknown);
-  EXPECT_EQ(unknown, 0);
-  EXPECT_GE(lostChecked, 5);
+  const std::vector<Position> random = NearDeathPositions(12, 6, 5);
+  near.insert(near.end(), random.begin(), random.end());
+  Tally tally;
+  for (const Position& p : near) CheckHint(p, tally);
+  EXPECT_EQ(tally.Unknown, 0);
+  EXPECT_GE(tally.LostChecked, 5);
+}
+
+// Followed hint after hint from a new game, the advice wins on the day it promised at the start,
+// within a twentieth of the shortest victory of listed options.
+TEST(Hint, FollowedFromANewGame) {
+  constexpr int kShortestListed = 172;  // proven by kevolan-solve --lists-only
+  GameState s = NewGame();
+  const HintResult first = Hint(s);
+  ASSERT_EQ(first.Verdict, Verdict::Win);
+  EXPECT_FALSE(first.Typed);
+  EXPECT_LE(first.DaysToVictory * 100, kShortestListed * 105);
+  int days = 0;
+  while (!s.GameOver && days <= first.DaysToVictory) {
+    const HintResult r = Hint(s);
+    ASSERT_EQ(r.Verdict, Verdict::Win) << "day " << days;
+    ASSERT_EQ(r.DaysToVictory, first.DaysToVictory - days) << "day " << days;
+    ASSERT_FALSE(TypesText(s, r.FirstMove));
+    Play(s, r.FirstMove);
+    ++days;
+  }
+  EXPECT_EQ(s.Outcome, Outcome::Won);
+  EXPECT_EQ(days, first.DaysToVictory);
 }
 
 // A run of game meat left on 25 brings the illness back each time it ends, holding the castaway
@@ -161,23 +220,30 @@ TEST(Hint, DoomedOverAndCancelled) {
   EXPECT_EQ(doomed.DeathInDays, 2);
   EXPECT_EQ(doomed.DeathDay, 1);
   EXPECT_EQ(doomed.DeathMonth, Month::February);
+  EXPECT_EQ(HintText(lost, doomed),
+            "Спастись с острова уже нельзя: что бы вы ни делали, вы не успеете построить жилище и "
+            "замёрзнете не позже 1 Февраля, через 2 дня.");
 
   // The driver's line for it: every field, with nulls where the verdict has nothing to say.
   const nlohmann::json line = nlohmann::json::parse(replay::HintJson(lost)).at("Hint");
   EXPECT_EQ(line.at("Verdict"), "lost");
   EXPECT_EQ(line.at("Move"), nlohmann::json::array());
   EXPECT_TRUE(line.at("DaysToVictory").is_null());
+  EXPECT_TRUE(line.at("VictoryDate").is_null());
   EXPECT_EQ(line.at("Death"), "no-dwelling");
   EXPECT_EQ(line.at("DeathInDays"), 2);
   EXPECT_EQ(line.at("DeathDate"), "1 Февраля");
   EXPECT_GT(line.at("Turns").get<long long>(), 0);
   EXPECT_TRUE(line.at("Milliseconds").is_number());
-  const nlohmann::json fresh = nlohmann::json::parse(replay::HintJson(NewGame())).at("Hint");
-  EXPECT_EQ(fresh.at("Verdict"), "win");
-  EXPECT_EQ(fresh.at("DaysToVictory"), 114);
-  EXPECT_EQ(fresh.at("Move"), nlohmann::json::array({"activity gather"}));
-  EXPECT_TRUE(fresh.at("Death").is_null());
-  EXPECT_TRUE(fresh.at("DeathDate").is_null());
+  const HintResult fresh = Hint(NewGame());
+  const nlohmann::json won = nlohmann::json::parse(replay::HintJson(NewGame())).at("Hint");
+  EXPECT_EQ(won.at("Verdict"), "win");
+  EXPECT_EQ(won.at("DaysToVictory"), fresh.DaysToVictory);
+  EXPECT_EQ(won.at("VictoryDate"),
+            std::to_string(fresh.VictoryDay) + " " + std::string(NameOf(fresh.VictoryMonth)));
+  EXPECT_EQ(won.at("Move"), nlohmann::json(fresh.FirstMoveCommands));
+  EXPECT_TRUE(won.at("Death").is_null());
+  EXPECT_TRUE(won.at("DeathDate").is_null());
 
   GameState over = NewGame();
   over.GameOver = true;

@@ -66,4 +66,23 @@ std::vector<Position> RandomGamePositions(int first, int count, int every) {
   return out;
 }
 
+bool NearDeath(const GameState& s) {
+  const auto worn = [&](Item item) { return s[item].Owned && s[item].WearDaysLeft.Value <= 3; };
+  const bool roofless = !s[Item::Hut].Owned && !s[Item::Cave].Owned;
+  bool run = false;
+  for (Food f : kFoods) run = run || (s.Streak(f) % 25 >= 20 && s.Streak(f) % 25 <= 24);
+  return s.HungryDays == 4 || s.HungryDays == 5 || worn(Item::OldClothes) ||
+         worn(Item::NewClothes) || (worn(Item::Hut) && !s[Item::Cave].Owned) ||
+         (roofless && s.Month == Month::January && s.Day >= 25) || run || !s.ActivityEnabled;
+}
+
+std::vector<Position> NearDeathPositions(int first, int count, int every) {
+  std::vector<Position> near;
+  int seen = 0;
+  for (Position& p : RandomGamePositions(first, count, 1)) {
+    if (NearDeath(p.State) && seen++ % every == 0) near.push_back(std::move(p));
+  }
+  return near;
+}
+
 }  // namespace kevolan::solver::testing

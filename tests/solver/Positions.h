@@ -25,4 +25,10 @@ std::vector<Position> PlanPositions(int every);
 // Seeded random games `first` to `first + count - 1` (every `every`-th position).
 std::vector<Position> RandomGamePositions(int first, int count, int every);
 
+// Every `every`-th position of those random games that stands near a death: 4 or 5 hungry
+// days, clothes or a hut (with no cave) at 3 days of wear or fewer, 25 "Января" or later with
+// neither hut nor cave, a run of one food of 20 to 24 days, an illness holding the activity.
+std::vector<Position> NearDeathPositions(int first, int count, int every);
+bool NearDeath(const GameState& s);
+
 }  // namespace kevolan::solver::testing

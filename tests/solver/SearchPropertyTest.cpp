@@ -1,14 +1,25 @@
-// The bound and the searches against a search that prunes nothing, on positions a few days from
-// the end: the bound never passes the true fewest days, the moves the solver leaves out never
-// hold a sooner victory, and the shortest victory it proves is the true one.
+// The bound, the dues and the searches against the truth: along whole winning lines (the proven
+// shortest ones, and the hint's from positions of the plans and of random games) the bound never
+// passes the days left and the dues always fit; near the end of games, against a search that
+// prunes nothing; the listed moves are exactly the days a player can set up by picking.
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "Advice.h"
 #include "Bound.h"
 #include "BruteForce.h"
+#include "DayTurn.h"
+#include "Dues.h"
+#include "Handlers.h"
 #include "Moves.h"
 #include "Positions.h"
 #include "Search.h"
+#include "StateJson.h"
 
 namespace kevolan::solver::testing {
 namespace {
@@ -21,6 +32,90 @@ const std::vector<Position>& Pool() {
     return p;
   }();
   return pool;
+}
+
+// The states between the turns of a plan of tests/plans, from a new game.
+std::vector<GameState> PlanStates(const std::string& name) {
+  std::ifstream in(std::filesystem::path(KEVOLAN_SOURCE_DIR) / "tests" / "plans" / name,
+                   std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::vector<Position> positions;
+  AddPositions(name, text.str(), 1, positions);
+  std::vector<GameState> states;
+  for (const Position& p : positions) states.push_back(p.State);
+  return states;
+}
+
+// Along a line that wins in `days` turns from states[0]: the bound never says more days than
+// are left, and the work due always fits.
+void ExpectBoundHolds(const std::vector<GameState>& states, int days, bool listsOnly,
+                      const std::string& name) {
+  for (std::size_t k = 0; k < states.size(); ++k) {
+    const GameState& s = states[k];
+    const int left = days - static_cast<int>(k);
+    const int february = TurnsToFebruaryFirst(s, kYearAhead);
+    EXPECT_LE(TurnsToVictoryAtLeast(s, listsOnly, february), left)
+        << name << " after " << k << " turns";
+    EXPECT_TRUE(DuesFit(s, left, february, listsOnly)) << name << " after " << k << " turns";
+  }
+}
+
+// The proven shortest victories: with typed texts the bound is exact at the start; with listed
+// options it may be off by no more than a day, and is never above the days left.
+TEST(Bound, HoldsAlongTheShortestVictories) {
+  const std::vector<GameState> typed = PlanStates("shortest-victory.txt");
+  const std::vector<GameState> listed = PlanStates("shortest-listed-victory.txt");
+  ASSERT_EQ(typed.size(), 114u);
+  ASSERT_EQ(listed.size(), 172u);
+  EXPECT_EQ(TurnsToVictoryAtLeast(typed.front(), false), 114);
+  EXPECT_GE(TurnsToVictoryAtLeast(listed.front(), true), 171);
+  ExpectBoundHolds(typed, 114, false, "shortest-victory");
+  ExpectBoundHolds(listed, 172, true, "shortest-listed-victory");
+  ExpectBoundHolds(listed, 172, false, "shortest-listed-victory, typed bound");
+  // A third of the way, the bound is one day short: the deepening must raise it to find the
+  // line's rest.
+  const GameState& third = listed[64];
+  ASSERT_EQ(TurnsToVictoryAtLeast(third, true), 107);
+  SearchLimits limits;
+  limits.ListsOnly = true;
+  SearchStats stats;
+  const ShortestLine rest = FindShortest(third, limits, stats);
+  ASSERT_TRUE(rest.Found);
+  EXPECT_EQ(rest.Moves.size(), 108u);
+}
+
+// The hint's whole lines from positions all through the plans and random games.
+TEST(Bound, HoldsAlongTheHintsLines) {
+  for (std::size_t i = 0; i < Pool().size(); i += 3) {
+    const Position& p = Pool()[i];
+    Adviser adviser(HintBudget{}.MaxTurns, HintBudget{}.MaxBytes, nullptr);
+    const FollowedLine line = adviser.Follow(p.State);
+    if (line.Kind != Followed::Win) continue;
+    std::vector<GameState> states = {p.State};
+    for (const Move& m : line.Moves) {
+      GameState next = states.back();
+      ASSERT_TRUE(Play(next, m)) << p.Name;
+      if (!next.GameOver) states.push_back(next);
+    }
+    const int days = static_cast<int>(line.Moves.size());
+    ExpectBoundHolds(states, days, false, p.Name);
+    if (!line.Typed) ExpectBoundHolds(states, days, true, p.Name);
+  }
+}
+
+// A lost position: every line followed to its death, and none wins.
+TEST(Search, ProvesThatNoLineWins) {
+  GameState lost = NewGame();
+  lost.Day = 30;  // 30 "Января", nothing built: the hut needs four days
+  for (bool listsOnly : {false, true}) {
+    SearchLimits limits;
+    limits.ListsOnly = listsOnly;
+    SearchStats stats;
+    const ShortestLine line = FindShortest(lost, limits, stats);
+    EXPECT_FALSE(line.Found);
+    EXPECT_TRUE(line.NoVictory);
+  }
 }
 
 // A position of the pool with the boat `days` from done.
@@ -83,9 +178,62 @@ RC_GTEST_PROP(Search, NeedsGrowWithTheTurns, ()) {
   const auto at = *rc::gen::inRange<std::size_t>(0, Pool().size());
   const GameState& s = Pool()[at].State;
   const int turns = *rc::gen::inRange(0, 400);
-  RC_ASSERT(ClothesWorkAtLeast(s, turns) <= ClothesWorkAtLeast(s, turns + 1));
-  RC_ASSERT(DwellingWorkAtLeast(s, turns) <= DwellingWorkAtLeast(s, turns + 1));
-  RC_ASSERT(FoodWorkAtLeast(s, turns) <= FoodWorkAtLeast(s, turns + 1));
+  const bool listsOnly = *rc::gen::arbitrary<bool>();
+  const int february = TurnsToFebruaryFirst(s, kYearAhead);
+  const Needs now = NeedsFor(s, turns, listsOnly, february);
+  const Needs later = NeedsFor(s, turns + 1, listsOnly, february);
+  RC_ASSERT(now.Clothes <= later.Clothes);
+  RC_ASSERT(now.Dwelling <= later.Dwelling);
+  RC_ASSERT(now.Food <= later.Food);
+}
+
+std::string Whole(const GameState& s) {
+  std::string json;
+  replay::AppendStateJson(json, s);
+  return json;
+}
+
+// Every day a player can set up at the window by picking alone, through the window's handlers:
+// "Питание" off or a food picked, then an activity the group allows and an option picked from its
+// box; with no box to pick from (an illness holding an activity whose box lists nothing), the
+// meal alone.
+std::set<std::string> PickedDays(const GameState& from) {
+  class Silence final : public Messenger {
+   public:
+    void Show(std::string_view) override {}
+  } quiet;
+  std::set<std::string> days, mealsOnly;
+  for (int food = -1; food < static_cast<int>(from.FoodChoice.Size()); ++food) {
+    GameState fed = from;
+    SetEatToday(fed, food >= 0);
+    if (food >= 0 && !fed.FoodChoice.Pick(food)) continue;
+    GameState idle = fed;
+    DayTurn(idle, quiet);
+    mealsOnly.insert(Whole(idle));
+    for (Activity a : {Activity::GatherFood, Activity::Create, Activity::Repair}) {
+      for (int option = 0; option < 6; ++option) {
+        GameState t = fed;
+        if (t.Activity != a && !ClickActivity(t, a)) continue;
+        ChoiceList* box = BoxOf(t, a);
+        if (!box->Enabled || !box->Pick(option)) continue;
+        if (a == Activity::Create) ComboBox3Change(t);
+        DayTurn(t, quiet);
+        days.insert(Whole(t));
+      }
+    }
+  }
+  return days.empty() ? mealsOnly : days;
+}
+
+RC_GTEST_PROP(Moves, ListMovesAreTheDaysPickingSetsUp, ()) {
+  const auto at = *rc::gen::inRange<std::size_t>(0, Pool().size());
+  const GameState& s = Pool()[at].State;
+  std::set<std::string> listed;
+  for (const Move& m : ListMoves(s)) {
+    GameState t = s;
+    if (Play(t, m)) listed.insert(Whole(t));
+  }
+  RC_ASSERT(listed == PickedDays(s));
 }
 
 }  // namespace

@@ -26,6 +26,12 @@ std::string HintJson(const GameState& state) {
   }
   out += "], \"DaysToVictory\": ";
   AppendNumberOrNull(out, r.DaysToVictory, r.DaysToVictory >= 0);
+  out += ", \"VictoryDate\": ";
+  if (r.DaysToVictory > 0) {
+    AppendJsonString(out, std::to_string(r.VictoryDay) + " " + std::string(NameOf(r.VictoryMonth)));
+  } else {
+    out += "null";
+  }
   out += ", \"Death\": ";
   if (lost) {
     AppendJsonString(out, OutcomeKey(r.Death));

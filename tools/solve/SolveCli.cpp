@@ -1,5 +1,8 @@
 #include "SolveCli.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -19,20 +22,35 @@ namespace kevolan::solve {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kevolan-solve [--lists-only] [--max-seconds N] [--max-turns N] [--max-megabytes N] "
-    "[SCRIPT | -]\n"
+    "usage: kevolan-solve [--lists-only] [--max-seconds N] [--max-turns N] [--max-megabytes N]\n"
+    "                     [--threads N] [SCRIPT | -]\n"
     "Proves the shortest victory from a new game, or from the end of SCRIPT (a kevolan-replay\n"
     "script; - reads it from standard input), and prints it as a script to play on.\n"
     "  --lists-only       only options the lists offer: no typed texts\n"
     "  --max-seconds N    give up after N seconds\n"
     "  --max-turns N      give up after N day turns played\n"
-    "  --max-megabytes N  give up when the states kept take N MiB\n";
+    "  --max-megabytes N  keep within N MiB of memory: past it the search forgets the states it\n"
+    "                     has met, which costs it time (default: half the machine's memory, at\n"
+    "                     most 8192)\n"
+    "  --threads N        search on N threads (default: one for each processor)\n";
+
+// What the program holds besides the states the search remembers: its code, the lines being
+// followed on each thread, the first turns shared out between them.
+constexpr long long kProgramMegabytes = 24;
+constexpr long long kMostThreads = 256;
+
+long long DefaultMegabytes() {
+  const long long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGE_SIZE);
+  const long long half = pages > 0 && pageSize > 0 ? pages / 2 * pageSize / (1 << 20) : 8192;
+  return std::clamp<long long>(half, 64, 8192);
+}
 
 struct Options {
   bool ListsOnly = false;
   double MaxSeconds = -1;
   long long MaxTurns = -1;
-  long long MaxMegabytes = 8192;
+  long long MaxMegabytes = -1;  // -1: half the machine's memory, and no more than 8 GiB
+  long long Threads = -1;       // -1: one for each processor
   std::optional<std::string> Script;
 };
 
@@ -51,7 +69,8 @@ std::optional<long long> Positive(const std::string& text) {
 std::string Read(const std::vector<std::string>& args, Options& o) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool valued = a == "--max-seconds" || a == "--max-turns" || a == "--max-megabytes";
+    const bool valued =
+        a == "--max-seconds" || a == "--max-turns" || a == "--max-megabytes" || a == "--threads";
     if (a == "--lists-only") {
       o.ListsOnly = true;
     } else if (valued) {
@@ -61,6 +80,10 @@ std::string Read(const std::vector<std::string>& args, Options& o) {
       if (a == "--max-seconds") o.MaxSeconds = static_cast<double>(*n);
       if (a == "--max-turns") o.MaxTurns = *n;
       if (a == "--max-megabytes") o.MaxMegabytes = *n;
+      if (a == "--threads") {
+        if (*n > kMostThreads) return a + " takes at most " + std::to_string(kMostThreads);
+        o.Threads = *n;
+      }
     } else if (a.size() > 1 && a[0] == '-') {
       return "unknown option " + a;
     } else if (o.Script) {
@@ -149,8 +172,11 @@ int RunSolve(const std::vector<std::string>& args, std::istream& in, std::ostrea
   solver::ShortestLimits limits;
   limits.ListsOnly = o.ListsOnly;
   limits.MaxTurns = o.MaxTurns;
-  limits.MaxBytes = static_cast<std::size_t>(o.MaxMegabytes) << 20;
+  const long long megabytes = o.MaxMegabytes < 0 ? DefaultMegabytes() : o.MaxMegabytes;
+  limits.MaxBytes = static_cast<std::size_t>(std::max(megabytes - kProgramMegabytes, 1LL)) << 20;
   limits.Cancel = &stop;
+  limits.Threads = static_cast<int>(
+      o.Threads < 0 ? std::max(1u, std::thread::hardware_concurrency()) : o.Threads);
   const auto start = std::chrono::steady_clock::now();
   solver::ShortestResult r;
   {

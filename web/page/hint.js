@@ -12,10 +12,9 @@ const hint = (() => {
   let worker = null;
   let asking = false;
   let askedAtTurn = 0;
-  // Day turns the search may play (0: the search's own budget). The worker plays them several
-  // times slower than the desktop; over every position of the shipped plans this many decide
-  // as many as the desktop's budget does, and the longest wait stays well under a second.
-  let maxTurns = 250000;
+  // Day turns each search may play (0: the search's own budget, the one the window and the
+  // driver use, so that the page's answer is theirs).
+  let maxTurns = 0;
 
   // Days played: a day played while the search thinks leaves its answer behind.
   function turns() { return rules.script().filter((line) => line === 'next').length; }

@@ -1,0 +1,28 @@
+// A state between two turns, packed into 30 bytes with only what the rest of the game can
+// depend on under the moves the search tries. Two states with equal keys can play every line
+// alike and end alike, so the search follows one of them only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "GameState.h"
+
+namespace kevolan::solver {
+
+struct StateKey {
+  // Bit 0 of the first word is always set, so no key is all zeros (an empty slot of the table);
+  // the top 16 bits of the last word are left for the table's own use.
+  std::array<std::uint64_t, 4> Words{};
+  friend bool operator==(const StateKey&, const StateKey&) = default;
+};
+inline constexpr int kKeyBits = 240;
+
+// The key of `s`, or nothing for a state the packing cannot hold (counters out of the ranges a
+// game reaches, two runs of food at once): such a state is simply never looked up.
+std::optional<StateKey> KeyOf(const GameState& s, bool listsOnly);
+
+std::uint64_t HashOf(const StateKey& key);
+
+}  // namespace kevolan::solver
