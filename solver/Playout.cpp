@@ -21,7 +21,7 @@ namespace {
 // A day's work: the activity and the option its box shows.
 struct Work {
   Activity Act = Activity::None;
-  std::string_view Option;
+  std::string Option;
   friend bool operator==(const Work&, const Work&) = default;
 };
 
@@ -69,7 +69,7 @@ class Planner {
         }
         m = meals_[meal_];
         m.Activity = works_[work_].Act;
-        m.Option = std::string(works_[work_].Option);
+        m.Option = works_[work_].Option;
         ++work_;
         const Viability v = Judge(m, after);
         if (v == Viability::Dead || (v == Viability::Planned) != (pass_ == 0)) continue;
@@ -130,17 +130,20 @@ class Planner {
   }
 
   // Whether nothing but creation falls due while an illness striking on `strike` holds him (each
-  // need judged by the way he prefers to meet it; the meals' gathering he does before it).
+  // need judged by the way he prefers to meet it; the meals' gathering he does before it), and
+  // the rest still fits around it.
   bool CleanHold(Count strike) const {
+    const std::vector<Task> tasks = Tasks();
     std::vector<int> seen;
-    for (const Task& t : Tasks()) {
+    for (const Task& t : tasks) {
       if (std::find(seen.begin(), seen.end(), t.Need) != seen.end()) continue;
       seen.push_back(t.Need);
       if (t.Act == Activity::GatherFood || t.Due < strike || t.Due > strike + kIllnessDays)
         continue;
       if (t.Act != Activity::Create) return false;
     }
-    return true;
+    // And what falls due after it (the weapon's repair before the next hunt) still fits.
+    return TasksFit(tasks, 0, {strike, strike + kIllnessDays, Activity::Create});
   }
 
   // Meals in the order he prefers them: game first, as its store is capped and a hunt refills it
@@ -156,7 +159,7 @@ class Planner {
       return {m};
     }
     for (Food f : {Food::WildGame, Food::Fish, Food::Fruit}) {
-      if (!s_.FoodChoice.Contains(IdOf(f)) || s_.Stock(f) <= 0) continue;
+      if (!s_.FoodChoice.Contains(IdOf(f))) continue;
       Move m;
       m.Eat = true;
       m.Food = NameOf(f);
@@ -176,10 +179,10 @@ class Planner {
   std::vector<Work> Works() const {
     std::vector<Work> order;
     const auto add = [&](Activity a, std::string_view option) {
-      const Work w{a, option};
+      Work w{a, std::string(option)};
       if (option.empty() || std::find(order.begin(), order.end(), w) != order.end()) return;
       if (listsOnly_ && ListedAt(*BoxOf(s_, a), option) < 0) return;
-      order.push_back(w);
+      order.push_back(std::move(w));
     };
     const std::vector<Task> tasks = Tasks();
     if (CanWait(tasks)) Investments(add);
@@ -193,7 +196,7 @@ class Planner {
       std::erase_if(order, [only](const Work& w) { return w.Act != only; });
     }
     if (!s_.ActivityEnabled && order.empty() && s_.Activity != Activity::None) {
-      order.push_back({s_.Activity, listsOnly_ ? std::string_view() : kNoWork});
+      order.push_back({s_.Activity, std::string(listsOnly_ ? std::string_view() : kNoWork)});
     }
     return order;
   }
@@ -221,12 +224,35 @@ class Planner {
 
   // Whether a day given to other work still leaves each task its days by its due turn (one way
   // of each task is enough).
-  static bool CanWait(const std::vector<Task>& tasks) {
-    Count work = 1;  // today
+  bool CanWait(const std::vector<Task>& tasks) const { return TasksFit(tasks, 1, Held()); }
+
+  // Turns From to To (counted from the next one) in which an illness holds the activity Only:
+  // the illness he has, or the one he means to let strike.
+  struct HeldTurns {
+    Count From = 1, To = 0;
+    Activity Only = Activity::None;
+  };
+  HeldTurns Held() const {
+    if (!s_.ActivityEnabled) return {1, s_.SickDays, s_.Activity};
+    if (plan_) return {plan_->Strike, plan_->Strike + kIllnessDays, plan_->Holds};
+    return {};
+  }
+
+  // Whether each task (one way of each need) still gets its days by its due turn when the first
+  // `busy` turns go to other work, and the held turns only to the held activity's tasks.
+  static bool TasksFit(const std::vector<Task>& tasks, Count busy, const HeldTurns& held) {
+    Count work = busy, others = busy;
     for (std::size_t i = 0; i < tasks.size(); ++i) {
       if (i > 0 && tasks[i].Need == tasks[i - 1].Need) continue;
-      work += tasks[i].Work;
-      if (work > tasks[i].Due) return false;
+      const Task& t = tasks[i];
+      work += t.Work;
+      if (work > t.Due) return false;
+      if (held.To >= held.From && t.Act != held.Only) {
+        others += t.Work;
+        const Count lost =
+            std::max<Count>(0, std::min(t.Due, held.To) - std::max(held.From, busy + 1) + 1);
+        if (others > t.Due - lost) return false;
+      }
     }
     return true;
   }
@@ -300,6 +326,26 @@ class Planner {
       tasks.push_back({due, 1, Activity::GatherFood, TextOf(NameId::Fishing), need});
     }
     tasks.push_back({due, 1, Activity::GatherFood, TextOf(NameId::FruitTrip), need});
+    // While an illness will hold him, the meals for all of it are gathered before: the later
+    // days of gathering due, each bringing what the best way he has brings.
+    const HeldTurns held = Held();
+    if (held.To < held.From) return;
+    Count yield = Info(Food::Fruit).Yield;
+    if (weapon.Owned && weapon.WearDaysLeft.Value > 1) {
+      yield = std::min(Info(Food::WildGame).Yield, Info(Food::WildGame).Cap);
+    } else if (tackle.Owned && tackle.WearDaysLeft.Value > 1) {
+      yield = std::min(Info(Food::Fish).Yield, Info(Food::Fish).Cap);
+    }
+    const NameId option = yield == Info(Food::Fruit).Yield ? NameId::FruitTrip
+                          : weapon.Owned                   ? NameId::Hunting
+                                                           : NameId::Fishing;
+    for (Count by = due + yield; by <= held.To; by += yield) {
+      ++need;
+      tasks.push_back({by, 1, Activity::GatherFood, TextOf(option), need});
+      if (option != NameId::FruitTrip) {
+        tasks.push_back({by, 1, Activity::GatherFood, TextOf(NameId::FruitTrip), need});
+      }
+    }
   }
 
   const GameState& s_;

@@ -96,10 +96,36 @@ TEST(Shortest, SolveRefusesBadInput) {
   // Cut short at once, the planned castaway's line as short as the bound at the start is proof.
   EXPECT_EQ(Solve({"--max-turns", "1"}, "", out, err), solve::kExitProven) << err;
   EXPECT_NE(out.find(": 114 days"), std::string::npos) << out;
+  for (const char* help : {"-h", "--help"}) {
+    EXPECT_EQ(Solve({help}, "", out, err), solve::kExitProven) << help;
+    EXPECT_EQ(out.rfind("usage: kevolan-solve", 0), 0u) << help;
+  }
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--threads", "0"}, {"--threads", "257"}}) {
+    EXPECT_EQ(Solve(args, "", out, err), solve::kExitUsage) << args[1];
+  }
   // A limit too small for a proof: the bound proven and the planned castaway's line.
   EXPECT_EQ(Solve({"--lists-only", "--max-turns", "1000"}, "", out, err), solve::kExitFailed);
   EXPECT_NE(err.find("takes fewer than"), std::string::npos) << err;
   EXPECT_NE(out.find("not proven shortest"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace kevolan::solver::testing
+
+namespace kevolan::solver::testing {
+namespace {
+
+// The clock stops the search after the seconds given, not at once and not never: a search of
+// listed options from a new game takes longer than that.
+TEST(Shortest, StopsWhenTheSecondsAreUp) {
+  std::string out;
+  std::string err;
+  ASSERT_EQ(Solve({"--lists-only", "--max-seconds", "1"}, "", out, err), solve::kExitFailed);
+  EXPECT_NE(err.find("not proven within the limits"), std::string::npos) << err;
+  const std::size_t figures = err.find("\n# ");
+  ASSERT_NE(figures, std::string::npos) << err;
+  EXPECT_GE(std::stod(err.substr(figures + 3)), 1.0) << err;
 }
 
 }  // namespace

@@ -478,16 +478,34 @@ void Form1Play::hintSaysWinLostOrUndecided() {
   win.Verdict = Verdict::Win;
   win.FirstMove = {false, "", kevolan::Activity::Create, "Хижина"};
   win.DaysToVictory = 122;
+  win.VictoryDay = 2;
+  win.VictoryMonth = kevolan::Month::May;
   const SeenBox box = HintBox(f, win);
   QCOMPARE(box.Text, QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
                                     "– не отмечайте «Питание»;\n"
                                     "– выберите занятие «Создание», в его поле выберите «Хижина».\n"
-                                    "Быстрее всего с острова можно уплыть за 122 дня."));
+                                    "Если делать, как советует подсказка, вы уплывёте 2 Мая, "
+                                    "через 122 дня."));
   QCOMPARE(box.Title, ApplicationTitle(QCoreApplication::applicationFilePath()));
   QCOMPARE(box.Icon, QMessageBox::NoIcon);
   QCOMPARE(box.Buttons.size(), 1);
   QCOMPARE(QString(box.Buttons.first()).remove('&'), QStringLiteral("OK"));
   QVERIFY(box.Modal);
+
+  // A text that names no food is typed, and the box says what it does; 111 to 114 days are
+  // "дней".
+  win.FirstMove = {true, "ничего", kevolan::Activity::Create, "Лодка"};
+  win.DaysToVictory = 114;
+  win.Typed = true;
+  QCOMPARE(HintBox(f, win).Text,
+           QStringLiteral("Спастись с острова ещё можно. Сегодня:\n"
+                          "– отметьте «Питание», еда: впишите «ничего»;\n"
+                          "– выберите занятие «Создание», в его поле выберите «Лодка».\n"
+                          "Вписанное слово не называет никакой еды: с отметкой «Питание» такой "
+                          "день не считается голодным, хотя ничего не съедено.\n"
+                          "Если делать, как советует подсказка, вы уплывёте 2 Мая, через 114 "
+                          "дней."));
+  win.Typed = false;
 
   // Eating what the box does not list is typed; what a box shows already is left as it is.
   Player p{f};
