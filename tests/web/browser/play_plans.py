@@ -5,6 +5,7 @@ menu and the credits window, the hint, the end of a game, the page opened from d
 screenshots at 100% and 200%. Any error the page reports to the browser console fails the run."""
 
 import argparse
+import concurrent.futures
 import glob
 import json
 import os
@@ -894,6 +895,66 @@ def touch(args, address, replay, audit):
     return errors
 
 
+def play_plans(args, address, replay):
+    """Every plan through the page, in a browser of its own; returns the errors reported."""
+    errors = []
+    with browser.chromium() as driver:
+        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
+            t = time.time()
+            # The shortest victory is played to its end: it must win on the page too.
+            whole = os.path.basename(path).startswith('shortest-victory')
+            n = play_plan(driver, address, replay, path, None if whole else args.limit or None)
+            print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
+            errors += browser.console_errors(driver)
+    return errors
+
+
+def other_checks(args, address, replay, audit, failed):
+    """Bad input, the menu and credits, held keys, the hint, the page from disk, screenshots,
+    the longest lists, phones and tablets, a strict policy; returns the errors reported."""
+    errors = []
+    with browser.chromium() as driver:
+        t = time.time()
+        commands = check_bad_input(driver, address, replay)
+        check_game_over(driver, address, replay, commands)
+        errors += browser.console_errors(driver)
+        check_menu_and_credits(driver, address, replay)
+        errors += browser.console_errors(driver)
+        check_held_keys_and_report(driver, address, replay)
+        check_without_script(driver, address)
+        check_hint(driver, address, replay, args.plans)
+        errors += browser.console_errors(driver)
+        # The same page opened from disk, as a player may open index.html.
+        browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
+        Player(driver).el('Button1').click()
+        compare(Player(driver), replay, ['next'], 'the page opened from disk')
+        # From disk the browser starts no worker: the hint says what it needs instead.
+        Player(driver).el('Button1').send_keys(Keys.F2)
+        if hint_answer(driver, Player(driver), 'the hint from disk') != HINT_NEEDS_SERVER:
+            raise Failure('the hint from disk did not say it needs the page served')
+        compare(Player(driver), replay, ['next'], 'the hint from disk')
+        errors += browser.console_errors(driver)
+        print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
+        t = time.time()
+        errors += screenshots(args.site, address, args.shots, audit)
+        print('%-32s %5.1f s  (%s)' % ('screenshots', time.time() - t, args.shots))
+        t = time.time()
+        opened = check_longest_lists(driver, address, 1)
+        with browser.chromium(scale=2) as magnified:
+            opened |= check_longest_lists(magnified, address, 2)
+            errors += browser.console_errors(magnified)
+        if opened != {'below', 'above'}:
+            raise Failure('the lists opened only %s' % opened)
+        print('%-32s %5.1f s' % ('the longest lists, 100%, 200%', time.time() - t))
+        t = time.time()
+        errors += touch(args, address, replay, audit)
+        print('%-32s %5.1f s' % ('phones and tablets', time.time() - t))
+    t = time.time()
+    errors += check_strict_policy(args.site, replay, failed)
+    print('%-32s %5.1f s' % ('a strict security policy', time.time() - t))
+    return errors
+
+
 def audited(audit):
     if audit.found:
         raise Failure('axe-core found, in %d audits:\n  %s' % (audit.count,
@@ -949,55 +1010,16 @@ def main():
         print('touch checks passed')
         return
     started = time.time()
-    errors = []
     failed = []  # requests the site could not answer
-    with browser.served(args.site, failed=failed) as address, browser.chromium() as driver:
-        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
-            t = time.time()
-            # The shortest victory is played to its end: it must win on the page too.
-            whole = os.path.basename(path).startswith('shortest-victory')
-            n = play_plan(driver, address, replay, path, None if whole else args.limit or None)
-            print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
-            errors += browser.console_errors(driver)
-        t = time.time()
-        commands = check_bad_input(driver, address, replay)
-        check_game_over(driver, address, replay, commands)
-        errors += browser.console_errors(driver)
-        check_menu_and_credits(driver, address, replay)
-        errors += browser.console_errors(driver)
-        check_held_keys_and_report(driver, address, replay)
-        check_without_script(driver, address)
-        check_hint(driver, address, replay, args.plans)
-        errors += browser.console_errors(driver)
-        # The same page opened from disk, as a player may open index.html.
-        browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
-        Player(driver).el('Button1').click()
-        compare(Player(driver), replay, ['next'], 'the page opened from disk')
-        # From disk the browser starts no worker: the hint says what it needs instead.
-        Player(driver).el('Button1').send_keys(Keys.F2)
-        if hint_answer(driver, Player(driver), 'the hint from disk') != HINT_NEEDS_SERVER:
-            raise Failure('the hint from disk did not say it needs the page served')
-        compare(Player(driver), replay, ['next'], 'the hint from disk')
-        errors += browser.console_errors(driver)
-        print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
-        t = time.time()
-        audit = Audit(args.axe)
-        errors += screenshots(args.site, address, args.shots, audit)
-        print('%-32s %5.1f s  (%s)' % ('screenshots', time.time() - t, args.shots))
-        t = time.time()
-        opened = check_longest_lists(driver, address, 1)
-        with browser.chromium(scale=2) as magnified:
-            opened |= check_longest_lists(magnified, address, 2)
-            errors += browser.console_errors(magnified)
-        if opened != {'below', 'above'}:
-            raise Failure('the lists opened only %s' % opened)
-        print('%-32s %5.1f s' % ('the longest lists, 100%, 200%', time.time() - t))
-        t = time.time()
-        errors += touch(args, address, replay, audit)
-        print('%-32s %5.1f s' % ('phones and tablets', time.time() - t))
-    t = time.time()
-    errors += check_strict_policy(args.site, replay, failed)
-    print('%-32s %5.1f s' % ('a strict security policy', time.time() - t))
+    audit = Audit(args.axe)
+    # Two browsers at once: one plays the plans, the other runs every other check. A lane
+    # spends most of its time waiting for its browser's answers, so the two together take
+    # little more than the longer one.
+    with browser.served(args.site, failed=failed) as address, \
+            concurrent.futures.ThreadPoolExecutor(2) as pool:
+        lanes = [pool.submit(play_plans, args, address, replay),
+                 pool.submit(other_checks, args, address, replay, audit, failed)]
+        errors = [e for lane in lanes for e in lane.result()]
     if failed:
         raise Failure('the pages asked for files the site lacks:\n  ' + '\n  '.join(failed))
     errors = [e for e in errors if not allowed(e, args.site)]
