@@ -864,7 +864,7 @@ def touch(args, address, replay, audit):
             print('  %-16s smallest target %dx%d (%s), text %g px' % (device, w, h, name[:30],
                                                                       text))
             touch_checks.menu_by_touch(driver, args.shots, device, look)
-            touch_checks.list_by_touch(driver, device, look)
+            touch_checks.list_by_touch(driver, args.shots, device, look)
         touch_checks.check_menu_when_turned(driver, address)
         touch_checks.check_focus_below_bar(driver, address)
         browser.emulate(driver, 'phone-portrait')

@@ -159,7 +159,7 @@ return out;
 '''
 
 
-def list_by_touch(driver, device, audit):
+def list_by_touch(driver, shots, device, audit):
     """A tap on the arrow opens the list with no text field in focus, every row on the screen;
     a tap on a row picks it and leaves the text field alone; a tap on the text then lets the
     player type, and opens no menu."""
@@ -181,6 +181,7 @@ def list_by_touch(driver, device, audit):
     hidden = js(driver, ROWS_SEEN, 'ComboBox3')
     if hidden:
         raise Failure('%s: rows of the open list are not wholly seen: %s' % (device, hidden))
+    driver.save_screenshot(os.path.join(shots, 'touch-%s-list.png' % device))
     audit(device + ', a list open')
     js(driver, 'window.editFocused = 0; document.getElementById("ComboBox3Edit")'
                '.addEventListener("focus", function () { ++editFocused; })')
