@@ -110,13 +110,14 @@ const choices = (() => {
   }
 
   // A pick made at the keyboard or with the mouse leaves the new text selected in the focused
-  // field, as the desktop's box does. A finger's pick leaves the field as it was, unfocused and
-  // unselected: a selected text would turn the next tap on it into the browser's context menu.
-  function pick(id, word, index) {
+  // field, as the desktop's box does. A finger's pick (`select` false) leaves the field as it
+  // was, never focused nor selected: a browser turns the next tap on a selected text into its
+  // context menu.
+  function pick(id, word, index, select = true) {
     close(id);
     input.act('pick ' + word + ' ' + index);
     const edit = $(id + 'Edit');
-    if (!edit.disabled && document.activeElement === edit) edit.select();
+    if (select && !edit.disabled && document.activeElement === edit) edit.select();
   }
 
   function onKey(id, word, e) {
@@ -168,13 +169,15 @@ const choices = (() => {
       return li ? Array.prototype.indexOf.call(list.children, li) : -1;
     };
     list.addEventListener('mousedown', (e) => e.preventDefault());
+    let pointer = 'mouse'; // what pressed the row last
+    list.addEventListener('pointerdown', (e) => { pointer = e.pointerType; });
     list.addEventListener('mousemove', (e) => {
       const index = rowAt(e);
       if (index >= 0) highlight(id, index);
     });
     list.addEventListener('click', (e) => {
       const index = rowAt(e);
-      if (index >= 0) pick(id, word, index);
+      if (index >= 0) pick(id, word, index, pointer === 'mouse');
     });
   }
 
