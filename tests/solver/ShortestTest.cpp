@@ -86,7 +86,7 @@ TEST(Shortest, SolveRefusesBadInput) {
                                              {"--max-megabytes", "99999999999999999"},
                                              {"a.txt", "b.txt"}}) {
     EXPECT_EQ(Solve(args, "", out, err), solve::kExitUsage) << args[0];
-    EXPECT_NE(err.find("usage:"), std::string::npos) << args[0];
+    EXPECT_NE(err.find("Usage:"), std::string::npos) << args[0];
   }
   EXPECT_EQ(Solve({"-"}, "eat on\nfly away\n", out, err), solve::kExitUsage);
   EXPECT_NE(err.find("line 2"), std::string::npos) << err;
