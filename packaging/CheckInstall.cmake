@@ -1,7 +1,8 @@
 # Installs the build into a scratch folder as the Debian package would (prefix /usr) and checks
-# that everything a player's desktop needs is where it looks for it.
-#   -DBUILD_DIR= -DSTAGE= -DAPP_ID= -DPROGRAMS=a,b -DICON_SIZES=16,32 -DHELP_DOC=
-#   -DDESKTOP_FILE_VALIDATE=
+# that everything a player's desktop needs is where it looks for it; then builds the package itself
+# and has lintian check it as Debian would: no error and no warning.
+#   -DBUILD_DIR= -DSTAGE= -DAPP_ID= -DGAMES_SUBDIR= -DPROGRAMS=a,b -DICON_SIZES=16,32 -DHELP_DOC=
+#   -DDESKTOP_FILE_VALIDATE= -DLINTIAN=
 cmake_minimum_required(VERSION 3.25)
 set(prefix /usr)
 file(REMOVE_RECURSE "${STAGE}")
@@ -22,15 +23,29 @@ endmacro()
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
 string(REPLACE "," ";" ICON_SIZES "${ICON_SIZES}")
 
-foreach(program IN LISTS PROGRAMS)
-  set(path "${root}/bin/${program}")
-  if(NOT EXISTS "${path}" OR IS_DIRECTORY "${path}")
-    fail("missing program bin/${program}")
-    continue()
+# A file under the prefix that must be there and begin with the given bytes (in hex).
+macro(expect_file relative magic what)
+  if(NOT EXISTS "${root}/${relative}" OR IS_DIRECTORY "${root}/${relative}")
+    fail("missing ${relative}")
+  else()
+    string(LENGTH "${magic}" digits)
+    math(EXPR bytes "${digits} / 2")
+    file(READ "${root}/${relative}" head LIMIT ${bytes} HEX)
+    if(NOT head STREQUAL "${magic}")
+      fail("${relative} is not ${what}")
+    endif()
   endif()
-  file(READ "${path}" magic LIMIT 4 HEX)
-  if(NOT magic STREQUAL "7f454c46")
-    fail("bin/${program} is not an ELF program")
+endmacro()
+
+# Each program, and its manual page: section 6, the games', compressed with gzip.
+foreach(program IN LISTS PROGRAMS)
+  expect_file(${GAMES_SUBDIR}/${program} 7f454c46 "an ELF program")
+  expect_file(share/man/man6/${program}.6.gz 1f8b "a manual page compressed with gzip")
+endforeach()
+expect_file(share/man/ru/man6/kevolan.6.gz 1f8b "a manual page compressed with gzip")
+foreach(doc copyright changelog.gz)
+  if(NOT EXISTS "${root}/share/doc/kevolan/${doc}")
+    fail("missing share/doc/kevolan/${doc}")
   endif()
 endforeach()
 
@@ -80,8 +95,10 @@ else()
   if(NOT ("Path=${help_dir}" IN_LIST lines))
     fail("the menu entry does not start in ${help_dir}")
   endif()
-  if(NOT ("Exec=kevolan" IN_LIST lines))
-    fail("the menu entry does not run kevolan")
+  # The game lies outside the PATH of some sessions (root's has no games folder): the menu entry
+  # names it whole.
+  if(NOT ("Exec=${prefix}/${GAMES_SUBDIR}/kevolan" IN_LIST lines))
+    fail("the menu entry does not run ${prefix}/${GAMES_SUBDIR}/kevolan")
   endif()
   if(NOT ("Icon=kevolan" IN_LIST lines))
     fail("the menu entry does not use the kevolan icon")
@@ -100,3 +117,25 @@ if(failures)
 endif()
 file(REMOVE_RECURSE "${STAGE}")
 message(STATUS "installed tree complete")
+
+# The package as `make package` builds it, into a scratch folder, and lintian's verdict on it. Its
+# informational and pedantic notes are shown, but only errors and warnings fail the check.
+execute_process(
+  COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${STAGE}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+file(GLOB packages "${STAGE}/*.deb")
+list(LENGTH packages count)
+if(NOT result EQUAL 0 OR NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack made ${count} packages (${result}):\n${output}")
+endif()
+execute_process(
+  COMMAND ${LINTIAN} --fail-on error,warning --display-info --pedantic ${packages}
+  RESULT_VARIABLE result OUTPUT_VARIABLE tags ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "lintian finds fault with ${packages} (${result}):\n${tags}${errors}")
+endif()
+file(REMOVE_RECURSE "${STAGE}")
+if(tags)
+  message(STATUS "lintian's notes, neither errors nor warnings:\n${tags}")
+endif()
+message(STATUS "package clean to lintian")

@@ -66,7 +66,8 @@ file(WRITE "${SITE}/saved-game.js" "${text}")
 
 # The page's parts, one plain script each in web/page/, reach the browser as one script,
 # kevolan.js, in the order index.html names them: one request and one compile start the page
-# about twice as fast. The parts stay in the site for workers that load one of them.
+# about twice as fast. The site ships only the bundle: no page or worker loads a part alone,
+# and the offline worker below keeps what is in the site.
 file(READ "${SITE}/index.html" page)
 if(NOT page MATCHES "<!-- The page's parts[^>]*-->\n((<script src=\"[^\"]+\"></script>\n)+)")
   message(FATAL_ERROR "index.html: the page's parts are not where they were looked for")
@@ -78,6 +79,7 @@ foreach(source IN LISTS sources)
   string(REGEX REPLACE "^src=\"|\"$" "" part "${source}")
   file(READ "${SITE}/${part}" text)
   string(APPEND bundle "// ${part}\n${text}\n")
+  file(REMOVE "${SITE}/${part}")
 endforeach()
 file(WRITE "${SITE}/kevolan.js" "${bundle}")
 string(REPLACE "${tags}" "<script src=\"kevolan.js\"></script>\n" page "${page}")

@@ -58,7 +58,7 @@ for s in "$supp_dir"/*.supp; do suppressions+=("--suppressions=$s"); done
 # D-Bus autolauncher) are not the game and are left silent.
 cd "$workdir"
 valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
-  --errors-for-leak-kinds=definite --error-exitcode=97 --child-silent-after-fork=yes \
+  --errors-for-leak-kinds=definite --show-error-list=yes --error-exitcode=97 --child-silent-after-fork=yes \
   --num-callers=50 --gen-suppressions=all "${suppressions[@]}" --log-file="$log" \
   "$kevolan" &
 pid=$!
@@ -154,7 +154,11 @@ ours_count=$(printf '%s\n' "$records" | OURS="$ours" awk '
   rec && /^==[0-9]+== $/ { n += hit; rec = 0 }
   END { print n + 0 }')
 all_count=$(grep -c 'are definitely lost in loss record' "$log" || true)
-grep -E '^==[0-9]+== +(definitely|indirectly|possibly) lost:|ERROR SUMMARY' "$log" | sed 's/^==[0-9]*== */leak_check: /'
+grep -E '^==[0-9]+== +(definitely|indirectly|possibly) lost:|ERROR SUMMARY' "$log" |
+  sed 's/^==[0-9]*== */leak_check: /' | awk '!seen[$0]++'
+# Which of the toolkit's known reports came up this time, and how often (see the *.supp files).
+grep -E '^--[0-9]+-- used_suppression:' "$log" |
+  sed -E 's/^--[0-9]+-- used_suppression: +([0-9]+) ([^ ]+) [^ ]+/leak_check: known report \2 came up \1 time(s);/'
 
 if [ "$ours_count" -gt 0 ]; then
   printf '%s\n' "$records" >&2

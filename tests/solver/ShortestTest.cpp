@@ -86,7 +86,7 @@ TEST(Shortest, SolveRefusesBadInput) {
                                              {"--max-megabytes", "99999999999999999"},
                                              {"a.txt", "b.txt"}}) {
     EXPECT_EQ(Solve(args, "", out, err), solve::kExitUsage) << args[0];
-    EXPECT_NE(err.find("usage:"), std::string::npos) << args[0];
+    EXPECT_NE(err.find("Usage:"), std::string::npos) << args[0];
   }
   EXPECT_EQ(Solve({"-"}, "eat on\nfly away\n", out, err), solve::kExitUsage);
   EXPECT_NE(err.find("line 2"), std::string::npos) << err;
@@ -98,7 +98,7 @@ TEST(Shortest, SolveRefusesBadInput) {
   EXPECT_NE(out.find(": 114 days"), std::string::npos) << out;
   for (const char* help : {"-h", "--help"}) {
     EXPECT_EQ(Solve({help}, "", out, err), solve::kExitProven) << help;
-    EXPECT_EQ(out.rfind("usage: kevolan-solve", 0), 0u) << help;
+    EXPECT_EQ(out.rfind("Usage: kevolan-solve", 0), 0u) << help;
   }
   for (const std::vector<std::string>& args :
        std::vector<std::vector<std::string>>{{"--threads", "0"}, {"--threads", "257"}}) {

@@ -22,7 +22,7 @@ namespace kevolan::solve {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kevolan-solve [--lists-only] [--max-seconds N] [--max-turns N] [--max-megabytes N]\n"
+    "Usage: kevolan-solve [--lists-only] [--max-seconds N] [--max-turns N] [--max-megabytes N]\n"
     "                     [--threads N] [SCRIPT | -]\n"
     "Proves the shortest victory from a new game, or from the end of SCRIPT (a kevolan-replay\n"
     "script; - reads it from standard input), and prints it as a script to play on.\n"

@@ -6,6 +6,8 @@ const messages = (() => {
   let pending = []; // the turn's messages still to be shown, with the state behind each
   let finalState = null;
   let later = null; // a message of the page's own that came while a turn's boxes were read
+  let dayMessages = 0; // the messages of the day being read; 0 for a message of the page's own
+  let held = [];       // a day's messages played again on load, shown with its first state
 
   function nextDay() {
     if (!rules.loaded || running || view.shown.GameOver) return;
@@ -21,9 +23,30 @@ const messages = (() => {
       view.say(rules.dayReport());
       return;
     }
+    dayMessages = pending.length;
     running = true;
     menu.close();
     choices.closeAll();
+    showNext();
+  }
+
+  // The last day of a game played again on load, while its boxes were being read: its
+  // messages from the `read`-th on are held until showHeld(). Says whether the day was played.
+  function replayTurn(read) {
+    const answer = rules.ask('next');
+    if (!answer || !answer.State) return false;
+    const all = answer.Messages.map((text, i) => ({ text, state: rules.messageState(i) }));
+    held = all.slice(read);
+    dayMessages = all.length;
+    finalState = answer.State;
+    return true;
+  }
+
+  function showHeld() {
+    if (held.length === 0 || running) return;
+    pending = held;
+    held = [];
+    running = true;
     showNext();
   }
 
@@ -54,6 +77,7 @@ const messages = (() => {
     }
     const box = $('MessageBox');
     running = false;
+    dayMessages = 0;
     view.show(finalState);
     if (box.open) box.close();
     if (finalState.GameOver) view.takeFocusAtEnd();
@@ -76,6 +100,7 @@ const messages = (() => {
     }
     pending = [{ text, state: view.shown }];
     finalState = view.shown;
+    dayMessages = 0;
     running = true;
     menu.close(true);
     choices.closeAll();
@@ -115,6 +140,10 @@ const messages = (() => {
   return {
     nextDay,
     say,
+    replayTurn,
+    showHeld,
     get running() { return running; },
+    // How many of the day's messages have been read while its boxes are open; else null.
+    get reading() { return running && dayMessages ? dayMessages - pending.length - 1 : null; },
   };
 })();

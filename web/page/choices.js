@@ -50,16 +50,30 @@ const choices = (() => {
   }
 
   // A list drops down past the window's edge, as the desktop's does, and opens upwards when the
-  // screen has no room below the box; it is never cut off by the window.
+  // screen has no room below the box; it is never cut off by the window, nor laid under the bar
+  // that stays at the top of a phone's screen (the page's scroll padding). When it fits neither
+  // way, the page first scrolls the box up under the bar, where the most room is below it.
+  let scrolledTo = null; // the page's scroll this script made, which closes no list
+
   function place(id) {
     const list = $(id + 'List');
-    const box = $(id).getBoundingClientRect();
     list.style.maxHeight = '';
+    const wanted = list.offsetHeight;
+    const bar = parseFloat(getComputedStyle(document.documentElement).scrollPaddingTop) || 0;
+    let box = $(id).getBoundingClientRect();
+    if (wanted > Math.max(window.innerHeight - box.bottom, box.top - bar)) {
+      const by = Math.min(box.top - bar, document.documentElement.scrollHeight -
+                          window.innerHeight - window.scrollY);
+      if (by > 0) {
+        window.scrollBy(0, by);
+        scrolledTo = window.scrollY;
+        box = $(id).getBoundingClientRect();
+      }
+    }
     list.style.left = box.left + 'px';
     list.style.width = box.width + 'px';
     const below = window.innerHeight - box.bottom;
-    const above = box.top;
-    const wanted = list.offsetHeight;
+    const above = box.top - bar;
     const downwards = wanted <= below || below >= above;
     if (wanted > Math.max(below, above)) list.style.maxHeight = Math.max(below, above) + 'px';
     list.style.top = (downwards ? box.bottom : box.top - list.offsetHeight) + 'px';
@@ -95,11 +109,15 @@ const choices = (() => {
     $(id + 'Edit').setAttribute('aria-activedescendant', options[index].id);
   }
 
-  function pick(id, word, index) {
+  // A pick made at the keyboard or with the mouse leaves the new text selected in the focused
+  // field, as the desktop's box does. A finger's pick (`select` false) leaves the field as it
+  // was, never focused nor selected: a browser turns the next tap on a selected text into its
+  // context menu.
+  function pick(id, word, index, select = true) {
     close(id);
     input.act('pick ' + word + ' ' + index);
     const edit = $(id + 'Edit');
-    if (!edit.disabled) edit.select();
+    if (select && !edit.disabled && document.activeElement === edit) edit.select();
   }
 
   function onKey(id, word, e) {
@@ -151,13 +169,15 @@ const choices = (() => {
       return li ? Array.prototype.indexOf.call(list.children, li) : -1;
     };
     list.addEventListener('mousedown', (e) => e.preventDefault());
+    let pointer = 'mouse'; // what pressed the row last
+    list.addEventListener('pointerdown', (e) => { pointer = e.pointerType; });
     list.addEventListener('mousemove', (e) => {
       const index = rowAt(e);
       if (index >= 0) highlight(id, index);
     });
     list.addEventListener('click', (e) => {
       const index = rowAt(e);
-      if (index >= 0) pick(id, word, index);
+      if (index >= 0) pick(id, word, index, pointer === 'mouse');
     });
   }
 
@@ -165,7 +185,10 @@ const choices = (() => {
   document.addEventListener('mousedown', (e) => {
     for (const [id] of boxes) if (!$(id).contains(e.target)) close(id);
   });
-  window.addEventListener('scroll', closeAll);
+  window.addEventListener('scroll', () => {
+    if (window.scrollY !== scrolledTo) closeAll();
+    scrolledTo = null;
+  });
   window.addEventListener('resize', closeAll);
 
   return {

@@ -2,6 +2,7 @@
 // The window's context menu, "Help", "About" and «Подсказка», by the mouse or the keyboard.
 const menu = (() => {
   let returnTo = null;
+  let openWidth = 0; // the screen's width when the menu opened
 
   function open(x, y) {
     if (!rules.loaded || messages.running || $('Window').hidden) return;
@@ -13,6 +14,7 @@ const menu = (() => {
     const h = popup.offsetHeight;
     popup.style.left = Math.max(0, Math.min(x, window.innerWidth - w)) + 'px';
     popup.style.top = Math.max(0, Math.min(y, window.innerHeight - h)) + 'px';
+    openWidth = window.innerWidth;
     $('Help1').focus();
   }
 
@@ -43,14 +45,20 @@ const menu = (() => {
   });
   document.addEventListener('keydown', (e) => {
     if (e.key === 'ContextMenu' || e.key === 'F10' && e.shiftKey) {
-      if (!$('Form1').contains(document.activeElement) && document.activeElement !== document.body) {
+      const focus = document.activeElement;
+      if (!$('Form1').contains(focus) && focus !== document.body ||
+          $('PopupMenu1').contains(focus)) {
         return;
       }
       e.preventDefault();
       open(...keyboardPlace());
     }
   });
-  $('PopupMenu1').addEventListener('contextmenu', (e) => e.preventDefault());
+  // A right click on the open menu is not one on the window below it.
+  $('PopupMenu1').addEventListener('contextmenu', (e) => {
+    e.preventDefault();
+    e.stopPropagation();
+  });
 
   const items = [$('Help1'), $('About1'), $('Hint1')];
   $('PopupMenu1').addEventListener('keydown', (e) => {
@@ -68,6 +76,11 @@ const menu = (() => {
   });
   document.addEventListener('mousedown', (e) => {
     if (!$('PopupMenu1').contains(e.target)) close(true);
+  });
+  // A turned phone or a resized window leaves the menu beside nothing it was opened on: it
+  // closes, as the lists do. A phone's toolbar sliding away changes only the height.
+  window.addEventListener('resize', () => {
+    if (window.innerWidth !== openWidth) close();
   });
 
   // "Help": the player's rules, as a web page beside this one.

@@ -34,13 +34,20 @@
     ok.focus();
   }
 
+  let keptReading; // the day's messages read, as last stored (first stored after the load)
   function store() {
     // Every event of the player comes here: the whole game is copied only when it has grown.
-    if (stopped || rules.commandCount === kept) return;
-    const script = rules.script();
-    kept = script.length;
-    const said = savedGame.save(script, JSON.stringify(rules.state()));
-    if (said) notice(said, 'OK');
+    if (stopped) return;
+    if (rules.commandCount !== kept) {
+      const script = rules.script();
+      kept = script.length;
+      const said = savedGame.save(script, JSON.stringify(rules.state()));
+      if (said) notice(said, 'OK');
+    }
+    if (messages.reading !== keptReading) {
+      keptReading = messages.reading;
+      savedGame.reading(kept, keptReading);
+    }
   }
 
   // The stored game is played before the first state is shown.
@@ -50,12 +57,15 @@
     const begun = performance.now();
     const said = savedGame.restore({
       replay: (commands) => rules.replay(commands),
+      replayTurn: (read) => messages.replayTurn(read),
       state: () => JSON.stringify(rules.state()),
       reset: () => rules.newGame(),
     });
     kept = rules.commandCount;
     performance.measure('kevolan-resume', { start: begun });
+    // Once the first state is shown: the notice, or the box that was open at the reload.
     if (said) window.setTimeout(() => notice(said, 'OK'), 0);
+    else window.setTimeout(() => messages.showHeld(), 0);
   };
 
   // Every action of the player ends in one of these events; the game is stored right after it.

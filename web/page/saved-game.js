@@ -8,6 +8,8 @@
 const savedGame = (() => {
   const KEY = 'kevolan-game';
   const OWNER = 'kevolan-tab';   // the tab that plays the stored game
+  // [the commands kept, the messages read] while the last day's message boxes are open
+  const READING = 'kevolan-reading';
   const FORMAT = 1;
   const RULES = '@KEVOLAN_RULES_VERSION@';
   // Browsers give a site about five million characters; a record is kept well inside that.
@@ -70,7 +72,12 @@ const savedGame = (() => {
     let record = null;
     try { record = JSON.parse(text); } catch (e) { record = null; }
     if (record && record.lost === true) return { notice: NOTICES.lost };
-    if (!record || typeof record !== 'object') return { notice: NOTICES.damaged };
+    // Only a record that says which format and rules wrote it can be of another version;
+    // anything else ({}, [], a number) is a damaged one.
+    if (!record || typeof record !== 'object' || typeof record.format !== 'number' ||
+        typeof record.rules !== 'string') {
+      return { notice: NOTICES.damaged };
+    }
     if (record.format !== FORMAT || record.rules !== RULES) return { notice: NOTICES.version };
     if (text.length > MAX_CHARS) return { notice: NOTICES.tooLong };
     const commands = record.commands;
@@ -105,13 +112,27 @@ const savedGame = (() => {
       claim();
       if (!owner) return NOTICES.off;
       const stored = read();
-      if (!stored) return '';
+      if (!stored) {
+        drop(READING);
+        return '';
+      }
       if (!stored.notice) {
-        if (game.replay(stored.commands) && hash(game.state()) === stored.digest) return '';
+        // A reload while the last day's boxes were read: that day is played again with its
+        // boxes held, from the one that was open.
+        const commands = stored.commands;
+        let reading = null;
+        try { reading = JSON.parse(get(READING)); } catch (e) { reading = null; }
+        const open = Array.isArray(reading) && reading[0] === commands.length &&
+                     commands[commands.length - 1] === 'next' && Number.isInteger(reading[1]) &&
+                     reading[1] >= 0;
+        const played = open ? game.replay(commands.slice(0, -1)) && game.replayTurn(reading[1])
+                            : game.replay(commands);
+        if (played && hash(game.state()) === stored.digest) return '';
         game.reset();
         stored.notice = NOTICES.damaged;
       }
       drop(KEY);
+      drop(READING);
       return stored.notice;
     },
 
@@ -135,9 +156,20 @@ const savedGame = (() => {
       return NOTICES.full;
     },
 
+    // While a day's message boxes are open: the commands kept and how many of the day's
+    // messages have been read (null once all are), so that a reload shows the open one again.
+    reading(count, read) {
+      if (!storage || !owner || failed) return;
+      if (read === null) drop(READING);
+      else put(READING, JSON.stringify([count, read]));
+    },
+
     // "Новая игра" and the end of a game: nothing to come back to.
     clear() {
-      if (storage && owner) drop(KEY);
+      if (storage && owner) {
+        drop(KEY);
+        drop(READING);
+      }
     },
 
     // Another tab that opens the page takes the game over (it plays on from the last action

@@ -51,10 +51,9 @@
   form.addEventListener('touchcancel', cancelPress);
 
   // A box's arrow under a finger: the list opens or closes as Alt+Down would, the text field
-  // left as it was. A pick from the list does not leave the field in focus either.
+  // left as it was; a pick from the list leaves it so too (the list takes no focus).
   for (const id of ['ComboBox1', 'ComboBox2', 'ComboBox3', 'ComboBox4']) {
     const edit = $(id + 'Edit');
-    let focusedBefore = false;
     // The list opens on the click that ends the tap, not when the finger lands: the list
     // may scroll the page, and the tap's click must still fall on the arrow.
     const arrow = $(id).querySelector('.arrow');
@@ -69,14 +68,6 @@
       if (!tapped) return;
       tapped = false;
       edit.dispatchEvent(new KeyboardEvent('keydown', { key: 'F4', bubbles: true, cancelable: true }));
-    });
-    const list = $(id + 'List');
-    list.addEventListener('pointerdown', (e) => {
-      focusedBefore = e.pointerType !== 'mouse' ? document.activeElement === edit : true;
-    });
-    list.addEventListener('click', () => {
-      if (!focusedBefore && document.activeElement === edit) edit.blur();
-      focusedBefore = true;
     });
   }
 })();

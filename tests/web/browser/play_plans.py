@@ -5,6 +5,7 @@ menu and the credits window, the hint, the end of a game, the page opened from d
 screenshots at 100% and 200%. Any error the page reports to the browser console fails the run."""
 
 import argparse
+import concurrent.futures
 import glob
 import json
 import os
@@ -717,29 +718,52 @@ def check_without_script(driver, address):
         raise Failure('without JavaScript these controls still work: %s' % state[1])
 
 
-def screenshots(site, address, shots):
-    """The page at 100% and 200%: at start, and mid-game with a message box and the credits."""
+def screenshots(site, address, shots, audit):
+    """The page at 100% and 200%: at start, and mid-game with a message box and the credits.
+    At 100% the page is audited at start, with a list, the menu and a message box open."""
     os.makedirs(shots, exist_ok=True)
     errors = []
     for scale in (1, 2):
         with browser.chromium(scale=scale, width=760, height=700) as driver:
+            look = (lambda what: audit(driver, 'desktop, ' + what)) if scale == 1 else \
+                (lambda what: None)
             browser.open_page(driver, address)
             time.sleep(0.2)  # the web font is in, the pictures are decoded
             driver.save_screenshot(os.path.join(shots, 'start-%dx.png' % scale))
+            look('at start')
             p = Player(driver)
             p.el('CheckBox1Mark').click()
             p.el('RadioGroup1Button1').find_element(By.TAG_NAME, 'input').click()
-            p.el('ComboBox3Edit').send_keys(Keys.F4, Keys.DOWN, Keys.DOWN, Keys.ENTER)
+            p.el('ComboBox3Edit').send_keys(Keys.F4, Keys.DOWN, Keys.DOWN)
+            look('a list open')
+            p.el('ComboBox3Edit').send_keys(Keys.ENTER)
             p.el('CheckBox1Mark').click()
             ActionChains(driver).context_click(p.el('Label56')).perform()
+            look('the menu open')
             p.el('About1').click()
             for _ in range(8):
                 p.el('Button1').click()
                 if p.read()['message']:
                     break
             driver.save_screenshot(os.path.join(shots, 'message-%dx.png' % scale))
+            look('a message box open')
             errors += browser.console_errors(driver)
     return errors
+
+
+class Audit:
+    """axe-core run on the page at the moments the checks name; every finding is kept, and the
+    run fails at its end if any was made (but the specified red captions' contrast)."""
+
+    def __init__(self, axe_path):
+        with open(axe_path, encoding='utf-8') as f:
+            self.source = f.read()
+        self.found = []
+        self.count = 0
+
+    def __call__(self, driver, where):
+        self.count += 1
+        self.found += ['%s: %s' % (where, v) for v in browser.axe_violations(driver, self.source)]
 
 
 # What the live region says after the first two days of a game, and after the first day that
@@ -817,7 +841,7 @@ def allowed(error, site):
     return '@2x.jpg' in error and not glob.glob(os.path.join(site, 'pictures', '*@2x.jpg'))
 
 
-def touch(args, address, replay):
+def touch(args, address, replay, audit):
     """The touch layout on a phone both ways and a tablet; the game kept across reloads and
     tabs; offline, and a new build taken at the next start; the manifest. Each in a browser
     profile of its own."""
@@ -828,14 +852,21 @@ def touch(args, address, replay):
     with browser.chromium() as driver:
         read = Player(driver).read
         for device in browser.DEVICES:
+            # The phone upright is audited at start, with the menu, a list and a message open.
+            look = (lambda what: audit(driver, what)) if device == 'phone-portrait' else \
+                (lambda what: None)
             browser.emulate(driver, device)
             browser.open_page(driver, address)
             time.sleep(0.2)
             driver.save_screenshot(os.path.join(args.shots, 'touch-%s.png' % device))
-            name, w, h = touch_checks.check_sizes(driver, device)
-            print('  %-16s smallest target %dx%d (%s)' % (device, w, h, name[:30]))
-            touch_checks.menu_by_touch(driver, args.shots, device)
-            touch_checks.list_by_touch(driver, device)
+            look(device + ', at start')
+            name, w, h, text = touch_checks.check_sizes(driver, device)
+            print('  %-16s smallest target %dx%d (%s), text %g px' % (device, w, h, name[:30],
+                                                                      text))
+            touch_checks.menu_by_touch(driver, args.shots, device, look)
+            touch_checks.list_by_touch(driver, args.shots, device, look)
+        touch_checks.check_menu_when_turned(driver, address)
+        touch_checks.check_focus_below_bar(driver, address)
         browser.emulate(driver, 'phone-portrait')
         touch_checks.play_by_taps(driver, address, replay, plans['example'], read)
         touch_checks.end_by_taps(driver, address, replay, plans['died-of-hunger'], read)
@@ -846,6 +877,7 @@ def touch(args, address, replay):
             if read()['message']:
                 break
         driver.save_screenshot(os.path.join(args.shots, 'touch-phone-portrait-message.png'))
+        audit(driver, 'phone-portrait, a message box open')
         errors += browser.console_errors(driver)
         touch_checks.check_two_tabs(driver, address, replay, read)
         errors += browser.console_errors(driver)
@@ -863,6 +895,74 @@ def touch(args, address, replay):
     return errors
 
 
+def play_plans(args, address, replay):
+    """Every plan through the page, in a browser of its own; returns the errors reported."""
+    errors = []
+    with browser.chromium() as driver:
+        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
+            t = time.time()
+            # The shortest victory is played to its end: it must win on the page too.
+            whole = os.path.basename(path).startswith('shortest-victory')
+            n = play_plan(driver, address, replay, path, None if whole else args.limit or None)
+            print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
+            errors += browser.console_errors(driver)
+    return errors
+
+
+def other_checks(args, address, replay, audit, failed):
+    """Bad input, the menu and credits, held keys, the hint, the page from disk, screenshots,
+    the longest lists, phones and tablets, a strict policy; returns the errors reported."""
+    errors = []
+    with browser.chromium() as driver:
+        t = time.time()
+        commands = check_bad_input(driver, address, replay)
+        check_game_over(driver, address, replay, commands)
+        errors += browser.console_errors(driver)
+        check_menu_and_credits(driver, address, replay)
+        errors += browser.console_errors(driver)
+        check_held_keys_and_report(driver, address, replay)
+        check_without_script(driver, address)
+        check_hint(driver, address, replay, args.plans)
+        errors += browser.console_errors(driver)
+        # The same page opened from disk, as a player may open index.html.
+        browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
+        Player(driver).el('Button1').click()
+        compare(Player(driver), replay, ['next'], 'the page opened from disk')
+        # From disk the browser starts no worker: the hint says what it needs instead.
+        Player(driver).el('Button1').send_keys(Keys.F2)
+        if hint_answer(driver, Player(driver), 'the hint from disk') != HINT_NEEDS_SERVER:
+            raise Failure('the hint from disk did not say it needs the page served')
+        compare(Player(driver), replay, ['next'], 'the hint from disk')
+        errors += browser.console_errors(driver)
+        print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
+        t = time.time()
+        errors += screenshots(args.site, address, args.shots, audit)
+        print('%-32s %5.1f s  (%s)' % ('screenshots', time.time() - t, args.shots))
+        t = time.time()
+        opened = check_longest_lists(driver, address, 1)
+        with browser.chromium(scale=2) as magnified:
+            opened |= check_longest_lists(magnified, address, 2)
+            errors += browser.console_errors(magnified)
+        if opened != {'below', 'above'}:
+            raise Failure('the lists opened only %s' % opened)
+        print('%-32s %5.1f s' % ('the longest lists, 100%, 200%', time.time() - t))
+        t = time.time()
+        errors += touch(args, address, replay, audit)
+        print('%-32s %5.1f s' % ('phones and tablets', time.time() - t))
+    t = time.time()
+    errors += check_strict_policy(args.site, replay, failed)
+    print('%-32s %5.1f s' % ('a strict security policy', time.time() - t))
+    return errors
+
+
+def audited(audit):
+    if audit.found:
+        raise Failure('axe-core found, in %d audits:\n  %s' % (audit.count,
+                                                              '\n  '.join(audit.found)))
+    print('axe-core: %d audits, desktop and phone, no finding but the specified red captions'
+          % audit.count)
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('--site', required=True)
@@ -870,6 +970,7 @@ def main():
     ap.add_argument('--native', required=True,
                     help='web_rules_check: the states behind the messages, the day\'s report')
     ap.add_argument('--plans', required=True)
+    ap.add_argument('--axe', help='axe-core\'s axe.min.js, put into the page to audit it')
     ap.add_argument('--shots', required=True)
     ap.add_argument('--limit', type=int, default=0,
                     help='play at most this many commands of each plan (0: all)')
@@ -901,65 +1002,30 @@ def main():
     if args.touch_only:
         os.makedirs(args.shots, exist_ok=True)
         with browser.served(args.site) as address:
-            errors = [e for e in touch(args, address, replay) if not allowed(e, args.site)]
+            audit = Audit(args.axe)
+            errors = [e for e in touch(args, address, replay, audit) if not allowed(e, args.site)]
         if errors:
             raise Failure('the page reported errors:\n  ' + '\n  '.join(errors))
+        audited(audit)
         print('touch checks passed')
         return
     started = time.time()
-    errors = []
     failed = []  # requests the site could not answer
-    with browser.served(args.site, failed=failed) as address, browser.chromium() as driver:
-        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
-            t = time.time()
-            # The shortest victory is played to its end: it must win on the page too.
-            whole = os.path.basename(path).startswith('shortest-victory')
-            n = play_plan(driver, address, replay, path, None if whole else args.limit or None)
-            print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
-            errors += browser.console_errors(driver)
-        t = time.time()
-        commands = check_bad_input(driver, address, replay)
-        check_game_over(driver, address, replay, commands)
-        errors += browser.console_errors(driver)
-        check_menu_and_credits(driver, address, replay)
-        errors += browser.console_errors(driver)
-        check_held_keys_and_report(driver, address, replay)
-        check_without_script(driver, address)
-        check_hint(driver, address, replay, args.plans)
-        errors += browser.console_errors(driver)
-        # The same page opened from disk, as a player may open index.html.
-        browser.open_page(driver, 'file://' + os.path.abspath(os.path.join(args.site, 'index.html')))
-        Player(driver).el('Button1').click()
-        compare(Player(driver), replay, ['next'], 'the page opened from disk')
-        # From disk the browser starts no worker: the hint says what it needs instead.
-        Player(driver).el('Button1').send_keys(Keys.F2)
-        if hint_answer(driver, Player(driver), 'the hint from disk') != HINT_NEEDS_SERVER:
-            raise Failure('the hint from disk did not say it needs the page served')
-        compare(Player(driver), replay, ['next'], 'the hint from disk')
-        errors += browser.console_errors(driver)
-        print('%-32s %5.1f s' % ('bad input, menu, credits, disk', time.time() - t))
-        t = time.time()
-        errors += screenshots(args.site, address, args.shots)
-        print('%-32s %5.1f s  (%s)' % ('screenshots', time.time() - t, args.shots))
-        t = time.time()
-        opened = check_longest_lists(driver, address, 1)
-        with browser.chromium(scale=2) as magnified:
-            opened |= check_longest_lists(magnified, address, 2)
-            errors += browser.console_errors(magnified)
-        if opened != {'below', 'above'}:
-            raise Failure('the lists opened only %s' % opened)
-        print('%-32s %5.1f s' % ('the longest lists, 100%, 200%', time.time() - t))
-        t = time.time()
-        errors += touch(args, address, replay)
-        print('%-32s %5.1f s' % ('phones and tablets', time.time() - t))
-    t = time.time()
-    errors += check_strict_policy(args.site, replay, failed)
-    print('%-32s %5.1f s' % ('a strict security policy', time.time() - t))
+    audit = Audit(args.axe)
+    # Two browsers at once: one plays the plans, the other runs every other check. A lane
+    # spends most of its time waiting for its browser's answers, so the two together take
+    # little more than the longer one.
+    with browser.served(args.site, failed=failed) as address, \
+            concurrent.futures.ThreadPoolExecutor(2) as pool:
+        lanes = [pool.submit(play_plans, args, address, replay),
+                 pool.submit(other_checks, args, address, replay, audit, failed)]
+        errors = [e for lane in lanes for e in lane.result()]
     if failed:
         raise Failure('the pages asked for files the site lacks:\n  ' + '\n  '.join(failed))
     errors = [e for e in errors if not allowed(e, args.site)]
     if errors:
         raise Failure('the page reported errors:\n  ' + '\n  '.join(errors))
+    audited(audit)
     print('all passed in %.1f s' % (time.time() - started))
 
 

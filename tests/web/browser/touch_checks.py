@@ -11,7 +11,9 @@ import tempfile
 import time
 import urllib.request
 
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 import browser
 from page_state import differences
@@ -28,18 +30,25 @@ document.querySelectorAll('#Form1 button, .check, .radio, .combo input, .combo .
     var r = e.getBoundingClientRect();
     targets.push([e.id || e.className || e.textContent, Math.round(r.width), Math.round(r.height)]);
   });
-var small = [];
+var small = [], sizes = [];
 var walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
 for (var n = walker.nextNode(); n; n = walker.nextNode()) {
   var e = n.parentElement;
   if (!n.textContent.trim() || !seen(e) || e.closest('.unseen')) continue;
   var size = parseFloat(getComputedStyle(e).fontSize);
-  if (size < 14) small.push([e.id || e.className, n.textContent.trim(), size]);
+  sizes.push(size);
+  if (size < arguments[0]) small.push([e.id || e.className, n.textContent.trim(), size]);
 }
 var b = document.getElementById('Button1').getBoundingClientRect();
 var d = document.getElementById('Label57').getBoundingClientRect();
-return {targets: targets, small: small,
+var lowest = 0;
+document.querySelectorAll('#Form1 > *').forEach(function (e) {
+  if (seen(e)) lowest = Math.max(lowest, e.getBoundingClientRect().bottom + scrollY);
+});
+return {targets: targets, small: small, smallest: Math.min.apply(null, sizes),
         wide: document.documentElement.scrollWidth, width: innerWidth, height: innerHeight,
+        tall: document.documentElement.scrollHeight, lowest: lowest,
+        swipe: getComputedStyle(document.documentElement).overscrollBehaviorX,
         reach: [b.top >= 0 && b.bottom <= innerHeight, d.top >= 0 && d.bottom <= innerHeight]};
 '''
 
@@ -61,31 +70,40 @@ def shown(driver, element_id):
 
 
 def check_sizes(driver, device):
-    """No sideways scroll, no text under 14 px, no target under 44 by 44, the date and the
-    next-day button on screen wherever the page is scrolled."""
+    """No sideways scroll, no text under 14 px (18 on a tablet), no target under 44 by 44 (48),
+    the date and the next-day button on screen wherever the page is scrolled; a tablet's window
+    fills its screen, unscrolled; no swipe from the screen's edge leaves the game."""
+    tablet = device in browser.TABLETS
+    least_text, least_target = (18, 48) if tablet else (14, 44)
     smallest = None
     for where in ('top', 'bottom'):
         js(driver, 'window.scrollTo(0, %s)' % ('0' if where == 'top' else
                                                 'document.body.scrollHeight'))
-        m = js(driver, MEASURE)
+        m = js(driver, MEASURE, least_text)
         if m['wide'] > m['width']:
             raise Failure('%s: the page is %d px wide on a %d px screen' %
                           (device, m['wide'], m['width']))
         if m['small']:
-            raise Failure('%s: texts under 14 px: %s' % (device, m['small'][:5]))
+            raise Failure('%s: texts under %d px: %s' % (device, least_text, m['small'][:5]))
         if not all(m['reach']):
             raise Failure('%s: scrolled to the %s, the date or the next-day button is off screen'
                           % (device, where))
+        if m['swipe'] != 'none':
+            raise Failure('%s: a sideways swipe may leave the game (overscroll-behavior-x: %s)'
+                          % (device, m['swipe']))
+        if tablet and not (0.9 * m['height'] <= m['lowest'] and m['tall'] <= m['height']):
+            raise Failure('%s: the window reaches %d px down a %d px screen, the page is %d px '
+                          'tall' % (device, m['lowest'], m['height'], m['tall']))
         for name, w, h in m['targets']:
             if smallest is None or min(w, h) < min(smallest[1:]):
                 smallest = (name, w, h)
-    if min(smallest[1:]) < 44:
+    if min(smallest[1:]) < least_target:
         raise Failure('%s: the target %s is %dx%d' % ((device,) + smallest))
     js(driver, 'window.scrollTo(0, 0)')
-    return smallest
+    return smallest + (m['smallest'],)
 
 
-def menu_by_touch(driver, shots, device):
+def menu_by_touch(driver, shots, device, audit):
     """The menu button opens the menu, "About" the credits; a long press opens it too."""
     browser.tap(driver, 'MenuButton')
     items = [e.text for e in driver.find_elements(By.CSS_SELECTOR,
@@ -93,6 +111,7 @@ def menu_by_touch(driver, shots, device):
     if not shown(driver, 'PopupMenu1') or not {'Help', 'About'} <= set(items):
         raise Failure('%s: the menu button opened %s' % (device, items))
     driver.save_screenshot(os.path.join(shots, 'touch-%s-menu.png' % device))
+    audit(device + ', the menu open')
     browser.tap(driver, 'About1')
     if not shown(driver, 'Form2'):
         raise Failure('%s: "About" by touch did not show the credits' % device)
@@ -121,8 +140,29 @@ def menu_by_touch(driver, shots, device):
     driver.switch_to.window(main)
 
 
-def list_by_touch(driver, device):
-    """A tap on the arrow opens the list with no text field in focus; a tap on a row picks it."""
+# Where each row of an open list stands: on the screen below the bar, the topmost thing at its
+# middle, and wholly inside its list with nothing of the list scrolled away.
+ROWS_SEEN = r'''
+var list = document.getElementById(arguments[0] + 'List');
+var bar = parseFloat(getComputedStyle(document.documentElement).scrollPaddingTop) || 0;
+var l = list.getBoundingClientRect(), out = [];
+Array.prototype.forEach.call(list.children, function (li, i) {
+  var r = li.getBoundingClientRect();
+  var top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+  if (r.top < Math.max(bar, l.top) - 0.5 || r.bottom > Math.min(innerHeight, l.bottom) + 0.5 ||
+      top !== li) out.push(li.textContent + ' at ' + Math.round(r.top) + '-' +
+                           Math.round(r.bottom) + ' under ' + (top && (top.id || top.tagName)));
+});
+if (list.scrollHeight > list.clientHeight) out.push('the list scrolls by ' +
+                                                    (list.scrollHeight - list.clientHeight));
+return out;
+'''
+
+
+def list_by_touch(driver, shots, device, audit):
+    """A tap on the arrow opens the list with no text field in focus, every row on the screen;
+    a tap on a row picks it and leaves the text field alone; a tap on the text then lets the
+    player type, and opens no menu."""
     browser.tap(driver, 'CheckBox1')
     browser.tap(driver, 'RadioGroup1Button1')
     browser.tap(driver, 'ComboBox3', hold=0)  # the box's middle is its text
@@ -138,11 +178,74 @@ def list_by_touch(driver, device):
                       '.map(function (li) { return li.getBoundingClientRect().height; })')
     if min(rows) < 44:
         raise Failure('%s: list rows %s px high' % (device, rows))
+    hidden = js(driver, ROWS_SEEN, 'ComboBox3')
+    if hidden:
+        raise Failure('%s: rows of the open list are not wholly seen: %s' % (device, hidden))
+    driver.save_screenshot(os.path.join(shots, 'touch-%s-list.png' % device))
+    audit(device + ', a list open')
+    js(driver, 'window.editFocused = 0; document.getElementById("ComboBox3Edit")'
+               '.addEventListener("focus", function () { ++editFocused; })')
     browser.tap(driver, 'ComboBox3Option2')
-    state = js(driver, 'return [document.getElementById("ComboBox3Edit").value,'
-                       ' document.activeElement.tagName]')
-    if state[1] != 'BODY' or not state[0]:
-        raise Failure('%s: a tapped row left %s' % (device, state))
+    state = js(driver, 'var e = document.getElementById("ComboBox3Edit");'
+                       'return [e.value, document.activeElement.tagName, editFocused,'
+                       ' e.selectionEnd - e.selectionStart]')
+    if state[1:] != ['BODY', 0, 0] or not state[0]:
+        raise Failure('%s: a tapped row left text, focus, times focused, letters selected = %s'
+                      % (device, state))
+    # The text tapped after the pick, then a pick from the list while the field is focused:
+    # the text is still not selected, and a tap on it opens no menu.
+    for row in ('', 'ComboBox3Option1'):
+        if row:
+            tap_arrow(driver, 'ComboBox3')
+            browser.tap(driver, row)
+        browser.tap(driver, 'ComboBox3Edit')
+        state = js(driver, 'var e = document.activeElement; return [e.id,'
+                           ' !document.getElementById("PopupMenu1").hidden,'
+                           ' e.selectionEnd - e.selectionStart]')
+        if state != ['ComboBox3Edit', False, 0]:
+            raise Failure('%s: a tap on the text after a pick%s gave focus, menu open, letters '
+                          'selected = %s' % (device, ' in the focused field' if row else '',
+                                             state))
+    js(driver, 'document.activeElement.blur()')
+
+
+def check_focus_below_bar(driver, address):
+    """On a small phone scrolled to its foot, Shift+Tab from the menu button back through every
+    control: each one the keyboard reaches is wholly on the screen, none behind the bar."""
+    browser.emulate(driver, 'phone-portrait', size=(360, 640))
+    browser.open_page(driver, address)
+    js(driver, 'document.getElementById("CheckBox1Mark").click();'
+               'document.querySelector("#RadioGroup1Button2 input").click();'
+               'window.scrollTo(0, document.body.scrollHeight);'
+               'document.getElementById("MenuButton").focus()')
+    bar = js(driver, 'return parseFloat(getComputedStyle(document.documentElement)'
+                     '.scrollPaddingTop) || 56')
+    for _ in range(8):
+        ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        at = js(driver, 'var e = document.activeElement, r = e.getBoundingClientRect();'
+                        'return [e.id || e.closest("[id]").id, r.top, r.bottom, innerHeight]')
+        if at[0] == 'Button1':
+            break  # the first control, in the bar itself
+        if at[1] < bar - 0.5 or at[2] > at[3] + 0.5:
+            raise Failure('Shift+Tab on a small phone: %s at y %d-%d, under the %d px bar or off '
+                          'the %d px screen' % (at[0], at[1], at[2], bar, at[3]))
+
+
+def check_menu_when_turned(driver, address):
+    """The menu open on a phone held sideways closes when it is turned upright, and the
+    keyboard's focus goes back to where it was, not to the hidden menu."""
+    browser.emulate(driver, 'phone-landscape')
+    browser.open_page(driver, address)
+    browser.tap(driver, 'MenuButton')
+    if not shown(driver, 'PopupMenu1'):
+        raise Failure('the menu button opened no menu')
+    browser.emulate(driver, 'phone-portrait')
+    time.sleep(0.2)
+    state = js(driver, 'var m = document.getElementById("PopupMenu1");'
+                       'return [!m.hidden, m.contains(document.activeElement)]')
+    if state != [False, False]:
+        raise Failure('turned upright, the menu is open = %s, holds the focus = %s' %
+                      tuple(state))
 
 
 def tap_arrow(driver, box):
@@ -223,7 +326,8 @@ def check_kept_games(driver, address, replay, read, plans):
     victory. A stored game that is damaged, of another version or too long: a notice and a new
     game. A second tab takes the game over; the first says so and stops."""
     start = replay.play(['state'])[0][1]
-    # Played by the page's own clicks, reloaded while the turn's message box is open.
+    # Played by the page's own clicks, reloaded while the turn's message box is open: the box
+    # comes back, the same message in front of the same window, and the turn goes on from it.
     hunger = [c for c in plans['died-of-hunger'] if c != 'state']
     browser.open_page(driver, address)
     for i, command in enumerate(hunger):
@@ -233,10 +337,27 @@ def check_kept_games(driver, address, replay, read, plans):
     else:
         raise Failure('no message box opened in died-of-hunger')
     played = hunger[:i + 1]
+    said = replay.play(played)[-1][0]['Messages']
+    behind = replay.turns(played)[-1][0]
+    read_before = 1 if len(said) > 1 else 0
+    for _ in range(read_before):
+        js(driver, 'document.getElementById("MessageOk").click()')
+    for reload in range(2):
+        reloaded(driver, address)
+        page = read()
+        diff = differences(page, behind[read_before])
+        if page['message'] != {'title': 'kevolan', 'text': said[read_before]} or diff or \
+                notice(driver):
+            raise Failure('reloaded (%d) with message %d of %d open: the page shows %s, %s %s' %
+                          (reload + 1, read_before + 1, len(said), page['message'], diff,
+                           notice(driver)))
+    for _ in said[read_before:]:
+        js(driver, 'document.getElementById("MessageOk").click()')
     reloaded(driver, address)
     diff = differences(read(), replay.play(played)[-1][1])
-    if diff or notice(driver):
-        raise Failure('reloaded with a message box open: %s %s' % (diff, notice(driver)))
+    if diff or notice(driver) or read()['message']:
+        raise Failure('reloaded after the turn\'s boxes were read: %s %s %s' %
+                      (diff, notice(driver), read()['message']))
     # Ended games, kept as the page keeps them, come back ended.
     for name in ('died-of-hunger', 'won-by-boat'):
         commands = plans[name]
@@ -264,6 +385,8 @@ def check_kept_games(driver, address, replay, read, plans):
     older = dict(good, rules='0000000000000000')
     too_long = dict(good, commands=['state'] * 520000)
     for what, record, told in (('damaged', 'x' + json.dumps(good), notices['damaged']),
+                               ('edited to {}', '{}', notices['damaged']),
+                               ('edited to []', '[]', notices['damaged']),
                                ('a command added', json.dumps(damaged), notices['damaged']),
                                ('edited to another state', json.dumps(edited), notices['damaged']),
                                ('of another version', json.dumps(older), notices['version']),
@@ -432,6 +555,15 @@ def check_manifest(site):
         worker = f.read()
     if '@KEVOLAN' in worker or '"kevolan-rules.js"' not in worker:
         raise Failure('the offline worker was not written with the site\'s files')
+    # The site ships only what a page loads: the page's parts reach it bundled, never beside
+    # the bundle, and the worker keeps no file the site lacks.
+    scripts = sorted(f for f in os.listdir(site) if f.endswith('.js'))
+    if scripts != ['hint-worker.js', 'kevolan-hint.js', 'kevolan-rules.js', 'kevolan.js', 'sw.js']:
+        raise Failure('the site ships the scripts %s' % scripts)
+    kept = json.loads(worker[worker.index('const FILES = ') + 14:worker.index('];') + 1])
+    lacking = [f for f in kept if f != './' and not os.path.isfile(os.path.join(site, f))]
+    if lacking:
+        raise Failure('the offline worker keeps files the site lacks: %s' % lacking)
 
 
 # Errors the page meets after it has loaded; the engines without a console log to read are
