@@ -45,32 +45,38 @@ class Budget {
 class Walker {
  public:
   Walker(const SearchLimits& limits, Budget& budget, SeenTable& seen, int threshold,
-         int rootFebruary)
+         int rootFebruary, int rotation = 0)
       : limits_(limits),
         budget_(budget),
         seen_(seen),
         threshold_(threshold),
-        rootFebruary_(rootFebruary) {}
+        rootFebruary_(rootFebruary),
+        rotation_(rotation) {}
 
-  // A victory within the threshold from `s` with `played` turns behind it; its moves, last
-  // first, in line_. The moves that lead nearer the victory by the bound are tried first.
-  bool Follow(const GameState& s, int played) {
-    struct Child {
-      GameState State;
-      int F;
-      std::size_t Order;
-      const Move* By;
-    };
-    const std::vector<Move> moves = MovesFor(s, limits_.ListsOnly);
-    std::vector<Child> children;
-    children.reserve(moves.size());
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-      const Move& m = moves[i];
+  // A state one day on, and how many turns a victory through it takes at the least.
+  struct Child {
+    GameState State;
+    int F = 0;
+    Move By;
+  };
+
+  // The days from `s` whose turns played plus the bound stay within the threshold, those that
+  // lead nearer the victory by the bound first; a winning day is the only one returned, with
+  // `won` set. False when the search must stop.
+  bool Children(const GameState& s, int played, std::vector<Child>& out, bool& won) {
+    out.clear();
+    won = false;
+    for (Move& m : MovesFor(s, limits_.ListsOnly)) {
       if (abandon_ != nullptr && abandon_()) return false;
       GameState t = s;
       if (!Play(t, m)) continue;
       if (++turns_ >= Budget::kFlushEvery && !Flush()) return false;
-      if (t.Outcome == Outcome::Won) return Took(m);
+      if (t.Outcome == Outcome::Won) {
+        out.clear();
+        out.push_back({std::move(t), played + 1, std::move(m)});
+        won = true;
+        return true;
+      }
       if (t.GameOver) continue;
       const int f =
           played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played + 1));
@@ -78,29 +84,31 @@ class Walker {
         next_ = std::min(next_, f);
         continue;
       }
-      children.push_back({std::move(t), f, i, &m});
+      out.push_back({std::move(t), f, std::move(m)});
     }
-    std::stable_sort(children.begin(), children.end(),
+    std::stable_sort(out.begin(), out.end(),
                      [](const Child& a, const Child& b) { return a.F < b.F; });
+    if (rotation_ > 0 && out.size() > 1) {
+      std::rotate(out.begin(), out.begin() + static_cast<long>(rotation_ % out.size()), out.end());
+    }
+    return true;
+  }
+
+  // A victory within the threshold from `s` with `played` turns behind it; its moves, last
+  // first, in line_.
+  bool Follow(const GameState& s, int played) {
+    std::vector<Child> children;
+    bool won = false;
+    if (!Children(s, played, children, won)) return false;
+    if (won) return Took(children.front().By);
     for (const Child& c : children) {
       const auto key = KeyOf(c.State, limits_.ListsOnly);
       if (key && !seen_.Visit(*key, played + 1)) continue;
-      if (Follow(c.State, played + 1)) return Took(*c.By);
-      if (budget_.Stopped()) return false;
+      if (Follow(c.State, played + 1)) return Took(c.By);
+      if (budget_.Stopped() || (abandon_ != nullptr && abandon_())) return false;
+      if (key) seen_.Done(*key, played + 1);
     }
     return false;
-  }
-
-  // Whether a state reached after `played` turns is to be followed: within the threshold and
-  // not met before with as few turns.
-  bool Worth(const GameState& t, int played) {
-    const int f = played + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played));
-    if (f > threshold_) {
-      next_ = std::min(next_, f);
-      return false;
-    }
-    const auto key = KeyOf(t, limits_.ListsOnly);
-    return !key || seen_.Visit(*key, played);
   }
 
   bool Flush() {
@@ -130,17 +138,11 @@ class Walker {
   SeenTable& seen_;
   int threshold_;
   int rootFebruary_;
+  int rotation_;
   int next_ = kNever;
   long long turns_ = 0;
   std::vector<Move> line_;
   std::function<bool()> abandon_;
-};
-
-// A state of the first few turns, to be walked from by one thread.
-struct Start {
-  GameState State;
-  int Played = 0;
-  std::vector<Move> Path;
 };
 
 // Iterative deepening on the lower bound: each round follows every line whose turns played plus
@@ -186,70 +188,31 @@ class Deepening {
     return walker.Next();
   }
 
-  // The states after the first turns are shared out in order; of the victories found the one
-  // from the earliest start is kept, and starts after it are abandoned.
+  // Every thread walks the whole round, each taking the days in its own order (the k-th thread
+  // starts each day's list at its k-th day), all noting the states they meet in the one table:
+  // a state one of them has taken is left to it by the others, so between them they cover the
+  // round once, and the first victory any of them finds ends it.
   int RoundInThreads(const GameState& root, int threshold, ShortestLine& out) {
-    int next = kNever;
-    std::vector<Start> starts = Starts(root, threshold, next, out);
-    if (out.Found) return next;
-    std::atomic<std::size_t> taken{0};
-    std::atomic<std::size_t> won{starts.size()};
+    std::atomic<bool> found{false};
     std::mutex lock;
-    std::vector<Move> best;
-    const auto work = [&] {
-      for (;;) {
-        const std::size_t i = taken.fetch_add(1);
-        if (i >= starts.size() || i > won.load() || budget_.Stopped()) break;
-        Walker walker(limits_, budget_, seen_, threshold, rootFebruary_);
-        walker.AbandonWhen([&won, i] { return won.load(std::memory_order_relaxed) < i; });
-        const bool found = walker.Follow(starts[i].State, starts[i].Played);
-        walker.Flush();
-        std::lock_guard hold(lock);
-        next = std::min(next, walker.Next());
-        if (found && i < won.load()) {
-          won.store(i);
-          best = starts[i].Path;
-          best.insert(best.end(), walker.Line().rbegin(), walker.Line().rend());
-        }
+    int next = kNever;
+    const auto work = [&](int k) {
+      Walker walker(limits_, budget_, seen_, threshold, rootFebruary_, k);
+      walker.AbandonWhen([&found] { return found.load(std::memory_order_relaxed); });
+      const bool won = walker.Follow(root, 0);
+      walker.Flush();
+      std::lock_guard hold(lock);
+      next = std::min(next, walker.Next());
+      if (won && !found.exchange(true)) {
+        out.Found = true;
+        out.Moves.assign(walker.Line().rbegin(), walker.Line().rend());
       }
     };
     std::vector<std::thread> threads;
-    for (int t = 1; t < limits_.Threads; ++t) threads.emplace_back(work);
-    work();
-    for (std::thread& t : threads) t.join();
-    if (won.load() < starts.size()) {
-      out.Found = true;
-      out.Moves = std::move(best);
-    }
+    for (int k = 1; k < limits_.Threads; ++k) threads.emplace_back(work, k);
+    work(0);
+    for (std::thread& th : threads) th.join();
     return next;
-  }
-
-  // The states two turns in that are worth following, in the order the moves are tried.
-  std::vector<Start> Starts(const GameState& root, int threshold, int& next, ShortestLine& out) {
-    std::vector<Start> level = {Start{root, 0, {}}};
-    Walker walker(limits_, budget_, seen_, threshold, rootFebruary_);
-    for (int depth = 0; depth < kStartDepth && !level.empty(); ++depth) {
-      std::vector<Start> deeper;
-      for (const Start& from : level) {
-        for (const Move& m : MovesFor(from.State, limits_.ListsOnly)) {
-          Start to{from.State, from.Played + 1, from.Path};
-          if (!Play(to.State, m)) continue;
-          to.Path.push_back(m);
-          if (to.State.Outcome == Outcome::Won) {
-            out.Found = true;
-            out.Moves = to.Path;
-            walker.Flush();
-            return {};
-          }
-          if (to.State.GameOver || !walker.Worth(to.State, to.Played)) continue;
-          deeper.push_back(std::move(to));
-        }
-      }
-      level = std::move(deeper);
-    }
-    walker.Flush();
-    next = walker.Next();
-    return level;
   }
 
   void Note() {
@@ -259,7 +222,6 @@ class Deepening {
     stats_.PeakBytes = std::max(stats_.PeakBytes, seen_.Bytes());
   }
 
-  static constexpr int kStartDepth = 2;
   const SearchLimits& limits_;
   SearchStats& stats_;
   Budget budget_;

@@ -5,15 +5,19 @@
 namespace kevolan::solver {
 namespace {
 
-// The top 16 bits of a slot's last word hold the turns played when its state was met.
+// The top 16 bits of a slot's last word hold the turns played when its state was met (15 bits)
+// and whether every line from it has been followed at those turns (the top bit).
 constexpr int kPlayedShift = 48;
+constexpr std::uint64_t kDone = 1ull << 63;
 constexpr std::uint64_t kKeyMask = (1ull << kPlayedShift) - 1;
 static_assert(kKeyBits <= 3 * 64 + kPlayedShift, "the key leaves the last word's top bits free");
 
 constexpr std::size_t kSegmentCount = 256;
 constexpr std::size_t kFirstSlots = 64;
 
-int PlayedOf(const StateKey& slot) { return static_cast<int>(slot.Words[3] >> kPlayedShift); }
+int PlayedOf(const StateKey& slot) {
+  return static_cast<int>((slot.Words[3] & ~kDone) >> kPlayedShift);
+}
 bool Empty(const StateKey& slot) { return slot.Words[0] == 0; }
 bool SameKey(const StateKey& slot, const StateKey& key) {
   return slot.Words[0] == key.Words[0] && slot.Words[1] == key.Words[1] &&
@@ -63,26 +67,46 @@ bool SeenTable::Grow(Segment& seg) {
   return true;
 }
 
+SeenTable::Slot SeenTable::Find(Segment& seg, const StateKey& key, std::uint64_t hash) {
+  std::size_t at = (hash >> 8) & (seg.Capacity - 1);
+  for (; !Empty(seg.Slots[at]); at = (at + 1) & (seg.Capacity - 1)) {
+    if (SameKey(seg.Slots[at], key)) return {&seg.Slots[at], true};
+  }
+  return {&seg.Slots[at], false};
+}
+
 bool SeenTable::Visit(const StateKey& key, int played) {
   const std::uint64_t hash = HashOf(key);
   Segment& seg = *segments_[hash & (kSegmentCount - 1)];
   std::lock_guard lock(seg.Lock);
   if (seg.Capacity == 0 || (seg.Count + 1) * 4 > seg.Capacity * 3) Grow(seg);
   if (seg.Capacity == 0) return true;
-  std::size_t at = (hash >> 8) & (seg.Capacity - 1);
-  for (; !Empty(seg.Slots[at]); at = (at + 1) & (seg.Capacity - 1)) {
-    if (!SameKey(seg.Slots[at], key)) continue;
-    if (PlayedOf(seg.Slots[at]) <= played) return false;
-    seg.Slots[at].Words[3] = key.Words[3] | (static_cast<std::uint64_t>(played) << kPlayedShift);
+  const Slot slot = Find(seg, key, hash);
+  const std::uint64_t noted = key.Words[3] | (static_cast<std::uint64_t>(played) << kPlayedShift);
+  if (slot.Found) {
+    const int before = PlayedOf(*slot.At);
+    // Met with fewer turns played, or followed to its end with as few: nothing to add. Met with
+    // as few and still being followed (by another thread): followed again, in another order.
+    if (before < played || (before == played && (slot.At->Words[3] & kDone) != 0)) return false;
+    slot.At->Words[3] = noted;
     return true;
   }
   // Out of memory, a segment fills up to nine tenths and then learns nothing new.
   if ((seg.Count + 1) * 10 > seg.Capacity * 9) return true;
-  seg.Slots[at] = key;
-  seg.Slots[at].Words[3] |= static_cast<std::uint64_t>(played) << kPlayedShift;
+  *slot.At = key;
+  slot.At->Words[3] = noted;
   ++seg.Count;
   states_.fetch_add(1, std::memory_order_relaxed);
   return true;
+}
+
+void SeenTable::Done(const StateKey& key, int played) {
+  const std::uint64_t hash = HashOf(key);
+  Segment& seg = *segments_[hash & (kSegmentCount - 1)];
+  std::lock_guard lock(seg.Lock);
+  if (seg.Capacity == 0) return;
+  const Slot slot = Find(seg, key, hash);
+  if (slot.Found && PlayedOf(*slot.At) == played) slot.At->Words[3] |= kDone;
 }
 
 // Handing the memory back is instant, where wiping it would take seconds for a large table;

@@ -22,9 +22,12 @@ class SeenTable {
   SeenTable(const SeenTable&) = delete;
   SeenTable& operator=(const SeenTable&) = delete;
 
-  // True when the state is worth following at `played` turns: never met, or met only with more
-  // turns played (then it is noted with `played`).
+  // True when the state is worth following at `played` turns: never met, met only with more
+  // turns played, or met with as many by a thread still following it (then it is noted with
+  // `played`).
   bool Visit(const StateKey& key, int played);
+  // Every line from the state has been followed at `played` turns.
+  void Done(const StateKey& key, int played);
   void Clear();
 
   std::size_t Bytes() const { return bytes_.load(std::memory_order_relaxed); }
@@ -32,6 +35,11 @@ class SeenTable {
 
  private:
   struct Segment;
+  struct Slot {
+    StateKey* At;
+    bool Found;
+  };
+  static Slot Find(Segment& seg, const StateKey& key, std::uint64_t hash);
   bool Grow(Segment& seg);  // false when the memory limit or the system refuses
 
   std::size_t maxBytes_;
