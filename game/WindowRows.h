@@ -27,6 +27,7 @@ struct FrameInfo {
   Frame Id;
   std::string_view Name;      // the frame's control
   Counter ItemState::*Shows;  // the counter its numbers show; none in the owned frame
+  std::string_view Key;       // what it shows, as the item's key in the state as JSON
   int NameLeft;               // where the item's name stands in the frame
   int ValueLeft;              // where its number stands
   int FirstTop;               // the top row's place
@@ -37,10 +38,13 @@ struct FrameInfo {
 };
 
 inline constexpr std::array<FrameInfo, kFrameCount> kFrames = {{
-    {Frame::Creation, "GroupBox5", &ItemState::BuildDaysLeft, 8, 128, 16, 32, 16, 13, 6},
-    {Frame::Repair, "GroupBox6", &ItemState::RepairDaysLeft, 8, 128, 16, 32, 16, 13, 6},
-    {Frame::Wear, "GroupBox7", &ItemState::WearDaysLeft, 8, 128, 16, 32, 16, 13, 6},
-    {Frame::Owned, "GroupBox8", nullptr, 8, 0, 29, 56, 24, 20, 6},
+    // clang-format off
+    // frame          control      shows                         key               name value first second step height drawn
+    {Frame::Creation, "GroupBox5", &ItemState::BuildDaysLeft,  "BuildDaysLeft",  8,   128,  16,   32,    16,  13,    6},
+    {Frame::Repair,   "GroupBox6", &ItemState::RepairDaysLeft, "RepairDaysLeft", 8,   128,  16,   32,    16,  13,    6},
+    {Frame::Wear,     "GroupBox7", &ItemState::WearDaysLeft,   "WearDaysLeft",   8,   128,  16,   32,    16,  13,    6},
+    {Frame::Owned,    "GroupBox8", nullptr,                    "Owned",          8,   0,    29,   56,    24,  20,    6},
+    // clang-format on
 }};
 
 constexpr const FrameInfo& Info(Frame frame) { return kFrames[static_cast<std::size_t>(frame)]; }

@@ -178,7 +178,6 @@ QJsonObject Counters() {
 
 // Each item's labels by what they show, in the catalogue's order; null where it has none.
 QJsonArray Items() {
-  static const char* const kShows[] = {"BuildDaysLeft", "RepairDaysLeft", "WearDaysLeft", "Owned"};
   QJsonArray items;
   for (const kevolan::ItemInfo& info : kevolan::kItemTable) {
     const kevolan::window::ItemRows& rows = *kevolan::window::RowsOf(info.Id);
@@ -187,8 +186,7 @@ QJsonArray Items() {
     for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
       const kevolan::window::Row& row = rows[frame.Id];
       const int label = frame.Id == Frame::Owned ? row.NameLabel : row.ValueLabel;
-      item.insert(QLatin1String(kShows[static_cast<int>(frame.Id)]),
-                  row.Shown() ? QJsonValue(LabelName(label)) : QJsonValue());
+      item.insert(FromGame(frame.Key), row.Shown() ? QJsonValue(LabelName(label)) : QJsonValue());
     }
     items.append(item);
   }
