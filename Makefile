@@ -75,7 +75,7 @@ $(FUZZ_BUILD)/bin/replay_fuzz: deps
 # folder, never into the checkout.
 fuzz: $(FUZZ_BUILD)/bin/replay_fuzz
 	@mkdir -p $(FUZZ_CORPUS) $(FUZZ_BUILD)/artifacts
-	@$(FUZZ_BUILD)/bin/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/replay.dict \
+	@$(FUZZ_BUILD)/bin/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=$(FUZZ_BUILD)/replay.dict \
 	  -max_len=8192 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/artifacts/ \
 	  $(FUZZ_CORPUS) tests/plans
 
