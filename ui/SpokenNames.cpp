@@ -7,7 +7,7 @@
 #include "Catalogue.h"
 #include "GameView.h"
 #include "SpokenWords.h"
-#include "ui_Unit1.h"
+#include "ui_Form1.h"
 
 using kevolan::Item;
 

@@ -21,7 +21,7 @@
 #include "MessageBoxMessenger.h"
 #include "SpokenNames.h"
 #include "WindowLabels.h"
-#include "ui_Unit1.h"
+#include "ui_Form1.h"
 
 class TForm2;
 

@@ -28,6 +28,21 @@ std::string Unlisted(std::string path) {
   return path.empty() ? std::string("(the whole line)") : path;
 }
 
+// A list that gained or lost items is told by them: +"Плот" -"Хижина"; any other value whole.
+std::string Values(const kevolan::testing::FieldChange& change) {
+  const auto was = nlohmann::json::parse(change.Was, nullptr, false);
+  const auto now = nlohmann::json::parse(change.Now, nullptr, false);
+  if (!was.is_array() || !now.is_array()) return Cut(change.Was) + " -> " + Cut(change.Now);
+  std::string words;
+  for (const auto& item : now) {
+    if (std::find(was.begin(), was.end(), item) == was.end()) words += " +" + Cut(item.dump());
+  }
+  for (const auto& item : was) {
+    if (std::find(now.begin(), now.end(), item) == now.end()) words += " -" + Cut(item.dump());
+  }
+  return words.empty() ? std::string("reordered") : words.substr(1);
+}
+
 }  // namespace
 
 std::string FirstChangeInWords(std::string_view was, std::string_view now,
@@ -51,8 +66,7 @@ std::string FirstChangeInWords(std::string_view was, std::string_view now,
       words += " and " + std::to_string(changes.size() - i) + " more";
       break;
     }
-    words += (i ? ", " : " ") + Unlisted(changes[i].Path) + " " + Cut(changes[i].Was) + " -> " +
-             Cut(changes[i].Now);
+    words += (i ? ", " : " ") + Unlisted(changes[i].Path) + " " + Values(changes[i]);
   }
   return words;
 }
