@@ -121,11 +121,16 @@ constexpr bool Belongs(Item item, Frame frame) {
   return frame == Frame::Creation ? IsWorkedOn(kevolan::Info(item)) : IsKept(kevolan::Info(item));
 }
 
-constexpr const ItemRows* RowsOf(Item item) {
-  for (const ItemRows& rows : kItemRows) {
-    if (rows.Id == item) return &rows;
+// Where an item's rows stand in kItemRows; -1 for none.
+constexpr int IndexOfRows(Item item) {
+  for (std::size_t i = 0; i < std::size(kItemRows); ++i) {
+    if (kItemRows[i].Id == item) return static_cast<int>(i);
   }
-  return nullptr;
+  return -1;
+}
+// An item's rows; every item has them (checked below).
+constexpr const ItemRows& RowsOf(Item item) {
+  return kItemRows[static_cast<std::size_t>(IndexOfRows(item))];
 }
 constexpr int TimesListed(Item item) {
   int times = 0;
@@ -185,14 +190,14 @@ struct LabelUsedTwice {
 
 template <Item item, Frame frame>
 constexpr bool CheckRow() {
-  constexpr const ItemRows* rows = RowsOf(item);
-  if constexpr (rows == nullptr) {
+  constexpr int index = IndexOfRows(item);
+  if constexpr (index < 0) {
     return sizeof(ItemNeedsItsRows<item>) == 0;
   } else if constexpr (TimesListed(item) > 1) {
     return sizeof(ItemRowsTwice<item>) == 0;
-  } else if constexpr (Belongs(item, frame) && !(*rows)[frame].Shown()) {
+  } else if constexpr (Belongs(item, frame) && !kItemRows[index][frame].Shown()) {
     return sizeof(ItemNeedsARowIn<item, frame>) == 0;
-  } else if constexpr (!Belongs(item, frame) && (*rows)[frame].Shown()) {
+  } else if constexpr (!Belongs(item, frame) && kItemRows[index][frame].Shown()) {
     return sizeof(ItemHasNoCounterIn<item, frame>) == 0;
   } else {
     return true;

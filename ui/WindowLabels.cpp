@@ -29,7 +29,7 @@ WindowLabels FindWindowLabels(const QWidget& window) {
   WindowLabels labels;
   for (std::size_t i = 0; i < kevolan::kItemCount; ++i) {
     const kevolan::ItemInfo& info = kevolan::kItemTable[i];
-    const kevolan::window::ItemRows& rows = *kevolan::window::RowsOf(info.Id);
+    const kevolan::window::ItemRows& rows = kevolan::window::RowsOf(info.Id);
     labels.Items[i].Id = info.Id;
     for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
       const kevolan::window::Row& row = rows[frame.Id];

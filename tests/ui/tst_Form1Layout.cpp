@@ -191,7 +191,7 @@ void Form1Layout::theWindowsTableIsTheDesign() {
     QCOMPARE(info.NameLeft, frame.Left);
     if (frame.ValueLeft) QCOMPARE(info.ValueLeft, frame.ValueLeft);
     for (int i = 0; i < 6; ++i) {
-      const kevolan::window::Row& row = (*kevolan::window::RowsOf(frame.Items[i]))[frame.Id];
+      const kevolan::window::Row& row = kevolan::window::RowsOf(frame.Items[i])[frame.Id];
       const QString where = QStringLiteral("%1 row %2").arg(frame.Control).arg(i);
       QVERIFY2(row.At == i, qPrintable(where));
       QVERIFY2(row.NameLabel == frame.Names[i], qPrintable(where));

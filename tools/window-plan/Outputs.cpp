@@ -180,7 +180,7 @@ QJsonObject Counters() {
 QJsonArray Items() {
   QJsonArray items;
   for (const kevolan::ItemInfo& info : kevolan::kItemTable) {
-    const kevolan::window::ItemRows& rows = *kevolan::window::RowsOf(info.Id);
+    const kevolan::window::ItemRows& rows = kevolan::window::RowsOf(info.Id);
     QJsonObject item{{QStringLiteral("Item"), FromGame(info.Key)},
                      {QStringLiteral("Name"), FromGame(info.Name)}};
     for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {

@@ -107,7 +107,7 @@ WindowPlan MakePlan(const QString& designPath) {
     const auto& items = kevolan::window::Rows(frame.Id);
     growth.insert(frameName, frame.Step * (static_cast<int>(items.Count) - frame.DrawnRows));
     for (kevolan::Item item : items) {
-      const kevolan::window::Row& row = (*kevolan::window::RowsOf(item))[frame.Id];
+      const kevolan::window::Row& row = kevolan::window::RowsOf(item)[frame.Id];
       const int top = row.Top(frame);
       const QString itemName = FromGame(kevolan::NameOf(item));
       const auto add = [&](int number, int left, const QString& text, bool shown, bool value) {
