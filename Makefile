@@ -14,7 +14,7 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run web run-web test test-plain test-sanitized fuzz fuzz-smoke bench package clean
+.PHONY: all deps configure build run web run-web test test-plain test-sanitized fuzz fuzz-smoke bench package regen clean
 
 all: build
 
@@ -75,7 +75,7 @@ $(FUZZ_BUILD)/bin/replay_fuzz: deps
 # folder, never into the checkout.
 fuzz: $(FUZZ_BUILD)/bin/replay_fuzz
 	@mkdir -p $(FUZZ_CORPUS) $(FUZZ_BUILD)/artifacts
-	@$(FUZZ_BUILD)/bin/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/replay.dict \
+	@$(FUZZ_BUILD)/bin/replay_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=$(FUZZ_BUILD)/replay.dict \
 	  -max_len=8192 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/artifacts/ \
 	  $(FUZZ_CORPUS) tests/plans
 
@@ -84,6 +84,20 @@ fuzz-smoke:
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do $$b; done
+
+# Rewrites every file of the checkout that the build's own programs write, after a change that is
+# meant to change them (a rule, the help text): the plans' scripts and last answers, the golden
+# digests and outputs, help.doc. Each says what changed in words: which plans and scripts, from
+# which line and turn, which fields; the test suite then checks the rest against them. The page's
+# data is written at build time and nothing of it is kept in the checkout.
+regen: build
+	@$(BUILD)/bin/make_plans tests/plans
+	@$(BUILD)/bin/make_golden_digests
+	@cp help.doc $(BUILD)/help.doc.before
+	@$(BUILD)/bin/kevolan-help rtf help/help.txt help.doc
+	@if cmp -s help.doc $(BUILD)/help.doc.before; then echo "help.doc: unchanged"; \
+	else echo "help.doc: rewritten from help/help.txt ($$(wc -c < $(BUILD)/help.doc.before) -> $$(wc -c < help.doc) bytes)"; fi
+	@git status --short -- tests/plans tests/replay help.doc 2>/dev/null || true
 
 package: build
 	@cd $(BUILD) && cpack -G DEB

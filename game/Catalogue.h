@@ -32,7 +32,8 @@ inline constexpr std::size_t kFoodCount = 3;
 // The activity radio group; the numbers are the group's option indexes, none is -1.
 enum class Activity : std::int8_t { None = -1, GatherFood = 0, Create = 1, Repair = 2 };
 
-// Every name that a choice box can offer, as a small number. A shown text is one of them, or
+// Every name that a choice box can offer, as a small number: the foods, the gathering options,
+// then one name for each item, in the order of Item (IdOf). A shown text is one of them, or
 // nothing (an empty box), or the player's own text that is no name at all.
 enum class NameId : std::uint8_t {
   None,  // the empty text
@@ -42,45 +43,10 @@ enum class NameId : std::uint8_t {
   FruitTrip,
   Fishing,
   Hunting,
-  FishingTackle,
-  HuntingWeapon,
-  Hut,
-  Cave,
-  NewClothes,
-  OldClothes,
-  Boat,
-  Typed,  // a text of the player's own, kept as typed; always the last id
+  // The items' names follow Hunting.
+  Typed = 0xFF,  // a text of the player's own, kept as typed; past every name
 };
-// None and every name; Typed is past them.
-inline constexpr std::size_t kNameCount = static_cast<std::size_t>(NameId::Typed);
-
-inline constexpr std::string_view kNameTexts[] = {
-    "",
-    "Фрукты",
-    "Рыба",
-    "Дичь",
-    "Поход за фруктами",
-    "Рыбная ловля",
-    "Охота на дичь",
-    "Рыболовные снасти",
-    "Орудие охоты",
-    "Хижина",
-    "Пещера",
-    "Новая одежда",
-    "Старая одежда",
-    "Лодка",
-};
-static_assert(std::size(kNameTexts) == kNameCount, "every name has its text");
-
-// The text of a name; empty for None (and for Typed, whose text the box keeps).
-constexpr std::string_view TextOf(NameId name) {
-  const auto i = static_cast<std::size_t>(name);
-  return i < kNameCount ? kNameTexts[i] : std::string_view();
-}
-
-// The name whose text is exactly `text` (case and spaces included): None for the empty text,
-// Typed for a text that is no name.
-NameId ExactName(std::string_view text);
+inline constexpr std::size_t kFirstItemName = static_cast<std::size_t>(NameId::Hunting) + 1;
 
 enum class Month : std::uint8_t {
   January,
@@ -115,8 +81,8 @@ enum class Wear : std::uint8_t { Never, Daily, WhenUsed };
 
 struct ItemInfo {
   Item Id;
-  NameId Name;           // as written in the choice lists and in the window
-  std::string_view Key;  // the item's key in the state as JSON
+  std::string_view Name;  // as written in the choice lists and in the window
+  std::string_view Key;   // the item's key in the state as JSON
   bool OwnedAtStart;
   Making Made;
   kevolan::Wear Wears;
@@ -144,17 +110,55 @@ struct FoodInfo {
 // its first repair takes 2 days of work, every later one 4.
 inline constexpr ItemInfo kItemTable[] = {
     // clang-format off
-    // item               name                   key              owned  made           wears           used for         hut    build repair wear after-wear after-repair
-    {Item::FishingTackle, NameId::FishingTackle, "FishingTackle", false, Making::Owned, Wear::WhenUsed, NameId::Fishing, false, 12,   5,     12,  12,        5},
-    {Item::HuntingWeapon, NameId::HuntingWeapon, "HuntingWeapon", false, Making::Owned, Wear::WhenUsed, NameId::Hunting, false, 22,   2,     4,   4,         4},
-    {Item::Hut,           NameId::Hut,           "Hut",           false, Making::Owned, Wear::Daily,    NameId::None,    false, 4,    2,     30,  30,        2},
-    {Item::Cave,          NameId::Cave,          "Cave",          false, Making::Owned, Wear::Daily,    NameId::None,    true,  16,   4,     183, 183,       4},
-    {Item::NewClothes,    NameId::NewClothes,    "NewClothes",    false, Making::Owned, Wear::Daily,    NameId::None,    false, 7,    2,     61,  61,        2},
-    {Item::OldClothes,    NameId::OldClothes,    "OldClothes",    true,  Making::Never, Wear::Daily,    NameId::None,    false, 0,    2,     30,  30,        2},
-    {Item::Boat,          NameId::Boat,          "Boat",          false, Making::Sails, Wear::Never,    NameId::None,    false, 100,  0,     0,   0,         0},
+    // item               name               key              owned  made           wears           used for         hut    build repair wear after-wear after-repair
+    {Item::FishingTackle, "Рыболовные снасти", "FishingTackle", false, Making::Owned, Wear::WhenUsed, NameId::Fishing, false, 12,   5,     12,  12,        5},
+    {Item::HuntingWeapon, "Орудие охоты",      "HuntingWeapon", false, Making::Owned, Wear::WhenUsed, NameId::Hunting, false, 22,   2,     4,   4,         4},
+    {Item::Hut,           "Хижина",            "Hut",           false, Making::Owned, Wear::Daily,    NameId::None,    false, 4,    2,     30,  30,        2},
+    {Item::Cave,          "Пещера",            "Cave",          false, Making::Owned, Wear::Daily,    NameId::None,    true,  16,   4,     183, 183,       4},
+    {Item::NewClothes,    "Новая одежда",      "NewClothes",    false, Making::Owned, Wear::Daily,    NameId::None,    false, 7,    2,     61,  61,        2},
+    {Item::OldClothes,    "Старая одежда",     "OldClothes",    true,  Making::Never, Wear::Daily,    NameId::None,    false, 0,    2,     30,  30,        2},
+    {Item::Boat,          "Лодка",             "Boat",          false, Making::Sails, Wear::Never,    NameId::None,    false, 100,  0,     0,   0,         0},
     // clang-format on
 };
 inline constexpr std::size_t kItemCount = std::size(kItemTable);
+
+// None and every name; Typed is past them.
+inline constexpr std::size_t kNameCount = kFirstItemName + kItemCount;
+static_assert(kNameCount < static_cast<std::size_t>(NameId::Typed), "Typed is no name's id");
+
+constexpr NameId IdOf(Item item) {
+  return static_cast<NameId>(kFirstItemName + static_cast<std::size_t>(item));
+}
+
+// Each name's text, by its id: the foods and the gathering options, then the items' names.
+inline constexpr std::array<std::string_view, kNameCount> kNameTexts = [] {
+  std::array<std::string_view, kNameCount> texts = {
+      "", "Фрукты", "Рыба", "Дичь", "Поход за фруктами", "Рыбная ловля", "Охота на дичь"};
+  for (const ItemInfo& info : kItemTable)
+    texts[static_cast<std::size_t>(IdOf(info.Id))] = info.Name;
+  return texts;
+}();
+
+// The text of a name; empty for None (and for Typed, whose text the box keeps).
+constexpr std::string_view TextOf(NameId name) {
+  const auto i = static_cast<std::size_t>(name);
+  return i < kNameCount ? kNameTexts[i] : std::string_view();
+}
+
+// A shown text is read back as one name: no two names may share a text.
+constexpr bool NamesAreDistinct() {
+  for (std::size_t i = 0; i < kNameCount; ++i) {
+    for (std::size_t j = i + 1; j < kNameCount; ++j) {
+      if (kNameTexts[i] == kNameTexts[j]) return false;
+    }
+  }
+  return true;
+}
+static_assert(NamesAreDistinct(), "every name of the catalogue has a text of its own");
+
+// The name whose text is exactly `text` (case and spaces included): None for the empty text,
+// Typed for a text that is no name.
+NameId ExactName(std::string_view text);
 
 inline constexpr std::array<FoodInfo, kFoodCount> kFoodTable = {{
     {Food::Fruit, NameId::Fruit, NameId::FruitTrip, 3, 0, ""},
@@ -166,9 +170,8 @@ inline constexpr std::array<FoodInfo, kFoodCount> kFoodTable = {{
 
 constexpr const ItemInfo& Info(Item item) { return kItemTable[static_cast<std::size_t>(item)]; }
 constexpr const FoodInfo& Info(Food food) { return kFoodTable[static_cast<std::size_t>(food)]; }
-constexpr NameId IdOf(Item item) { return Info(item).Name; }
 constexpr NameId IdOf(Food food) { return Info(food).Name; }
-constexpr std::string_view NameOf(Item item) { return TextOf(IdOf(item)); }
+constexpr std::string_view NameOf(Item item) { return Info(item).Name; }
 constexpr std::string_view NameOf(Food food) { return TextOf(IdOf(food)); }
 
 inline constexpr std::array<Food, kFoodCount> kFoods = {Food::Fruit, Food::Fish, Food::WildGame};

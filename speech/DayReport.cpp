@@ -63,12 +63,12 @@ std::string DayReport(const GameState& before, const GameState& after) {
     SayCounter(report, counter.Words, {before.*counter.Field, true}, {after.*counter.Field, true});
   }
   for (const ItemFrameWords& frame : kItemFrames) {
-    for (Item item : frame.Rows) {
-      SayCounter(report, ItemCounterWords(item, frame), before[item].*frame.Field,
-                 after[item].*frame.Field);
+    for (Item item : window::Rows(frame.Frame)) {
+      SayCounter(report, ItemCounterWords(item, frame), before[item].*frame.Field(),
+                 after[item].*frame.Field());
     }
   }
-  for (Item item : kOwnedRows) {
+  for (Item item : window::Rows(window::Frame::Owned)) {
     if (after[item].Owned == before[item].Owned) continue;
     report.Say(after[item].Owned ? "Теперь у вас есть" : "Больше нет", NameOf(item));
   }

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "Catalogue.h"
 #include "GameState.h"
+#include "WindowRows.h"
 
 namespace kevolan::speech {
 
@@ -31,53 +31,25 @@ inline constexpr std::array<GameCounterWords, 8> kGameCounters = {{
     {"Осталось дней болезни", &GameState::SickDays},
 }};
 
-// A frame of per-item counters: the words said after the item's name, the counter of the item
-// it shows, and the items of its rows from top to bottom.
+// A frame of per-item counters: the words said after the item's name, and the frame, whose
+// rows the window's table gives from top to bottom. In the order the day's report reads them.
 struct ItemFrameWords {
   std::string_view Words;
-  Counter ItemState::*Field;
-  std::array<Item, 6> Rows;
+  window::Frame Frame;
+
+  constexpr Counter ItemState::*Field() const { return window::Info(Frame).Shows; }
 };
 inline constexpr std::array<ItemFrameWords, 3> kItemFrames = {{
-    {"осталось дней действия",
-     &ItemState::WearDaysLeft,
-     {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave, Item::OldClothes,
-      Item::NewClothes}},
-    {"осталось дней на создание",
-     &ItemState::BuildDaysLeft,
-     {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave, Item::NewClothes,
-      Item::Boat}},
-    {"осталось дней на ремонт",
-     &ItemState::RepairDaysLeft,
-     {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave, Item::NewClothes,
-      Item::OldClothes}},
+    {"осталось дней действия", window::Frame::Wear},
+    {"осталось дней на создание", window::Frame::Creation},
+    {"осталось дней на ремонт", window::Frame::Repair},
 }};
 
 // "Хижина, осталось дней на ремонт": an item's counter in a frame.
 std::string ItemCounterWords(Item item, const ItemFrameWords& frame);
 
-// The owned items' frame, from top to bottom; each is read "У вас есть: Хижина".
+// The owned items' frame; each is read "У вас есть: Хижина".
 inline constexpr std::string_view kOwnedWords = "У вас есть";
-inline constexpr std::array<Item, 6> kOwnedRows = {Item::OldClothes,    Item::FishingTackle,
-                                                   Item::HuntingWeapon, Item::Hut,
-                                                   Item::Cave,          Item::NewClothes};
-
-// Every frame reads one row for each item it shows: the kept items (wear, repair, owned) or those
-// worked on (creation). A new item that has no row here would never be heard.
-constexpr bool ReadsEach(const std::array<Item, 6>& rows, std::span<const Item> items) {
-  if (rows.size() != items.size()) return false;
-  for (Item item : items) {
-    int seen = 0;
-    for (Item row : rows) seen += row == item ? 1 : 0;
-    if (seen != 1) return false;
-  }
-  return true;
-}
-static_assert(ReadsEach(kItemFrames[0].Rows, kKeptItems), "the wear frame reads every kept item");
-static_assert(ReadsEach(kItemFrames[1].Rows, kWorkedItems),
-              "the creation frame reads every item worked on");
-static_assert(ReadsEach(kItemFrames[2].Rows, kKeptItems), "the repair frame reads every kept item");
-static_assert(ReadsEach(kOwnedRows, kKeptItems), "the owned frame reads every kept item");
 
 // The choice boxes by what each is for, in the window's order.
 struct BoxWords {

@@ -9,15 +9,6 @@
 #include "ChoiceBox.h"
 #include "GameState.h"
 
-// The labels that show one item's owned flag and counters; null where the item has none.
-struct ItemLabels {
-  kevolan::Item Id;
-  QLabel* Owned;
-  QLabel* BuildDaysLeft;
-  QLabel* RepairDaysLeft;
-  QLabel* WearDaysLeft;
-};
-
 QString FromGame(std::string_view text);
 std::string ToGame(const QString& text);
 

@@ -7,7 +7,7 @@
 #include "Catalogue.h"
 #include "GameView.h"
 #include "SpokenWords.h"
-#include "ui_Unit1.h"
+#include "ui_Form1.h"
 
 using kevolan::Item;
 
@@ -31,29 +31,16 @@ QString ItemName(Item item) { return FromGame(kevolan::NameOf(item)); }
 QString Words(std::string_view words) { return FromGame(words); }
 
 // The counters that are no item's, each with the words that go before it.
-SpokenCounters GameCounters(Ui::TForm1& f) {
-  using kevolan::GameState;
-  const std::pair<kevolan::Count GameState::*, QLabel*> labels[] = {
-      {&GameState::SickDays, f.Label56},      {&GameState::HungryDays, f.Label46},
-      {&GameState::FruitStock, f.Label37},    {&GameState::FishStock, f.Label38},
-      {&GameState::WildGameStock, f.Label39}, {&GameState::FruitStreak, f.Label47},
-      {&GameState::FishStreak, f.Label48},    {&GameState::WildGameStreak, f.Label49},
-  };
+SpokenCounters GameCounters(const WindowLabels& labels) {
   SpokenCounters counters;
   for (const kevolan::speech::GameCounterWords& counter : kevolan::speech::kGameCounters) {
-    for (const auto& [field, label] : labels) {
-      if (field == counter.Field) counters.append({label, Words(counter.Words)});
+    for (std::size_t i = 0; i < labels.Counters.size(); ++i) {
+      if (kevolan::window::kCounterLabels[i].Field == counter.Field) {
+        counters.append({labels.Counters[i], Words(counter.Words)});
+      }
     }
   }
   return counters;
-}
-
-// The label that shows an item's counter in a frame; null where the item has no row there.
-QLabel* FrameLabel(const ItemLabels& labels, const kevolan::speech::ItemFrameWords& frame) {
-  using kevolan::ItemState;
-  if (frame.Field == &ItemState::BuildDaysLeft) return labels.BuildDaysLeft;
-  if (frame.Field == &ItemState::RepairDaysLeft) return labels.RepairDaysLeft;
-  return labels.WearDaysLeft;
 }
 
 // The main window is read as a window with its caption, not as a nameless panel.
@@ -67,8 +54,7 @@ QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* ob
 
 }  // namespace
 
-SpokenCounters NameControls(Ui::TForm1& f,
-                            const std::array<ItemLabels, kevolan::kItemCount>& items) {
+SpokenCounters NameControls(Ui::TForm1& f, const WindowLabels& labels) {
   static const bool installed = [] {
     QAccessible::installFactory(MainWindowAccessible);
     return true;
@@ -91,17 +77,16 @@ SpokenCounters NameControls(Ui::TForm1& f,
   Say(f.Image3, QStringLiteral("Рисунок: молоток и гвозди"));
   Say(f.Image2, QStringLiteral("Рисунок: гаечный ключ"));
 
-  SpokenCounters counters = GameCounters(f);
-  for (const ItemLabels& labels : items) {
+  SpokenCounters counters = GameCounters(labels);
+  for (const ItemLabels& item : labels.Items) {
     // What the player owns is read as such; the labels only show or hide.
-    if (labels.Owned) {
-      Say(labels.Owned,
-          Words(kevolan::speech::kOwnedWords) + QStringLiteral(": ") + ItemName(labels.Id));
+    if (QLabel* owned = item.In(kevolan::window::Frame::Owned)) {
+      Say(owned, Words(kevolan::speech::kOwnedWords) + QStringLiteral(": ") + ItemName(item.Id));
     }
     for (const kevolan::speech::ItemFrameWords& frame : kevolan::speech::kItemFrames) {
-      QLabel* label = FrameLabel(labels, frame);
-      if (label)
-        counters.append({label, Words(kevolan::speech::ItemCounterWords(labels.Id, frame))});
+      if (QLabel* label = item.In(frame.Frame)) {
+        counters.append({label, Words(kevolan::speech::ItemCounterWords(item.Id, frame))});
+      }
     }
   }
   return counters;

@@ -8,8 +8,7 @@
 #include <QString>
 #include <array>
 
-#include "Catalogue.h"
-#include "GameView.h"
+#include "WindowLabels.h"
 
 namespace Ui {
 class TForm1;
@@ -24,8 +23,7 @@ using SpokenCounters = QList<SpokenCounter>;
 
 // Gives the controls the player uses, and the pictures, their spoken names and descriptions;
 // returns the counters with their words, worked out once for SayCounters.
-SpokenCounters NameControls(Ui::TForm1& form,
-                            const std::array<ItemLabels, kevolan::kItemCount>& items);
+SpokenCounters NameControls(Ui::TForm1& form, const WindowLabels& labels);
 
 // Renews the spoken "name: value" of every counter and of the date from what the labels show.
 // Run after every change of the view.

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <algorithm>
 #include <utility>
 
 #include "ClassicStyle.h"
@@ -22,27 +21,12 @@
 #include "Unit2.h"
 
 using kevolan::Activity;
-using kevolan::Item;
+using kevolan::window::Frame;
 
 namespace {
 
 // What a screen reader says of the window once the game has ended.
 const QString kGameOverSpoken = QStringLiteral("Игра окончена");
-
-// A table that misses an item still compiles, its row left empty: the item's counters would
-// never show. Stops at once, naming every item not listed exactly once.
-void CheckItemLabels(const std::array<ItemLabels, kevolan::kItemCount>& rows) {
-  QStringList wrong;
-  for (const kevolan::ItemInfo& info : kevolan::kItemTable) {
-    const auto times = std::ranges::count(rows, info.Id, &ItemLabels::Id);
-    if (times != 1) {
-      wrong << QStringLiteral("%1 %2 times").arg(FromGame(kevolan::NameOf(info.Id))).arg(times);
-    }
-  }
-  if (!wrong.isEmpty()) {
-    qFatal("The window's item labels list %s", qPrintable(wrong.join(QStringLiteral(", "))));
-  }
-}
 
 }  // namespace
 
@@ -62,24 +46,14 @@ TForm1::TForm1(QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   move(264, 125);
   UseClassicStyle(this);
-  // Each item's labels: whether it is owned, then its creation, repair and wear counters.
-  itemLabels_ = {{
-      {Item::FishingTackle, Label50, Label40, Label31, Label25},
-      {Item::HuntingWeapon, Label51, Label41, Label32, Label26},
-      {Item::Hut, Label52, Label42, Label33, Label27},
-      {Item::Cave, Label53, Label43, Label34, Label28},
-      {Item::NewClothes, Label54, Label44, Label35, Label30},
-      {Item::OldClothes, Label55, nullptr, Label36, Label29},
-      {Item::Boat, nullptr, Label45, nullptr, nullptr},
-  }};
-  CheckItemLabels(itemLabels_);
+  labels_ = FindWindowLabels(*this);
   // The few controls drawn in larger fonts, in points; each is set once, in pixels.
   for (QWidget* w : {static_cast<QWidget*>(Label57), static_cast<QWidget*>(Label58)}) {
     SetDesignFont(w, 12, true);
   }
   SetDesignFont(GroupBox8, 18, true);
-  for (const ItemLabels& labels : itemLabels_) {
-    if (labels.Owned) SetDesignFont(labels.Owned, 12, false);
+  for (const ItemLabels& labels : labels_.Items) {
+    if (QLabel* owned = labels.In(Frame::Owned)) SetDesignFont(owned, 12, false);
   }
   SetDesignFont(Button1, 12, false);
   SetDesignFont(Button2, 12, true);
@@ -130,7 +104,7 @@ TForm1::TForm1(QWidget* parent)
   new EnterPressesButtons(this, {Button1, Button2, CheckBox1, RadioGroup1Button0,
                                  RadioGroup1Button1, RadioGroup1Button2});
   OpenMenuFromKeyboard(this);
-  spokenCounters_ = NameControls(*this, itemLabels_);
+  spokenCounters_ = NameControls(*this, labels_);
   DayAnnouncement = new TDayAnnouncement(this);
 
   RefreshView();
@@ -308,21 +282,21 @@ void TForm1::RefreshView() {
   const kevolan::GameState& s = state_;
   SetCaption(Label57, QString::number(s.Day));
   SetCaption(Label58, FromGame(kevolan::NameOf(s.Month)));
-  ShowNumber(Label56, s.SickDays);
-  ShowNumber(Label46, s.HungryDays);
-  ShowNumber(Label37, s.FruitStock);
-  ShowNumber(Label38, s.FishStock);
-  ShowNumber(Label39, s.WildGameStock);
-  ShowNumber(Label47, s.FruitStreak);
-  ShowNumber(Label48, s.FishStreak);
-  ShowNumber(Label49, s.WildGameStreak);
+  for (std::size_t i = 0; i < labels_.Counters.size(); ++i) {
+    ShowNumber(labels_.Counters[i], s.*kevolan::window::kCounterLabels[i].Field);
+  }
 
-  for (const ItemLabels& labels : itemLabels_) {
+  for (const ItemLabels& labels : labels_.Items) {
     const kevolan::ItemState& item = s[labels.Id];
-    if (labels.Owned) labels.Owned->setHidden(!item.Owned);
-    if (labels.BuildDaysLeft) ShowCounter(labels.BuildDaysLeft, item.BuildDaysLeft);
-    if (labels.RepairDaysLeft) ShowCounter(labels.RepairDaysLeft, item.RepairDaysLeft);
-    if (labels.WearDaysLeft) ShowCounter(labels.WearDaysLeft, item.WearDaysLeft);
+    for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
+      QLabel* label = labels.In(frame.Id);
+      if (label == nullptr) continue;
+      if (frame.Shows) {
+        ShowCounter(label, item.*frame.Shows);
+      } else {
+        label->setHidden(!item.Owned);
+      }
+    }
   }
 
   {

@@ -20,7 +20,8 @@
 #include "HintRunner.h"
 #include "MessageBoxMessenger.h"
 #include "SpokenNames.h"
-#include "ui_Unit1.h"
+#include "WindowLabels.h"
+#include "ui_Form1.h"
 
 class TForm2;
 
@@ -84,7 +85,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   std::optional<std::pair<kevolan::GameState, kevolan::solver::HintResult>> hintWaiting_;
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;
-  std::array<ItemLabels, kevolan::kItemCount> itemLabels_{};
+  WindowLabels labels_;  // the labels the window's table names: the items' and the counters'
   SpokenCounters spokenCounters_;  // each counter's label with the words read before its number
   HintRunner hints_;               // last, so that its thread stops before the rest goes
 };

@@ -19,8 +19,9 @@ if(EXISTS "${SOURCE}/web/page")
   endforeach()
 endif()
 file(COPY "${RULES}" "${HINT}" "${SOURCE}/packaging/kevolan.svg" DESTINATION "${SITE}")
-# The window's plan, from the desktop window's own design and code.
-execute_process(COMMAND "${PYTHON}" "${SOURCE}/tools/page/window_plan.py" "${SITE}"
+# The window's plan, from the desktop window's design and its table of item rows: every
+# control's place, which label shows which field, and the items' rows written into the page.
+execute_process(COMMAND "${WINDOW_PLAN}" "${SOURCE}/ui/Unit1.ui" site "${SITE}"
                 RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "writing the window's plan failed")

@@ -37,7 +37,7 @@ TEST(ChoiceListDeathTest, AFullListOrANameTwiceStopsTheProgram) {
   l.Remove(Item::Boat);
   EXPECT_DEATH(l.Append(Item::Hut), "twice");
   l.Append(Item::Boat);
-  EXPECT_EQ(l.IndexOf(NameId::Boat), static_cast<int>(ChoiceList::kCapacity) - 1);
+  EXPECT_EQ(l.IndexOf(IdOf(Item::Boat)), static_cast<int>(ChoiceList::kCapacity) - 1);
 }
 
 TEST(ChoiceList, RemovingWhatIsAbsentAndSelectingMinusOneAreHarmless) {

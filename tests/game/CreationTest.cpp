@@ -75,7 +75,7 @@ TEST(Creation, BoatCountsDownOnlyWhenPickedAgainWhileSomethingIsOwned) {
   EXPECT_EQ(TextOf(g.S.CreateChoice), "");
   g.Next();
   EXPECT_EQ(g.S[Item::Boat].BuildDaysLeft.Value, 99);
-  EXPECT_TRUE(g.S.CreateChoice.Contains(NameId::Boat));
+  EXPECT_TRUE(g.S.CreateChoice.Contains(Item::Boat));
   EXPECT_TRUE(g.S[Item::Boat].BuildDaysLeft.Shown);
 }
 
@@ -119,7 +119,7 @@ TEST(Creation, TypedOwnedItemCountsDownAndSimplyStaysOwned) {
   g.Next();
   EXPECT_TRUE(g.S[Item::NewClothes].Owned);
   EXPECT_EQ(g.S[Item::NewClothes].BuildDaysLeft.Value, 7);
-  EXPECT_FALSE(g.S.CreateChoice.Contains(NameId::NewClothes));
+  EXPECT_FALSE(g.S.CreateChoice.Contains(Item::NewClothes));
 }
 
 TEST(Creation, WornOutItemMadeAgainIsLostTheSameTurnAndOfferedAgain) {
@@ -132,7 +132,7 @@ TEST(Creation, WornOutItemMadeAgainIsLostTheSameTurnAndOfferedAgain) {
   EXPECT_EQ(g.S[Item::FishingTackle].BuildDaysLeft.Value, 12);
   EXPECT_EQ(OptionsOf(g.S.CreateChoice).back(), "Рыболовные снасти");
   EXPECT_EQ(TextOf(g.S.CreateChoice), "Рыболовные снасти");
-  EXPECT_FALSE(g.S.RepairChoice.Contains(NameId::FishingTackle));
+  EXPECT_FALSE(g.S.RepairChoice.Contains(Item::FishingTackle));
   // Never in the repair list, so nothing took fishing off the gathering list this turn;
   // the next turn's upkeep of the gathering list does.
   EXPECT_TRUE(g.S.GatherChoice.Contains(NameId::Fishing));
@@ -154,7 +154,7 @@ TEST(Creation, TwoLossesInOneTurnComeBackInTableOrderWithTheLastSelected) {
   EXPECT_EQ(o[o.size() - 2], "Рыболовные снасти");
   EXPECT_EQ(o[o.size() - 1], "Хижина");
   EXPECT_EQ(TextOf(g.S.CreateChoice), "Хижина");
-  EXPECT_FALSE(g.S.CreateChoice.Contains(NameId::Cave));  // the cave still stands
+  EXPECT_FALSE(g.S.CreateChoice.Contains(Item::Cave));  // the cave still stands
 }
 
 TEST(Creation, LostCaveIsOfferedAgainOnlyWhileAHutStands) {
@@ -169,7 +169,7 @@ TEST(Creation, LostCaveIsOfferedAgainOnlyWhileAHutStands) {
   h.Own(Item::Cave);
   h.S[Item::Cave].WearDaysLeft.Value = 1;
   EXPECT_TRUE(h.Turn().empty());
-  EXPECT_FALSE(h.S.CreateChoice.Contains(NameId::Cave));
+  EXPECT_FALSE(h.S.CreateChoice.Contains(Item::Cave));
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ TEST(DayReport, TellsTheDateAndOnlyWhatTheDayChanged) {
             "Пещера, осталось дней на создание: 15. Хижина, осталось дней на ремонт: 2");
 }
 
-TEST(DayReport, TellsAnItemLostAndSaysNothingWhenNoDayWasLived) {
+// Two options new to one list are told apart; the gathering list is heard like the others.
+TEST(DayReport, TellsAnItemLostEachNewOptionAndNothingWhenNoDayWasLived) {
   TestGame g;
   EXPECT_EQ(DayReport(g.S, g.S), "");
   GameState after = g.S;
@@ -60,6 +61,13 @@ TEST(DayReport, TellsAnItemLostAndSaysNothingWhenNoDayWasLived) {
   after.Month = Month::December;
   EXPECT_EQ(DayReport(g.S, after),
             "30 Декабря. Старая одежда, осталось дней действия: нет. Больше нет: Старая одежда");
+  after.FoodChoice.Append(NameId::Fruit);
+  after.FoodChoice.Append(NameId::Fish);
+  after.GatherChoice.Append(NameId::Fishing);
+  EXPECT_EQ(DayReport(g.S, after),
+            "30 Декабря. Старая одежда, осталось дней действия: нет. Больше нет: Старая одежда. "
+            "В списке «Какую еду съесть» появилось: Фрукты, Рыба. "
+            "В списке «Как заготовить продукты» появилось: Рыбная ловля");
 }
 
 }  // namespace

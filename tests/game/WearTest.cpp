@@ -42,7 +42,7 @@ TEST(Wear, TackleWornOutOnItsLastFishingDayStillCatchesThenLeavesBothLists) {
   EXPECT_EQ(g.S.FishStock, 5);
   EXPECT_FALSE(g.S[Item::FishingTackle].Owned);
   EXPECT_EQ(g.S[Item::FishingTackle].WearDaysLeft.Value, 0);
-  EXPECT_FALSE(g.S.RepairChoice.Contains(NameId::FishingTackle));
+  EXPECT_FALSE(g.S.RepairChoice.Contains(Item::FishingTackle));
   EXPECT_FALSE(g.S.GatherChoice.Contains(NameId::Fishing));
   EXPECT_EQ(TextOf(g.S.RepairChoice), "");
   EXPECT_EQ(TextOf(g.S.GatherChoice), "");
@@ -288,7 +288,7 @@ TEST(Repair, EachRepairTakesTheItemsDaysAgainAndAgain) {
       g.S[c.It].WearDaysLeft.Value = 100;
       for (int day = 1; day <= days; ++day) {
         g.Repair(NameOf(c.It));
-        if (c.It == Item::Hut && g.S.CreateChoice.Contains(NameId::Cave) == false) {
+        if (c.It == Item::Hut && g.S.CreateChoice.Contains(Item::Cave) == false) {
           EXPECT_EQ(g.Turn(), Names({"Тперерь вам можно построить пещеру"}));
         } else {
           g.Next();

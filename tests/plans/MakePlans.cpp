@@ -1,10 +1,13 @@
 // Writes the whole-game plans of tests/plans: a script for each way a game ends, played by a
-// castaway who neglects one thing, and the final state and last messages it must reach.
-// Run from the project root: build/bin/make_plans tests/plans
+// castaway who neglects one thing, and the final state and last messages it must reach; and
+// says what changed in each file it rewrote. Run by `make regen`, or from the project root:
+// build/bin/make_plans tests/plans
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
+#include "ChangeWords.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
 #include "Solver.h"
@@ -12,6 +15,21 @@
 namespace {
 
 using kevolan::testing::CastawayPlan;
+
+// Writes a plan's file, saying how it differs from the one it replaces.
+void Rewrite(const std::string& path, const std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream old;
+  old << in.rdbuf();
+  std::ofstream(path, std::ios::binary) << text;
+  const std::string name = path.substr(path.find_last_of('/') + 1);
+  if (!in) {
+    std::cout << name << ": new\n";
+  } else if (old.str() != text) {
+    std::cout << name << ": " << kevolan::replay::testing::FirstChangeInWords(old.str(), text)
+              << '\n';
+  }
+}
 
 struct PlanRecipe {
   const char* Name;
@@ -29,9 +47,8 @@ bool WritePlan(const std::string& dir, const PlanRecipe& recipe) {
   }
   kevolan::testing::PlayCastaway(session, recipe.Plan, 2000, script, out);
   if (!session.State().GameOver) return false;
-  std::ofstream(dir + "/" + recipe.Name + ".txt") << script;
-  std::ofstream(dir + "/" + recipe.Name + ".expected.json") << out;  // the last turn's answer
-  std::cout << recipe.Name << ": " << session.Turns() << " turns\n";
+  Rewrite(dir + "/" + recipe.Name + ".txt", script);
+  Rewrite(dir + "/" + recipe.Name + ".expected.json", out);  // the last turn's answer
   return true;
 }
 
@@ -57,9 +74,8 @@ bool WriteShortest(const std::string& dir, bool listsOnly) {
     from = end + 1;
   }
   if (session.State().Outcome != kevolan::Outcome::Won) return false;
-  std::ofstream(dir + "/" + name + ".txt") << script;
-  std::ofstream(dir + "/" + name + ".expected.json") << out;
-  std::cout << name << ": " << session.Turns() << " turns\n";
+  Rewrite(dir + "/" + name + ".txt", script);
+  Rewrite(dir + "/" + name + ".expected.json", out);
   return true;
 }
 
@@ -103,8 +119,18 @@ int main(int argc, char** argv) {
       {"no-dwelling-in-february", "No hut or cave by 1 February.", noDwelling, 0},
   };
   bool ok = true;
-  for (const PlanRecipe& recipe : recipes) ok = WritePlan(argv[1], recipe) && ok;
-  ok = WriteShortest(argv[1], false) && ok;
-  ok = WriteShortest(argv[1], true) && ok;
+  for (const PlanRecipe& recipe : recipes) {
+    if (!WritePlan(argv[1], recipe)) {
+      std::cerr << "make_plans: " << recipe.Name << " never ends as its story says\n";
+      ok = false;
+    }
+  }
+  for (const bool listsOnly : {false, true}) {
+    if (!WriteShortest(argv[1], listsOnly)) {
+      std::cerr << "make_plans: no shortest victory proven\n";
+      ok = false;
+    }
+  }
+  std::cout << "plans: " << (ok ? "written" : "not all written") << " in " << argv[1] << '\n';
   return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 
+#include "ChangeWords.h"
 #include "GoldenScripts.h"
 #include "GoldenStore.h"
 #include "JsonDiff.h"
@@ -43,15 +44,38 @@ std::string Changed(const std::map<std::string, std::uint64_t>& digests, const s
   return shown;
 }
 
+// The store opens with the plans, each kept whole as the driver prints it: a change is shown
+// from it, and told in words by make regen.
 TEST(GoldenOutput, PlansPrintWhatTheyPrinted) {
   const auto digests = CommittedDigests();
   const std::vector<std::string> plans = PlanNames();
+  GoldenStoreReader store(GoldenStorePath());
   for (const std::string& plan : plans) {
-    const std::string changed = Changed(digests, "plan:" + plan, DriverOutput(PlanScript(plan)),
-                                        "kevolan-replay < tests/plans/" + plan + ".txt");
+    const std::string output = DriverOutput(PlanScript(plan));
+    const std::string changed =
+        Changed(digests, "plan:" + plan, output, "kevolan-replay < tests/plans/" + plan + ".txt");
     if (!changed.empty()) ADD_FAILURE() << changed;
+    const std::optional<StoredScript> stored = store.Next();
+    ASSERT_TRUE(stored) << "the store ends before plan:" << plan;
+    EXPECT_EQ(stored->Name, "plan:" + plan);
+    EXPECT_TRUE(stored->Output == output) << stored->Name << " is not kept whole in the store";
   }
   EXPECT_GE(plans.size(), 8u);
+}
+
+TEST(GoldenOutput, AChangeIsToldByItsFirstLineTurnAndFields) {
+  std::map<std::string, int> fields;
+  EXPECT_EQ(FirstChangeInWords(
+                "{\"State\": {}}\n{\"Turn\": 1, \"State\": {\"Outcome\": \"playing\", \"Options\": "
+                "[\"Лодка\"]}}\n",
+                "{\"State\": {}}\n{\"Turn\": 1, \"State\": {\"Outcome\": \"starved\", \"Options\": "
+                "[\"Лодка\", \"Плот\"]}}\n",
+                &fields),
+            "line 2, turn 1: Options +\"Плот\", Outcome \"playing\" -> \"starved\"");
+  EXPECT_EQ(FirstChangeInWords("next\nstate\n", "next\nnext\n", &fields),
+            "line 2: «state» -> «next»");
+  EXPECT_EQ(FirstChangeInWords("same\n", "same\n"), "");
+  EXPECT_EQ(FieldsInWords(fields), "(the whole line) (1), Options (1), Outcome (1)");
 }
 
 class GoldenBatch : public ::testing::TestWithParam<int> {};

@@ -3,8 +3,10 @@
 #include <lzma.h>
 
 #include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace kevolan::replay::testing {
 namespace {
@@ -86,61 +88,106 @@ std::string GoldenStoreWriter::Compressed() const {
   return out;
 }
 
-std::optional<std::string> StoredOutput(const std::string& storePath, std::string_view name) {
-  std::ifstream in(storePath, std::ios::binary);
-  const std::string packed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (packed.empty()) return std::nullopt;
-  // The store is read in pieces, so that only the text up to the script wanted is unpacked.
-  lzma_stream z = LZMA_STREAM_INIT;
-  if (lzma_stream_decoder(&z, UINT64_MAX, 0) != LZMA_OK) return std::nullopt;
-  z.next_in = reinterpret_cast<const std::uint8_t*>(packed.data());
-  z.avail_in = packed.size();
-  const std::string wanted = kScript + std::string(name);
-  std::string pending;
-  std::optional<std::string> found;
-  std::vector<std::string> fields;
-  bool inScript = false;
-  bool done = false;
-  std::vector<char> chunk(std::size_t{1} << 16);
-  lzma_ret status = LZMA_OK;
-  while (status == LZMA_OK && !done) {
-    z.next_out = reinterpret_cast<std::uint8_t*>(chunk.data());
-    z.avail_out = chunk.size();
-    status = lzma_code(&z, LZMA_FINISH);
-    pending.append(chunk.data(), chunk.size() - z.avail_out);
-    std::size_t start = 0;
-    for (std::size_t end; !done && (end = pending.find('\n', start)) != std::string::npos;
-         start = end + 1) {
-      const std::string_view line(pending.data() + start, end - start);
-      if (!line.empty() && line.front() == kScript) {
-        done = inScript;
-        inScript = line == wanted;
-        if (inScript) found.emplace();
-        fields.clear();
-        continue;
+struct GoldenStoreReader::Stream {
+  lzma_stream Z = LZMA_STREAM_INIT;
+  std::string Packed;
+  std::string Pending;  // unpacked text not yet read, from Start
+  std::size_t Start = 0;
+  bool Finished = false;  // everything unpacked
+  bool Broken = false;
+  std::optional<std::string> Next;  // the name of the script whose output comes next
+
+  ~Stream() { lzma_end(&Z); }
+
+  // The next line, without its newline; nothing at the end of the store or when it breaks.
+  std::optional<std::string> Line() {
+    std::vector<char> chunk(std::size_t{1} << 16);
+    for (;;) {
+      const std::size_t end = Pending.find('\n', Start);
+      if (end != std::string::npos) {
+        std::string line = Pending.substr(Start, end - Start);
+        Start = end + 1;
+        return line;
       }
-      if (!inScript) continue;
-      if (!line.empty() && line.front() == kChanged) {
-        std::string_view rest = line.substr(1);
-        while (!rest.empty()) {
-          const std::size_t equals = rest.find(kEquals);
-          const std::size_t field = rest.find(kField);
-          const std::size_t at = std::stoul(std::string(rest.substr(0, equals)));
-          if (at >= fields.size() || field == std::string_view::npos) return std::nullopt;
-          fields[at] = rest.substr(equals + 1, field - equals - 1);
-          rest.remove_prefix(field + 1);
-        }
-      } else {
-        fields.clear();
-        for (std::string_view f : Fields(line)) fields.emplace_back(f);
-      }
-      *found += Join(fields) + "\n";
+      if (Finished || Broken) return std::nullopt;
+      Pending.erase(0, Start);
+      Start = 0;
+      Z.next_out = reinterpret_cast<std::uint8_t*>(chunk.data());
+      Z.avail_out = chunk.size();
+      const lzma_ret status = lzma_code(&Z, LZMA_FINISH);
+      Pending.append(chunk.data(), chunk.size() - Z.avail_out);
+      Finished = status == LZMA_STREAM_END;
+      Broken = status != LZMA_OK && status != LZMA_STREAM_END;
     }
-    pending.erase(0, start);
   }
-  lzma_end(&z);
-  if (status != LZMA_OK && status != LZMA_STREAM_END) return std::nullopt;
-  return found;
+};
+
+GoldenStoreReader::GoldenStoreReader(const std::string& storePath)
+    : stream_(std::make_unique<Stream>()) {
+  std::ifstream in(storePath, std::ios::binary);
+  stream_->Packed.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  stream_->Broken =
+      stream_->Packed.empty() || lzma_stream_decoder(&stream_->Z, UINT64_MAX, 0) != LZMA_OK;
+  stream_->Z.next_in = reinterpret_cast<const std::uint8_t*>(stream_->Packed.data());
+  stream_->Z.avail_in = stream_->Packed.size();
+  // The store opens with its first script's name.
+  const std::optional<std::string> first = stream_->Line();
+  if (first && !first->empty() && first->front() == kScript) {
+    stream_->Next = first->substr(1);
+  } else {
+    stream_->Broken = true;
+  }
+}
+
+GoldenStoreReader::~GoldenStoreReader() = default;
+
+bool GoldenStoreReader::Failed() const { return stream_->Broken; }
+
+std::optional<StoredScript> GoldenStoreReader::Next() {
+  Stream& s = *stream_;
+  if (!s.Next || s.Broken) return std::nullopt;
+  StoredScript script{*std::exchange(s.Next, std::nullopt), {}};
+  std::vector<std::string> fields;
+  while (const std::optional<std::string> line = s.Line()) {
+    if (!line->empty() && line->front() == kScript) {
+      s.Next = line->substr(1);
+      break;
+    }
+    if (!line->empty() && line->front() == kChanged) {
+      std::string_view rest = std::string_view(*line).substr(1);
+      while (!rest.empty()) {
+        const std::size_t equals = rest.find(kEquals);
+        const std::size_t field = rest.find(kField);
+        if (equals == std::string_view::npos || field == std::string_view::npos) {
+          s.Broken = true;
+          return std::nullopt;
+        }
+        std::size_t at = 0;
+        const auto read = std::from_chars(rest.data(), rest.data() + equals, at);
+        if (read.ec != std::errc() || read.ptr != rest.data() + equals || at >= fields.size()) {
+          s.Broken = true;
+          return std::nullopt;
+        }
+        fields[at] = rest.substr(equals + 1, field - equals - 1);
+        rest.remove_prefix(field + 1);
+      }
+    } else {
+      fields.clear();
+      for (std::string_view f : Fields(*line)) fields.emplace_back(f);
+    }
+    script.Output += Join(fields) + "\n";
+  }
+  if (s.Broken) return std::nullopt;
+  return script;
+}
+
+std::optional<std::string> StoredOutput(const std::string& storePath, std::string_view name) {
+  // Read from the start up to the script wanted, no further.
+  GoldenStoreReader store(storePath);
+  while (std::optional<StoredScript> script = store.Next()) {
+    if (script->Name == name) return std::move(script->Output);
+  }
+  return std::nullopt;
 }
 
 FirstDifference FirstDifferingLine(std::string_view expected, std::string_view actual) {

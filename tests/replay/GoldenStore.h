@@ -3,6 +3,7 @@
 // the whole is xz-compressed. A failing golden test reads back only the script it needs.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,25 @@ class GoldenStoreWriter {
 
  private:
   std::string text_;
+};
+
+struct StoredScript {
+  std::string Name;
+  std::string Output;
+};
+
+// The store's scripts one after another, in the order they were added, each unpacked once.
+class GoldenStoreReader {
+ public:
+  explicit GoldenStoreReader(const std::string& storePath);
+  ~GoldenStoreReader();
+  // The next script; nothing past the last, or once the store turned out unreadable.
+  std::optional<StoredScript> Next();
+  bool Failed() const;
+
+ private:
+  struct Stream;
+  std::unique_ptr<Stream> stream_;
 };
 
 // The output of one script as the store holds it; nothing when the store cannot be read or does

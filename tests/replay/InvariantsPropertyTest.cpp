@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "DayReport.h"
 #include "Invariants.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
+#include "ToldDay.h"
 
 namespace kevolan::replay::testing {
 namespace {
@@ -17,24 +19,15 @@ namespace {
 using kevolan::testing::BrokenInvariant;
 using kevolan::testing::SensibleMove;
 
-const std::vector<std::string> kWords = {"Фрукты",
-                                         "Рыба",
-                                         "Дичь",
-                                         "Поход за фруктами",
-                                         "Рыбная ловля",
-                                         "Охота на дичь",
-                                         "Рыболовные снасти",
-                                         "Орудие охоты",
-                                         "Хижина",
-                                         "Пещера",
-                                         "Новая одежда",
-                                         "Старая одежда",
-                                         "Лодка",
-                                         "фрукты",
-                                         "",
-                                         " ",
-                                         "Хижина ",
-                                         "Ёж \t\"\\"};
+// Every name of the catalogue, then texts that are near one or no name at all.
+const std::vector<std::string> kWords = [] {
+  std::vector<std::string> words(std::next(kNameTexts.begin()), kNameTexts.end());
+  for (const char* odd : {"фрукты", "", " ", "Хижина ", "Ёж \t\"\\"}) words.emplace_back(odd);
+  return words;
+}();
+
+// A pick may name any option of the longest list, or one past it.
+constexpr int kPastLongestList = static_cast<int>(ChoiceList::kCapacity);
 
 // A script line, weighted towards what keeps a castaway alive long enough to see the rules:
 // picking from lists, typing known names, and pressing the next-day button.
@@ -44,7 +37,7 @@ rc::Gen<std::string> GenLine() {
       {6, rc::gen::just<std::string>("next")},
       {2, rc::gen::element<std::string>("eat on", "eat off")},
       {3, rc::gen::element<std::string>("activity gather", "activity create", "activity repair")},
-      {6, rc::gen::map(rc::gen::pair(box, rc::gen::inRange(-1, 7)),
+      {6, rc::gen::map(rc::gen::pair(box, rc::gen::inRange(-1, kPastLongestList + 1)),
                        [](const std::pair<std::string, int>& p) {
                          return "pick " + p.first + " " + std::to_string(p.second);
                        })},
@@ -60,16 +53,26 @@ rc::Gen<std::string> GenLine() {
 void RunChecked(ReplaySession& session, const std::string& line) {
   const ParsedLine parsed = ParseLine(line);
   RC_ASSERT(parsed.Kind == ParsedLine::Kind::Command);
-  const Count hungerBefore = session.State().HungryDays;
-  const bool overBefore = session.State().GameOver;
   const long long turnsBefore = session.Turns();
   std::string out;
+  if (parsed.Command.Verb != Verb::Next) {
+    session.Run(parsed.Command, line, out);
+    RC_ASSERT(session.Turns() == turnsBefore);
+    return;
+  }
+  const GameState before = session.State();
   session.Run(parsed.Command, line, out);
-  RC_ASSERT(!out.empty() || parsed.Command.Verb != Verb::Next);
+  RC_ASSERT(!out.empty());
   if (session.Turns() != turnsBefore) {
-    const std::string broken = BrokenInvariant(session.State(), hungerBefore, overBefore);
+    const GameState& after = session.State();
+    const std::string broken = BrokenInvariant(after, before.HungryDays, before.GameOver);
     if (!broken.empty())
       RC_FAIL("broken after turn " + std::to_string(session.Turns()) + ": " + broken);
+    // The day's report tells exactly what the turn changed.
+    const std::string told =
+        kevolan::testing::MisreportedDay(before, after, speech::DayReport(before, after));
+    if (!told.empty())
+      RC_FAIL("the report of turn " + std::to_string(session.Turns()) + ": " + told);
   }
 }
 

@@ -1,5 +1,5 @@
 // Whole games from tests/plans, one for each way a game ends: each must end exactly as written
-// down, with the messages its ending calls for.
+// down, with the messages its ending calls for, every day of it told as it changed the window.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,8 +7,12 @@
 #include <map>
 #include <sstream>
 
+#include "DayReport.h"
 #include "JsonDiff.h"
+#include "ReplayCommand.h"
+#include "ReplaySession.h"
 #include "ReplayTestSupport.h"
+#include "ToldDay.h"
 
 namespace kevolan::replay::testing {
 namespace {
@@ -86,6 +90,25 @@ TEST_P(Plan, EndsAsWrittenDown) {
         0u);
   } else {
     EXPECT_EQ(messages, nlohmann::json(kLastMessages.at(name)));
+  }
+
+  // A player who cannot see the window hears each day's news from the day's report.
+  ReplaySession session;
+  std::istringstream script(ReadFile(kPlans / (name + ".txt")));
+  int number = 0;
+  std::string out;
+  for (std::string line; std::getline(script, line);) {
+    ++number;
+    const ParsedLine parsed = ParseLine(line);
+    if (parsed.Kind != ParsedLine::Kind::Command) continue;
+    const GameState before = session.State();
+    out.clear();
+    session.Run(parsed.Command, line, out);
+    if (parsed.Command.Verb != Verb::Next) continue;
+    const GameState& after = session.State();
+    const std::string wrong =
+        kevolan::testing::MisreportedDay(before, after, speech::DayReport(before, after));
+    ASSERT_TRUE(wrong.empty()) << name << ".txt line " << number << ": " << wrong;
   }
 }
 

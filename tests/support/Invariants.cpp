@@ -60,7 +60,7 @@ std::string BrokenInvariant(const GameState& s, Count hungerBefore, bool overBef
 
   KEEP(s.CreateChoice.Size() <= kWorkedItems.size());
   KEEP(Distinct(s.CreateChoice));
-  KEEP(s.CreateChoice.Contains(NameId::Boat));
+  KEEP(s.CreateChoice.Contains(Item::Boat));
   KEEP(s.GatherChoice.Size() > 0);
   KEEP(s.GatherChoice.Options().front() == NameId::FruitTrip);
   KEEP(s.GatherChoice.Size() <= 3u);

@@ -4,20 +4,19 @@ namespace kevolan::testing {
 namespace {
 
 void Compare(const nlohmann::json& expected, const nlohmann::json& actual, const std::string& path,
-             std::string& out) {
+             std::vector<FieldChange>& out) {
   if (expected.is_object() && actual.is_object()) {
     for (const auto& [key, value] : expected.items()) {
       const std::string at = path.empty() ? key : path + "." + key;
       if (actual.contains(key)) {
         Compare(value, actual.at(key), at, out);
       } else {
-        out += at + ": expected " + value.dump() + ", missing\n";
+        out.push_back({at, value.dump(), "missing"});
       }
     }
     for (const auto& [key, value] : actual.items()) {
       if (!expected.contains(key)) {
-        out +=
-            (path.empty() ? key : path + "." + key) + ": not expected, got " + value.dump() + "\n";
+        out.push_back({path.empty() ? key : path + "." + key, "missing", value.dump()});
       }
     }
     return;
@@ -29,17 +28,29 @@ void Compare(const nlohmann::json& expected, const nlohmann::json& actual, const
     }
     return;
   }
-  if (expected != actual) {
-    out += (path.empty() ? "(the whole value)" : path) + ": expected " + expected.dump() +
-           ", got " + actual.dump() + "\n";
-  }
+  if (expected != actual) out.push_back({path, expected.dump(), actual.dump()});
 }
 
 }  // namespace
 
+std::vector<FieldChange> JsonChanges(const nlohmann::json& expected, const nlohmann::json& actual) {
+  std::vector<FieldChange> changes;
+  Compare(expected, actual, "", changes);
+  return changes;
+}
+
 std::string JsonDifferences(const nlohmann::json& expected, const nlohmann::json& actual) {
   std::string out;
-  Compare(expected, actual, "", out);
+  for (const FieldChange& c : JsonChanges(expected, actual)) {
+    const std::string path = c.Path.empty() ? "(the whole value)" : c.Path;
+    if (c.Now == "missing") {
+      out += path + ": expected " + c.Was + ", missing\n";
+    } else if (c.Was == "missing") {
+      out += path + ": not expected, got " + c.Now + "\n";
+    } else {
+      out += path + ": expected " + c.Was + ", got " + c.Now + "\n";
+    }
+  }
   return out;
 }
 

@@ -4,10 +4,9 @@
 #include <string>
 
 #include "GameView.h"
+#include "WindowRows.h"
 
 namespace {
-
-using kevolan::Item;
 
 QString Quoted(const QString& text) {
   // Long typed texts are cut, so a failure stays readable.
@@ -43,6 +42,13 @@ class Diff {
         QStringLiteral("%1 (%2): window %3, driver %4").arg(field, control, window, driver));
   }
 };
+
+// A label the window's table names by number; a window that lacks it fails the comparison.
+const QLabel* Label(const TForm1& f, int number) {
+  const auto* label = f.findChild<const QLabel*>(QStringLiteral("Label%1").arg(number));
+  if (label == nullptr) qFatal("The window has no Label%d", number);
+  return label;
+}
 
 // A label that always shows a number.
 void Number(Diff& d, const QString& field, const QLabel* label, kevolan::Count value) {
@@ -85,42 +91,26 @@ QStringList WindowDiffers(const TForm1& f, const kevolan::GameState& s) {
          FromGame(kevolan::NameOf(s.Month)));
   d.Flag(QStringLiteral("Month shown"), QStringLiteral("Label58 visible"), f.Label58->isVisible(),
          true);
-  Number(d, QStringLiteral("SickDays"), f.Label56, s.SickDays);
-  Number(d, QStringLiteral("HungryDays"), f.Label46, s.HungryDays);
-  Number(d, QStringLiteral("FruitStock"), f.Label37, s.FruitStock);
-  Number(d, QStringLiteral("FishStock"), f.Label38, s.FishStock);
-  Number(d, QStringLiteral("WildGameStock"), f.Label39, s.WildGameStock);
-  Number(d, QStringLiteral("FruitStreak"), f.Label47, s.FruitStreak);
-  Number(d, QStringLiteral("FishStreak"), f.Label48, s.FishStreak);
-  Number(d, QStringLiteral("WildGameStreak"), f.Label49, s.WildGameStreak);
-
-  // Spelt out here, not read from TForm1's table: the page and its checks are built from that
-  // table, so this is where a label showing the wrong field is caught, by name.
-  const struct {
-    Item Id;
-    const char* Name;
-    const QLabel *Owned, *Build, *Repair, *Wear;
-  } rows[] = {
-      {Item::FishingTackle, "FishingTackle", f.Label50, f.Label40, f.Label31, f.Label25},
-      {Item::HuntingWeapon, "HuntingWeapon", f.Label51, f.Label41, f.Label32, f.Label26},
-      {Item::Hut, "Hut", f.Label52, f.Label42, f.Label33, f.Label27},
-      {Item::Cave, "Cave", f.Label53, f.Label43, f.Label34, f.Label28},
-      {Item::NewClothes, "NewClothes", f.Label54, f.Label44, f.Label35, f.Label30},
-      {Item::OldClothes, "OldClothes", f.Label55, nullptr, f.Label36, f.Label29},
-      {Item::Boat, "Boat", nullptr, f.Label45, nullptr, nullptr},
-  };
-  static_assert(sizeof(rows) / sizeof(rows[0]) == kevolan::kItemCount,
-                "a row for every item of the catalogue, or its labels go unchecked");
-  for (const auto& row : rows) {
-    const kevolan::ItemState& item = s[row.Id];
-    const QString key = QStringLiteral("Items.") + QLatin1String(row.Name);
-    if (row.Owned) {
-      d.Flag(key + QStringLiteral(".Owned"), row.Owned->objectName() + QStringLiteral(" visible"),
-             row.Owned->isVisible(), item.Owned);
+  // Which label shows which counter is read from the window's table, which the layout test
+  // holds to the window's design; a label that shows the wrong field is caught here, by name.
+  for (const kevolan::window::CounterLabel& counter : kevolan::window::kCounterLabels) {
+    Number(d, FromGame(counter.Key), Label(f, counter.Label), s.*counter.Field);
+  }
+  for (const kevolan::window::ItemRows& rows : kevolan::window::kItemRows) {
+    const kevolan::ItemState& item = s[rows.Id];
+    const QString key = QStringLiteral("Items.") + FromGame(kevolan::Info(rows.Id).Key);
+    for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
+      const kevolan::window::Row& row = rows[frame.Id];
+      if (!row.Shown()) continue;
+      const QString field = key + u'.' + FromGame(frame.Key);
+      if (frame.Shows == nullptr) {
+        const QLabel* owned = Label(f, row.NameLabel);
+        d.Flag(field, owned->objectName() + QStringLiteral(" visible"), owned->isVisible(),
+               item.Owned);
+      } else {
+        Counter(d, field, Label(f, row.ValueLabel), item.*frame.Shows);
+      }
     }
-    Counter(d, key + QStringLiteral(".BuildDaysLeft"), row.Build, item.BuildDaysLeft);
-    Counter(d, key + QStringLiteral(".RepairDaysLeft"), row.Repair, item.RepairDaysLeft);
-    Counter(d, key + QStringLiteral(".WearDaysLeft"), row.Wear, item.WearDaysLeft);
   }
 
   d.Flag(QStringLiteral("EatToday"), QStringLiteral("CheckBox1 checked"), f.CheckBox1->isChecked(),

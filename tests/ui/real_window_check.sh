@@ -15,7 +15,14 @@ fi
 kevolan=$1
 close_window=$2
 shots=$3
-window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
+# The window's size and the next-day button's middle as the build laid them out, its frames
+# grown for the catalogue's rows.
+plan=${KEVOLAN_WINDOW_PLAN:?the window plan the build wrote, set by ctest}
+read -r window_size button_x button_y < <(python3 -c '
+import json, sys
+places = {p[0]: p[2] for p in json.load(open(sys.argv[1]))["places"]}
+w, b = places["Form1"], places["Button1"]
+print("%dx%d %d %d" % (w[2], w[3], b[0] + b[2] // 2, b[1] + b[3] // 2))' "$plan")
 mkdir -p "$shots"
 workdir=$(mktemp -d)
 pid=
@@ -46,8 +53,8 @@ day_area="30x20+$((X + 8))+$Y"  # the day number in the top left corner
 import -window root "$shots/kevolan-start.png"
 import -window root -crop "$day_area" +repage "$workdir/day1.png"
 
-# The middle of the next-day button, which stands at 360,384 and is 169 x 25.
-xdotool mousemove --sync $((X + 444)) $((Y + 396)) click 1
+# The middle of the next-day button.
+xdotool mousemove --sync $((X + button_x)) $((Y + button_y)) click 1
 sleep 1
 import -window root "$shots/kevolan-day2.png"
 import -window root -crop "$day_area" +repage "$workdir/day2.png"

@@ -2,8 +2,12 @@
 // what is shown and what is hidden, and the context menu on every part of the window.
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStyleOptionButton>
 #include <QtTest>
 
@@ -12,6 +16,37 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "ViewChecks.h"
+#include "WindowRows.h"
+
+using kevolan::Item;
+using kevolan::window::Frame;
+
+namespace {
+
+QString LabelName(int number) { return QStringLiteral("Label%1").arg(number); }
+
+// The window's design draws it for the catalogue's own items. An item more grows the frames its
+// rows go into and moves down what stands below them: the plan the build laid out says how far,
+// and a control's designed place is checked where that moved it (for these items, nowhere).
+QRect Moved(const QString& name, QRect designed) {
+  static const QJsonObject plan = [] {
+    QFile file(QStringLiteral(KEVOLAN_WINDOW_PLAN));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", KEVOLAN_WINDOW_PLAN);
+    return QJsonDocument::fromJson(file.readAll()).object();
+  }();
+  const QJsonArray drawn = plan[QStringLiteral("designed")][name].toArray();
+  for (const QJsonValue& place : plan[QStringLiteral("places")].toArray()) {
+    const QJsonArray row = place.toArray();
+    if (row[0].toString() != name || drawn.size() != 4) continue;
+    const QJsonArray now = row[2].toArray();
+    designed.translate(0, now[1].toInt() - drawn[1].toInt());
+    designed.setHeight(designed.height() + now[3].toInt() - drawn[3].toInt());
+    return designed;
+  }
+  return designed;
+}
+
+}  // namespace
 
 class Form1Layout : public QObject {
   Q_OBJECT
@@ -23,6 +58,7 @@ class Form1Layout : public QObject {
   }
 
  private slots:
+  void theWindowsTableIsTheDesign();
   void everyControlHasItsNamePlaceAndSize_data();
   void everyControlHasItsNamePlaceAndSize();
   void textsFontsAndColours();
@@ -40,7 +76,7 @@ void Form1Layout::everyControlHasItsNamePlaceAndSize_data() {
   QTest::addColumn<QString>("parent");
   QTest::addColumn<QRect>("place");
   const auto row = [](const char* name, const char* parent, QRect place) {
-    QTest::newRow(name) << QString::fromLatin1(parent) << place;
+    QTest::newRow(name) << QString::fromLatin1(parent) << Moved(QLatin1String(name), place);
   };
   row("GroupBox2", "Form1", {8, 24, 193, 97});
   row("GroupBox3", "Form1", {208, 8, 161, 65});
@@ -77,25 +113,107 @@ void Form1Layout::everyControlHasItsNamePlaceAndSize_data() {
     row(streaks[i][0], "GroupBox3", {8, 16 + 16 * i, -1, 13});
     row(streaks[i][1], "GroupBox3", {96, 16 + 16 * i, -1, 13});
   }
-  const char* items[][5] = {
-      {"GroupBox5", "Label7,Label8,Label9,Label10,Label11,Label12",
-       "Label40,Label41,Label42,Label43,Label44,Label45"},
-      {"GroupBox6", "Label13,Label14,Label15,Label16,Label18,Label17",
-       "Label31,Label32,Label33,Label34,Label35,Label36"},
-      {"GroupBox7", "Label19,Label20,Label21,Label22,Label23,Label24",
-       "Label25,Label26,Label27,Label28,Label29,Label30"},
-  };
-  for (const auto& frame : items) {
-    const QList<QByteArray> nameLabels = QByteArray(frame[1]).split(',');
-    const QList<QByteArray> valueLabels = QByteArray(frame[2]).split(',');
-    for (int i = 0; i < 6; ++i) {
-      row(nameLabels[i].constData(), frame[0], {8, 16 + 16 * i, -1, 13});
-      row(valueLabels[i].constData(), frame[0], {128, 16 + 16 * i, -1, 13});
+  // Every item's rows where the window's table puts them (its design, as the first test holds).
+  for (const kevolan::window::ItemRows& rows : kevolan::window::kItemRows) {
+    for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
+      const kevolan::window::Row& at = rows[frame.Id];
+      if (!at.Shown()) continue;
+      const QString parent = QString::fromLatin1(frame.Name.data(), frame.Name.size());
+      const auto label = [&](int number, int left) {
+        QTest::newRow(qPrintable(LabelName(number)))
+            << parent << QRect(left, at.Top(frame), -1, frame.RowHeight);
+      };
+      label(at.NameLabel, frame.NameLeft);
+      if (at.ValueLabel) label(at.ValueLabel, frame.ValueLeft);
     }
   }
-  const char* owned[] = {"Label55", "Label50", "Label51", "Label52", "Label53", "Label54"};
-  const int ownedTops[] = {29, 56, 80, 104, 128, 152};
-  for (int i = 0; i < 6; ++i) row(owned[i], "GroupBox8", {8, ownedTops[i], -1, 20});
+}
+
+// The window's table, which the window, the page and their checks are made from, holds the
+// design's rows for the catalogue's own items: which item each row of each frame shows, with
+// which labels, and where; and which label shows each counter that is no item's.
+void Form1Layout::theWindowsTableIsTheDesign() {
+  const struct {
+    Frame Id;
+    const char* Control;
+    Item Items[6];
+    int Names[6];
+    int Values[6];
+    int Tops[6];
+    int Left, ValueLeft, Height;
+  } design[] = {
+      {Frame::Creation,
+       "GroupBox5",
+       {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave, Item::NewClothes,
+        Item::Boat},
+       {7, 8, 9, 10, 11, 12},
+       {40, 41, 42, 43, 44, 45},
+       {16, 32, 48, 64, 80, 96},
+       8,
+       128,
+       13},
+      {Frame::Repair,
+       "GroupBox6",
+       {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave, Item::NewClothes,
+        Item::OldClothes},
+       {13, 14, 15, 16, 18, 17},
+       {31, 32, 33, 34, 35, 36},
+       {16, 32, 48, 64, 80, 96},
+       8,
+       128,
+       13},
+      {Frame::Wear,
+       "GroupBox7",
+       {Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave, Item::OldClothes,
+        Item::NewClothes},
+       {19, 20, 21, 22, 23, 24},
+       {25, 26, 27, 28, 29, 30},
+       {16, 32, 48, 64, 80, 96},
+       8,
+       128,
+       13},
+      {Frame::Owned,
+       "GroupBox8",
+       {Item::OldClothes, Item::FishingTackle, Item::HuntingWeapon, Item::Hut, Item::Cave,
+        Item::NewClothes},
+       {55, 50, 51, 52, 53, 54},
+       {0, 0, 0, 0, 0, 0},
+       {29, 56, 80, 104, 128, 152},
+       8,
+       0,
+       20},
+  };
+  for (const auto& frame : design) {
+    const kevolan::window::FrameInfo& info = kevolan::window::Info(frame.Id);
+    QCOMPARE(QLatin1String(info.Name.data(), info.Name.size()), QLatin1String(frame.Control));
+    QCOMPARE(info.DrawnRows, 6);
+    QCOMPARE(info.RowHeight, frame.Height);
+    QCOMPARE(info.NameLeft, frame.Left);
+    if (frame.ValueLeft) QCOMPARE(info.ValueLeft, frame.ValueLeft);
+    for (int i = 0; i < 6; ++i) {
+      const kevolan::window::Row& row = kevolan::window::RowsOf(frame.Items[i])[frame.Id];
+      const QString where = QStringLiteral("%1 row %2").arg(frame.Control).arg(i);
+      QVERIFY2(row.At == i, qPrintable(where));
+      QVERIFY2(row.NameLabel == frame.Names[i], qPrintable(where));
+      QVERIFY2(row.ValueLabel == frame.Values[i], qPrintable(where));
+      QVERIFY2(row.Top(info) == frame.Tops[i], qPrintable(where));
+      // Only the boat's days of work are red among the counters.
+      QVERIFY2(row.Red == (frame.Items[i] == Item::Boat), qPrintable(where));
+    }
+  }
+  QCOMPARE(kevolan::window::kDayLabel, 57);
+  QCOMPARE(kevolan::window::kMonthLabel, 58);
+  const std::pair<kevolan::Count kevolan::GameState::*, int> counters[] = {
+      {&kevolan::GameState::SickDays, 56},      {&kevolan::GameState::HungryDays, 46},
+      {&kevolan::GameState::FruitStock, 37},    {&kevolan::GameState::FishStock, 38},
+      {&kevolan::GameState::WildGameStock, 39}, {&kevolan::GameState::FruitStreak, 47},
+      {&kevolan::GameState::FishStreak, 48},    {&kevolan::GameState::WildGameStreak, 49}};
+  QCOMPARE(std::size(kevolan::window::kCounterLabels), std::size(counters));
+  for (const auto& [field, label] : counters) {
+    const auto* row = std::ranges::find(kevolan::window::kCounterLabels, field,
+                                        &kevolan::window::CounterLabel::Field);
+    QCOMPARE(row->Label, label);
+  }
 }
 
 void Form1Layout::everyControlHasItsNamePlaceAndSize() {
@@ -115,7 +233,7 @@ void Form1Layout::textsFontsAndColours() {
   QCOMPARE(form.objectName(), QStringLiteral("Form1"));
   QCOMPARE(form.windowTitle(), QStringLiteral("Игра \"Кеволан\""));
   // The client area inside the original 554 x 525 outer size, at the original place.
-  QCOMPARE(form.size(), QSize(546, 498));
+  QCOMPARE(QRect(QPoint(), form.size()), Moved(QStringLiteral("Form1"), QRect(0, 0, 546, 498)));
   QCOMPARE(form.pos(), QPoint(264, 125));
   const Qt::WindowFlags flags = form.windowFlags();
   QVERIFY(flags & Qt::WindowCloseButtonHint);
@@ -172,6 +290,23 @@ void Form1Layout::textsFontsAndColours() {
       {form.Label55, "Старая одежда"},
   };
   for (const auto& t : texts) QCOMPARE(t.Label->text(), QString::fromUtf8(t.Text));
+  // Every item's name in each of its rows; only the boat's days of work and what is owned red.
+  for (const kevolan::window::ItemRows& rows : kevolan::window::kItemRows) {
+    for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
+      const kevolan::window::Row& row = rows[frame.Id];
+      if (!row.Shown()) continue;
+      const bool drawnRed = row.Red || frame.Id == Frame::Owned;
+      for (int number : {row.NameLabel, row.ValueLabel}) {
+        if (number == 0) continue;
+        const auto* label = form.findChild<QLabel*>(LabelName(number));
+        QVERIFY2(label != nullptr, qPrintable(LabelName(number)));
+        QVERIFY2((label->palette().color(QPalette::WindowText) == red) == drawnRed,
+                 qPrintable(LabelName(number)));
+      }
+      QCOMPARE(form.findChild<QLabel*>(LabelName(row.NameLabel))->text(),
+               FromGame(kevolan::NameOf(rows.Id)));
+    }
+  }
 
   QCOMPARE(form.GroupBox2->title(), QString());
   QCOMPARE(form.GroupBox3->title(), QStringLiteral("Питание дней подряд"));
@@ -200,11 +335,14 @@ void Form1Layout::newGameShown() {
   QCOMPARE(form.Label58->text(), QStringLiteral("Января"));
   // Of all the per-item numbers only the old clothes' wear and the boat's days are on show.
   QStringList shownValues;
-  for (int n = 25; n <= 45; ++n) {
-    if (n >= 37 && n <= 39) continue;  // the stocks are always shown
-    auto* label = form.findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-    if (label->isVisible()) shownValues << label->objectName() + "=" + label->text();
+  for (const kevolan::window::ItemRows& rows : kevolan::window::kItemRows) {
+    for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
+      if (!rows[frame.Id].ValueLabel) continue;
+      auto* label = form.findChild<QLabel*>(LabelName(rows[frame.Id].ValueLabel));
+      if (label->isVisible()) shownValues << label->objectName() + "=" + label->text();
+    }
   }
+  shownValues.sort();
   QCOMPARE(shownValues, QStringList({"Label29=30", "Label45=100"}));
   QVERIFY(form.Label55->isVisible());
   for (QLabel* owned : {form.Label50, form.Label51, form.Label52, form.Label53, form.Label54}) {
@@ -242,10 +380,15 @@ void Form1Layout::everyCaptionFitsItsPlace() {
              qPrintable(label->objectName()));
   }
   // Name labels end before the numbers beside them, even the longest item names.
-  const QList<QPair<QLabel*, QLabel*>> rows = {
-      {form.Label7, form.Label40},  {form.Label13, form.Label31}, {form.Label19, form.Label25},
-      {form.Label17, form.Label36}, {form.Label23, form.Label29}, {form.Label1, form.Label37},
-      {form.Label4, form.Label47}};
+  QList<QPair<QLabel*, QLabel*>> rows = {{form.Label1, form.Label37}, {form.Label4, form.Label47}};
+  for (const kevolan::window::ItemRows& items : kevolan::window::kItemRows) {
+    for (const kevolan::window::FrameInfo& frame : kevolan::window::kFrames) {
+      const kevolan::window::Row& row = items[frame.Id];
+      if (row.ValueLabel == 0) continue;
+      rows.append(qMakePair(form.findChild<QLabel*>(LabelName(row.NameLabel)),
+                            form.findChild<QLabel*>(LabelName(row.ValueLabel))));
+    }
+  }
   for (const auto& [name, value] : rows) {
     QVERIFY2(name->geometry().right() < value->x(), qPrintable(name->objectName()));
   }
