@@ -65,13 +65,24 @@ Count ClothesWork(const GameState& s, Count turns) {
 }
 
 // The dwelling kills three ways: a hut worn out with no cave, a cave and a hut both worn out, no
-// hut or cave on 1 "Февраля". Only the first and the last are counted here (a cave lasts half a
-// year). Owning a hut with no cave means repairing it, or making the cave. Owning neither means
+// hut or cave on 1 "Февраля". Owning a hut with no cave means repairing it, or making the cave.
+// Owning a cave means keeping it or the hut standing. Owning neither means
 // finishing one by 1 "Февраля" when that day is within reach: a cave (its build days), or a hut,
 // which from then on wears and needs its repairs as if it were finished on that very turn.
 Count DwellingWork(const GameState& s, Count turns, int february, bool listsOnly) {
   const ItemState& hut = s[Item::Hut];
-  if (s[Item::Cave].Owned) return 0;
+  const ItemState& cave = s[Item::Cave];
+  if (cave.Owned) {
+    // The cave falls in only once the hut's wear is 0 too: one of them is kept to the end. A hut
+    // lost to wear can only be repaired by typing its name (it is no longer listed); the repair
+    // sets its wear back, and unowned it never wears again.
+    const Count keepCave = RepairWork(s, Item::Cave, cave.WearDaysLeft.Value, turns);
+    if (hut.Owned) {
+      return std::min(RepairWork(s, Item::Hut, hut.WearDaysLeft.Value, turns), keepCave);
+    }
+    if (hut.WearDaysLeft.Value > 0) return 0;
+    return listsOnly ? keepCave : std::min(keepCave, AtLeastZero(hut.RepairDaysLeft.Value));
+  }
   const Count makeCave = CaveWork(s, listsOnly);
   if (hut.Owned) return std::min(RepairWork(s, Item::Hut, hut.WearDaysLeft.Value, turns), makeCave);
   if (february > turns) return 0;

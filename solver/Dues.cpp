@@ -101,7 +101,16 @@ Dues HomeAndClothesDues(const GameState& s, Count turns, int february, bool list
     if (d.By <= turns) dues.Add(d);
   };
   const ItemState& hut = s[Item::Hut];
-  if (!s[Item::Cave].Owned) {
+  const ItemState& cave = s[Item::Cave];
+  if (cave.Owned && (hut.Owned || hut.WearDaysLeft.Value == 0)) {
+    // Both worn out kill: by the later of their wear, one of them repaired (a lost hut only by
+    // typing its name).
+    Due keep = Due::By1(std::max(cave.WearDaysLeft.Value, hut.WearDaysLeft.Value), Activity::Repair,
+                        cave.RepairDaysLeft.Value);
+    if (hut.Owned || !listsOnly) keep.Or(Activity::Repair, hut.RepairDaysLeft.Value);
+    add(keep);
+  }
+  if (!cave.Owned) {
     const Count cave = CaveWork(s, listsOnly);
     if (hut.Owned) {
       add(Due::By1(hut.WearDaysLeft.Value, Activity::Repair, hut.RepairDaysLeft.Value)

@@ -288,9 +288,10 @@ class Planner {
     } else if (!hut.Owned && !cave.Owned && february_ < kNever) {
       add(february_, builds(Item::Hut), Activity::Create, NameOf(Item::Hut));
       add(february_, builds(Item::Cave), Activity::Create, NameOf(Item::Cave));
-    } else if (cave.Owned && hut.WearDaysLeft.Value == 0) {
+    } else if (cave.Owned && (hut.Owned || hut.WearDaysLeft.Value == 0)) {
+      // The cave kept standing (the hut let go: its repairs cost more days a season).
       add(cave.WearDaysLeft.Value, repairs(Item::Cave), Activity::Repair, NameOf(Item::Cave));
-      if (!listsOnly_) {
+      if (!listsOnly_ && !hut.Owned) {
         add(cave.WearDaysLeft.Value, repairs(Item::Hut), Activity::Repair, NameOf(Item::Hut));
       }
     }

@@ -99,6 +99,19 @@ void WindowPlans::playsAsTheDriver() {
   replay::ReplaySession session;
   WindowHands hands(form);
   BoxCatcher boxes;
+  // Behind each message box the window shows the game as the turn has left it so far: as the
+  // driver's session stood when it said the same message.
+  std::vector<kevolan::GameState> atMessages;
+  session.ObserveMessages(
+      [&](std::string_view, const kevolan::GameState& s) { atMessages.push_back(s); });
+  QStringList behind;
+  boxes.WhileOpen = [&](QMessageBox* box) {
+    const auto at = static_cast<std::size_t>(boxes.Boxes.size()) - 1;
+    if (at >= atMessages.size()) return;
+    for (const QString& d : WindowDiffers(form, atMessages[at])) {
+      behind.append(QStringLiteral("behind «%1»: %2").arg(box->text(), d));
+    }
+  };
 
   const QStringList atStart = WindowDiffers(form, session.State());
   QVERIFY2(atStart.isEmpty(), Failure(plan, {0, "(a new game)"}, atStart).constData());
@@ -138,6 +151,7 @@ void WindowPlans::playsAsTheDriver() {
     }
     mustBeRefused = false;
     boxes.Boxes.clear();
+    behind.clear();
     if (refused) {
       ++refusals;
       const QString reason = FromGame(printed.value("Reason", std::string()));
@@ -162,6 +176,8 @@ void WindowPlans::playsAsTheDriver() {
       if (!trouble.isEmpty()) QFAIL(Failure(plan, line, {trouble}));
     }
 
+    if (!behind.isEmpty()) QFAIL(Failure(plan, line, behind));
+    atMessages.clear();
     const QStringList seen = boxes.Texts();
     const bool turnRan = command.Verb == replay::Verb::Next && !refused;
     const QStringList said = turnRan ? DriverMessages(session) : QStringList();
