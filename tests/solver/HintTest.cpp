@@ -255,5 +255,22 @@ TEST(Hint, DoomedOverAndCancelled) {
   EXPECT_EQ(dead.DeathMonth, Month::December);
 }
 
+// The box's words for a move that leaves empty boxes as they are, and for numbers of days Russian
+// says alike.
+TEST(Hint, WordsForEmptyBoxesAndDays) {
+  HintResult r;
+  r.Verdict = Verdict::Win;
+  r.FirstMove = {true, "", Activity::Create, ""};
+  r.DaysToVictory = 1;
+  EXPECT_EQ(HintText(NewGame(), r),
+            "Спастись с острова ещё можно. Сегодня:\n– отметьте «Питание», еда: оставьте поле "
+            "пустым;\n– выберите занятие «Создание», в его поле оставьте поле пустым.\nЛодка "
+            "будет готова уже сегодня.");
+  const std::pair<int, const char*> days[] = {{1, "день"},   {2, "дня"},    {5, "дней"},
+                                              {11, "дней"}, {14, "дней"},  {21, "день"},
+                                              {112, "дней"}, {122, "дня"}, {171, "день"}};
+  for (const auto& [n, word] : days) EXPECT_EQ(DaysWord(n), word) << n;
+}
+
 }  // namespace
 }  // namespace kevolan::solver::testing
