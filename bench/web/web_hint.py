@@ -4,15 +4,19 @@ served from a local folder, and a worker of the page's own kind (hint-worker.js,
 kevolan-hint.js) is asked about every position of the shipped plans: the start and the state
 after each day. Printed: positions, verdicts, and the time from the question to the answer as
 the page sees it (the game played again in the worker, the search, the messages), median, 90th
-percentile and worst, beside the search's own time.
+percentile and worst, beside the search's own time; and how many answers differ from the
+driver's (kevolan-replay's `hint` after the same commands): verdict, today's commands, days.
 
-usage: web_hint.py --site build/web --plans tests/plans [--every 1] [--max-turns N]
+usage: web_hint.py --site build/web --plans tests/plans --replay build/bin/kevolan-replay
+                   [--every 1] [--max-turns N]
 """
 import argparse
 import collections
 import glob
 import os
+import json
 import statistics
+import subprocess
 import sys
 import time
 
@@ -45,15 +49,24 @@ def positions(path, every):
     return found
 
 
+def driver_hint(replay, script):
+    """The driver's answer to `hint` after the commands."""
+    out = subprocess.run([replay], input='\n'.join(script + ['hint']) + '\n', text=True,
+                         capture_output=True, check=True).stdout
+    return json.loads(out.strip().splitlines()[-1])['Hint']
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('--site', required=True)
     ap.add_argument('--plans', required=True)
+    ap.add_argument('--replay', required=True, help='kevolan-replay, for the driver\'s answers')
     ap.add_argument('--every', type=int, default=1, help='ask after every Nth day')
     ap.add_argument('--max-turns', type=int, default=-1,
                     help="the search's budget in day turns (default: the page's own)")
     args = ap.parse_args()
     round_trips, searches, verdicts = [], [], collections.Counter()
+    differ = []
     worst = (0, '')
     started = time.time()
     with browser.served(args.site) as address, browser.chromium() as driver:
@@ -68,7 +81,14 @@ def main():
                 if 'error' in said:
                     raise SystemExit('%s, %d commands: the worker failed: %s' %
                                      (name, len(script), said['error']))
-                verdicts[said['answer']['Verdict']] += 1
+                answer = said['answer']
+                verdicts[answer['Verdict']] += 1
+                if args.max_turns < 0:
+                    native = driver_hint(args.replay, script)
+                    if (native['Verdict'], native['Move'] or [], native['DaysToVictory']) != (
+                            answer['Verdict'], answer['Commands'],
+                            answer['DaysToVictory'] if answer['DaysToVictory'] >= 0 else None):
+                        differ.append('%s after %d commands' % (name, len(script)))
                 round_trips.append(said['ms'])
                 searches.append(said['answer']['Milliseconds'])
                 if said['ms'] > worst[0]:
@@ -84,6 +104,9 @@ def main():
         statistics.median(round_trips), round_trips[int(0.9 * (n - 1))], worst[0], worst[1]))
     print('  the search alone: median %.1f ms, worst %.1f ms' % (
         statistics.median(searches), max(searches)))
+    if args.max_turns < 0:
+        print('  answers that differ from the driver\'s: %d%s' % (
+            len(differ), (' (' + ', '.join(differ[:5]) + ')') if differ else ''))
     print('  (%.1f s in all)' % (time.time() - started))
 
 
