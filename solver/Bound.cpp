@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "Counting.h"
 #include "Dues.h"
@@ -133,8 +134,7 @@ static_assert(Info(Item::FishingTackle).WearAfterRepair > 1 &&
 
 // The fewest days of gathering (and of repairing the tools) that bring `rations`, with the tools
 // given: a day brings at most its food's yield, and the trip for fruit needs no tool.
-Count GatheringDays(Count rations, const Tool* weapon, const Tool* tackle) {
-  if (rations <= 0) return 0;
+Count GatheringDaysCounted(Count rations, const Tool* weapon, const Tool* tackle) {
   const Count fruit = Info(Food::Fruit).Yield;
   const Count maxHunts = weapon != nullptr ? CeilDiv(rations, weapon->Yield) : 0;
   const Count maxFishing = tackle != nullptr ? CeilDiv(rations, tackle->Yield) : 0;
@@ -145,12 +145,40 @@ Count GatheringDays(Count rations, const Tool* weapon, const Tool* tackle) {
     if (hunting >= best) break;
     for (Count g = 0; g <= maxFishing; ++g) {
       const Count fishing = g == 0 ? 0 : g + ToolRepairs(*tackle, g);
+      if (hunting + fishing >= best) break;  // more fishing only costs more
       const Count rest = afterHunts - (tackle != nullptr ? g * tackle->Yield : 0);
       best = std::min(best, hunting + fishing + CeilDiv(rest, fruit));
       if (rest <= 0) break;
     }
   }
   return best;
+}
+
+// The same count is asked again and again as the bound climbs and the search tries each day's
+// moves, so the answers are kept, per thread, in a small table: a tool's yield and repair spans
+// are its item's, so its wear and owed repair days (or its absence) and the rations say it all.
+Count GatheringDays(Count rations, const Tool* weapon, const Tool* tackle) {
+  if (rations <= 0) return 0;
+  // A tool in 16 bits: present, its wear (10 bits) and its owed repair days (5 bits).
+  bool fits = static_cast<std::uint64_t>(rations) <= 0xffff;
+  const auto part = [&fits](const Tool* t) -> std::uint64_t {
+    if (t == nullptr) return 0;
+    const auto wear = static_cast<std::uint64_t>(t->Wear);
+    const auto owed = static_cast<std::uint64_t>(t->FirstRepair);
+    fits = fits && wear <= 0x3ff && owed <= 0x1f;
+    return 1 | wear << 1 | owed << 11;
+  };
+  const std::uint64_t key = std::uint64_t{1} << 63 | static_cast<std::uint64_t>(rations) << 32 |
+                            part(weapon) << 16 | part(tackle);
+  if (!fits) return GatheringDaysCounted(rations, weapon, tackle);
+  struct Known {
+    std::uint64_t Key = 0;  // 0: nothing kept yet
+    Count Days = 0;
+  };
+  thread_local std::array<Known, 1024> known;
+  Known& k = known[(key * 0x9e3779b97f4a7c15ULL) >> 54];
+  if (k.Key != key) k = {key, GatheringDaysCounted(rations, weapon, tackle)};
+  return k.Days;
 }
 
 // With lists only, every turn either eats a listed food (a ration that was in store or was
@@ -198,25 +226,26 @@ Count FoodWork(const GameState& s, Count turns, int february, Item* make = nullp
     // yield of turns later the early fruit takes one day more, and the later food at most one
     // day less (one more fruit day would bring what the later turns lost).
     const Count fruit = Info(Food::Fruit).Yield;
-    const auto cost = [&](Count c, Count& earlyDays) {
+    const auto earlyNeed = [&](Count c) {
+      return AtLeastZero(std::min(c + 1, turns) - hungry - stock);
+    };
+    const auto cost = [&](Count c) {
       const Count early = std::min(c + 1, turns);
-      const Count earlyNeed = AtLeastZero(early - hungry - stock);
-      earlyDays = CeilDiv(earlyNeed, fruit);
+      const Count earlyDays = CeilDiv(earlyNeed(c), fruit);
       const Count left = AtLeastZero(hungry + stock - early);
-      const Count lateNeed = AtLeastZero(turns - early - left - (earlyDays * fruit - earlyNeed));
+      const Count lateNeed = AtLeastZero(turns - early - left - (earlyDays * fruit - earlyNeed(c)));
       return weapon.Build + earlyDays + GatheringDays(lateNeed, &weapon, nullptr);
     };
+    // The first c that holds the weapon's days, the early fruit's and the work due by c. What
+    // c must hold never shrinks as c grows, so no c short of it can hold it either.
+    const HomeAndClothesWork due(s, february, true);
     Count c = weapon.Build;
-    Count earlyDays = 0;
-    cost(c, earlyDays);
-    while (c < turns &&
-           c < weapon.Build + earlyDays + HomeAndClothesWorkDue(s, c, february, true)) {
-      ++c;
-      cost(c, earlyDays);
+    for (;;) {
+      const Count held = weapon.Build + CeilDiv(earlyNeed(c), fruit) + due.DueWithin(c);
+      if (c >= turns || c >= held) break;
+      c = std::min(held, turns);
     }
-    for (Count k = 0; k < fruit && c + k < turns; ++k) {
-      better(cost(c + k, earlyDays), Item::HuntingWeapon);
-    }
+    for (Count k = 0; k < fruit && c + k < turns; ++k) better(cost(c + k), Item::HuntingWeapon);
   }
   return best;
 }
@@ -241,15 +270,40 @@ int Clamp(Count c) { return static_cast<int>(std::min<Count>(c, kNever)); }
 
 }  // namespace
 
-int TurnsToFebruaryFirst(const GameState& s, int limit) {
+namespace {
+
+int WalkToFebruaryFirst(int day, Month month, int limit) {
   GameState probe;
-  probe.Day = s.Day;
-  probe.Month = s.Month;
+  probe.Day = day;
+  probe.Month = month;
   for (int turn = 1; turn <= limit; ++turn) {
     if (probe.Day == kDwellingDeadlineDay && probe.Month == kDwellingDeadlineMonth) return turn;
     AdvanceCalendar(probe);
   }
   return kNever;
+}
+
+}  // namespace
+
+int TurnsToFebruaryFirst(const GameState& s, int limit) {
+  // Asked for every day the search tries: the calendar is walked once from each date.
+  constexpr int kMonths = 12, kDays = 32, kWalked = 2 * kYearAhead;
+  static const auto walked = [] {
+    std::array<std::array<int, kDays>, kMonths> turns{};
+    for (int m = 0; m < kMonths; ++m) {
+      for (int d = 0; d < kDays; ++d) {
+        turns[static_cast<std::size_t>(m)][static_cast<std::size_t>(d)] =
+            WalkToFebruaryFirst(d, static_cast<Month>(m), kWalked);
+      }
+    }
+    return turns;
+  }();
+  const auto month = static_cast<std::size_t>(s.Month);
+  if (s.Day < 0 || s.Day >= kDays || month >= kMonths || limit > kWalked) {
+    return WalkToFebruaryFirst(s.Day, s.Month, limit);
+  }
+  const int turn = walked[month][static_cast<std::size_t>(s.Day)];
+  return turn <= limit ? turn : kNever;
 }
 
 Needs NeedsFor(const GameState& s, int turns, bool listsOnly, int february) {

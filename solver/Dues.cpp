@@ -93,13 +93,10 @@ struct Hold {
   bool Holds() const { return To >= From; }
 };
 
-// The dwelling's and the clothes' work due within `turns` turns: the dwelling by 1 "Февраля"
-// or by the hut's wear, the clothes by their wear.
-Dues HomeAndClothesDues(const GameState& s, Count turns, int february, bool listsOnly) {
-  Dues dues;
-  const auto add = [&](const Due& d) {
-    if (d.By <= turns) dues.Add(d);
-  };
+// The dwelling's and the clothes' work, each piece handed to `add`: the dwelling by
+// 1 "Февраля" or by the hut's wear, the clothes by their wear.
+template <class Add>
+void ForEachHomeAndClothesDue(const GameState& s, int february, bool listsOnly, Add add) {
   const ItemState& hut = s[Item::Hut];
   const ItemState& cave = s[Item::Cave];
   if (cave.Owned && (hut.Owned || hut.WearDaysLeft.Value == 0)) {
@@ -128,6 +125,14 @@ Dues HomeAndClothesDues(const GameState& s, Count turns, int february, bool list
     add(Due::By1(old.WearDaysLeft.Value, Activity::Repair, old.RepairDaysLeft.Value)
             .Or(Activity::Create, fresh.BuildDaysLeft.Value));
   }
+}
+
+// Those pieces due within `turns` turns.
+Dues HomeAndClothesDues(const GameState& s, Count turns, int february, bool listsOnly) {
+  Dues dues;
+  ForEachHomeAndClothesDue(s, february, listsOnly, [&](const Due& d) {
+    if (d.By <= turns) dues.Add(d);
+  });
   return dues;
 }
 
@@ -246,8 +251,12 @@ bool FeedingFits(const GameState& s, Count turns, const Dues& base, const Hold& 
         if (Fits(with, hold)) return true;  // a tool finished later, or never
         break;
       }
+      const Dues gathering = with;
       with.Add(Due::By1(c, Activity::Create, build));
       if (Fits(with, hold)) return true;
+      // Work added never makes room: when the gathering before c does not fit even without the
+      // tool, no later c, which asks the same gathering and more, can fit either.
+      if (!Fits(gathering, hold)) break;
     }
   }
   return false;
@@ -307,10 +316,18 @@ bool DuesFit(const GameState& s, Count turns, int february, bool listsOnly,
   return FeedingFits(s, turns, base, planned, true);
 }
 
-Count HomeAndClothesWorkDue(const GameState& s, Count turns, int february, bool listsOnly) {
-  const Dues dues = HomeAndClothesDues(s, turns, february, listsOnly);
+HomeAndClothesWork::HomeAndClothesWork(const GameState& s, int february, bool listsOnly) {
+  ForEachHomeAndClothesDue(s, february, listsOnly, [&](const Due& d) {
+    pieces_[static_cast<std::size_t>(count_++)] = {d.By, d.Least()};
+  });
+}
+
+Count HomeAndClothesWork::DueWithin(Count turns) const {
   Count work = 0;
-  for (int i = 0; i < dues.Count; ++i) work += dues.Items[static_cast<std::size_t>(i)].Least();
+  for (int i = 0; i < count_; ++i) {
+    const Piece& p = pieces_[static_cast<std::size_t>(i)];
+    if (p.By <= turns) work += p.Work;
+  }
   return work;
 }
 

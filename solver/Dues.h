@@ -2,6 +2,7 @@
 // and none of another activity while an illness holds one.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "GameState.h"
@@ -32,7 +33,19 @@ struct IllnessPlan {
 bool DuesFit(const GameState& s, Count turns, int february, bool listsOnly,
              const IllnessPlan* plan = nullptr);
 
-// The days of work the dwelling and the clothes need done within `turns` turns.
-Count HomeAndClothesWorkDue(const GameState& s, Count turns, int february, bool listsOnly);
+// The dwelling's and the clothes' pieces of work (the least days each takes, and its turn).
+class HomeAndClothesWork {
+ public:
+  HomeAndClothesWork(const GameState& s, int february, bool listsOnly);
+  // The days of work due within `turns` turns.
+  Count DueWithin(Count turns) const;
+
+ private:
+  struct Piece {
+    Count By = 0, Work = 0;
+  };
+  std::array<Piece, 3> pieces_{};
+  int count_ = 0;
+};
 
 }  // namespace kevolan::solver
