@@ -142,7 +142,9 @@ Dues HomeAndClothesDues(const GameState& s, Count turns, int february, bool list
 // the others due by b take no more days than turns 1 to a and the free turns up to b hold.
 bool HallFits(const std::array<Count, 48>& by, const std::array<Count, 48>& work,
               const std::array<bool, 48>& held, int n, const Hold& hold) {
-  std::array<Count, 49> byA{}, sumA{}, byB{}, sumB{};  // due turns, and work due up to them
+  // Due turns, and the work due up to them; only the first n + 1 are ever read.
+  std::array<Count, 49> byA, sumA, byB, sumB;
+  byA[0] = sumA[0] = byB[0] = sumB[0] = 0;
   std::size_t na = 1, nb = 1;
   for (int i = 0; i < n; ++i) {
     const auto k = static_cast<std::size_t>(i);
@@ -179,9 +181,10 @@ bool Fits(const Dues& dues, const Hold& hold) {
     }
     return true;
   }
-  std::array<Count, 48> by{}, work{};
-  std::array<bool, 48> held{};
-  std::array<int, 48> twoWays{};
+  // Set for the first dues.Count pieces before they are read.
+  std::array<Count, 48> by, work;
+  std::array<bool, 48> held;
+  std::array<int, 48> twoWays;
   int ways = 0;
   for (int i = 0; i < dues.Count; ++i) {
     const auto k = static_cast<std::size_t>(i);
