@@ -185,7 +185,9 @@ class Planner {
       order.push_back(std::move(w));
     };
     const std::vector<Task> tasks = Tasks();
-    if (CanWait(tasks)) Investments(add);
+    // What is due comes first only when putting it off would miss its day; when it misses its
+    // day either way, the day goes where it pays.
+    if (CanWait(tasks) || !TasksFit(tasks, 0, Held())) Investments(add);
     for (const Task& t : tasks) add(t.Act, t.Option);
     Investments(add);
     for (const Move& m : MovesFor(s_, listsOnly_)) add(m.Activity, m.Option);
