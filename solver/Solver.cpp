@@ -22,17 +22,6 @@ bool Cancelled(const HintBudget& b) {
   return b.Cancel != nullptr && b.Cancel->load(std::memory_order_relaxed);
 }
 
-std::string ScriptOf(const GameState& start, const std::vector<Move>& line) {
-  std::string script;
-  GameState s = start;
-  for (const Move& m : line) {
-    for (const std::string& c : CommandsFor(s, m)) script += c + "\n";
-    script += "next\n";
-    Play(s, m);
-  }
-  return script;
-}
-
 HintResult Won(const GameState& s, const FollowedLine& line) {
   HintResult r;
   r.Verdict = Verdict::Win;
@@ -93,6 +82,17 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
 }
 
 }  // namespace
+
+std::string ScriptOf(const GameState& start, const std::vector<Move>& line) {
+  std::string script;
+  GameState s = start;
+  for (const Move& m : line) {
+    for (const std::string& c : CommandsFor(s, m)) script += c + "\n";
+    script += "next\n";
+    Play(s, m);
+  }
+  return script;
+}
 
 HintResult Hint(const GameState& state, const HintBudget& budget) {
   const auto start = std::chrono::steady_clock::now();

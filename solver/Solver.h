@@ -24,6 +24,9 @@ struct Move {
 // player would (a disabled control is never used). Ends without "next".
 std::vector<std::string> CommandsFor(const GameState& state, const Move& move);
 
+// The driver's script that plays `line` from `start`: each day's commands and "next".
+std::string ScriptOf(const GameState& start, const std::vector<Move>& line);
+
 struct HintBudget {
   long long MaxTurns = 1'000'000;             // day turns each of its searches may play
   std::size_t MaxBytes = 16u << 20;           // memory a search may keep

@@ -58,17 +58,6 @@ std::vector<nlohmann::json> Answers(const std::string& script) {
   return answers;
 }
 
-std::string ScriptOf(const GameState& from, const std::vector<Move>& line) {
-  std::string script;
-  GameState s = from;
-  for (const Move& m : line) {
-    for (const std::string& c : CommandsFor(s, m)) script += c + "\n";
-    script += "next\n";
-    Play(s, m);
-  }
-  return script;
-}
-
 struct Tally {
   int Unknown = 0, LostChecked = 0, Typed = 0;
 };
@@ -266,8 +255,8 @@ TEST(Hint, WordsForEmptyBoxesAndDays) {
             "Спастись с острова ещё можно. Сегодня:\n– отметьте «Питание», еда: оставьте поле "
             "пустым;\n– выберите занятие «Создание», в его поле оставьте поле пустым.\nЛодка "
             "будет готова уже сегодня.");
-  const std::pair<int, const char*> days[] = {{1, "день"},   {2, "дня"},    {5, "дней"},
-                                              {11, "дней"}, {14, "дней"},  {21, "день"},
+  const std::pair<int, const char*> days[] = {{1, "день"},   {2, "дня"},   {5, "дней"},
+                                              {11, "дней"},  {14, "дней"}, {21, "день"},
                                               {112, "дней"}, {122, "дня"}, {171, "день"}};
   for (const auto& [n, word] : days) EXPECT_EQ(DaysWord(n), word) << n;
 }
