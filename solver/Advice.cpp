@@ -9,9 +9,6 @@
 namespace kevolan::solver {
 namespace {
 
-// How far a line is followed before it is given up: the boat takes 100 days of work, and food,
-// clothes and dwelling fit easily within as many more.
-constexpr int kLongestLine = 400;
 // What one state remembered as lost costs: its key and the set's node.
 constexpr std::size_t kLostBytes = sizeof(StateKey) + 32;
 

@@ -32,7 +32,6 @@ class Adviser {
   FollowedLine Follow(const GameState& s);
   long long Turns() const { return turns_; }
   std::size_t PeakBytes() const { return peak_; }
-  bool Stopped() const { return stopped_; }
 
  private:
   // The advice of one kind from `s` to its end.
@@ -41,10 +40,7 @@ class Adviser {
   // with the first line that wins, its days last first in `line`.
   bool Walk(const GameState& s, bool listsOnly, int depth, std::vector<Move>& line);
 
-  struct KeyHash {
-    std::size_t operator()(const StateKey& k) const { return HashOf(k); }
-  };
-  std::unordered_set<StateKey, KeyHash> lost_;  // states from which no line of the walk wins
+  std::unordered_set<StateKey, StateKeyHash> lost_;  // states from which no line of the walk wins
 
   long long maxTurns_;
   std::size_t maxBytes_;

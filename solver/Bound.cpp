@@ -115,8 +115,7 @@ Tool ToolOf(const GameState& s, Item item, Food food) {
   t.FirstRepair = AtLeastZero(it.RepairDaysLeft.Value);
   t.PerRepair = info.RepairAfterRepair;
   t.Span = info.WearAfterRepair;
-  const FoodInfo& f = Info(food);
-  t.Yield = f.Cap > 0 ? std::min(f.Yield, f.Cap) : f.Yield;
+  t.Yield = DayYield(food);
   return t;
 }
 
@@ -188,13 +187,9 @@ Count GatheringDays(Count rations, const Tool* weapon, const Tool* tackle) {
 // every day, it is never hungry) leaves the count at 0.
 Count FoodWork(const GameState& s, Count turns, int february, Item* make = nullptr) {
   if (make != nullptr) *make = Item::Boat;  // none
-  if (s.FoodChoice.Shown() == NameId::Typed) return 0;
   Count stock = 0;
-  for (Food f : kFoods) {
-    if (s.Stock(f) < 0) return 0;
-    stock += s.Stock(f);
-  }
-  const Count hungry = AtLeastZero(kHungerLimit - s.HungryDays);
+  if (!MealsCount(s, true, stock)) return 0;
+  const Count hungry = HungryDaysLeft(s);
   const Count rations = turns - hungry - stock;
   if (rations <= 0) return 0;
   const Tool weapon = ToolOf(s, Item::HuntingWeapon, Food::WildGame);
@@ -259,7 +254,7 @@ Count GatheringDaysAtLeast(const GameState& s, Count turns, bool listsOnly) {
   Count best = Info(Food::Fruit).Yield;
   best = std::max({best, ToolYield(s, Item::FishingTackle, Food::Fish),
                    ToolYield(s, Item::HuntingWeapon, Food::WildGame)});
-  return CeilDiv(turns - AtLeastZero(kHungerLimit - s.HungryDays) - stock, best);
+  return CeilDiv(turns - HungryDaysLeft(s) - stock, best);
 }
 
 // How far past the boat's days 1 "Февраля" is looked for. A farther one is counted as never

@@ -5,11 +5,21 @@
 #include <algorithm>
 
 #include "GameState.h"
+#include "Limits.h"
 
 namespace kevolan::solver {
 
 inline Count AtLeastZero(Count c) { return std::max<Count>(c, 0); }
 inline Count CeilDiv(Count a, Count b) { return a <= 0 ? 0 : (a + b - 1) / b; }
+
+// The hungry days he may still spend before the next one kills.
+inline Count HungryDaysLeft(const GameState& s) { return AtLeastZero(kHungerLimit - s.HungryDays); }
+
+// The rations a day of gathering this food brings at most: its yield, cut to what keeps.
+constexpr Count DayYield(Food food) {
+  const FoodInfo& f = Info(food);
+  return f.Cap > 0 ? std::min(f.Yield, f.Cap) : f.Yield;
+}
 
 // The days a cave still takes; with lists only an offer is needed first, which a hut brings.
 inline Count CaveWork(const GameState& s, bool listsOnly) {
@@ -34,9 +44,7 @@ inline bool MealsCount(const GameState& s, bool listsOnly, Count& stock) {
 // with no wear left, it is lost again the turn it is made anew, and with lists only it can never
 // be repaired, as only owned items are listed).
 inline Count ToolYield(const GameState& s, Item item, Food food) {
-  if (s[item].WearDaysLeft.Value <= 0) return 0;
-  const FoodInfo& f = Info(food);
-  return f.Cap > 0 ? std::min(f.Yield, f.Cap) : f.Yield;
+  return s[item].WearDaysLeft.Value <= 0 ? 0 : DayYield(food);
 }
 
 }  // namespace kevolan::solver

@@ -28,7 +28,7 @@ std::optional<ComingIllness> IllnessComing(const GameState& s) {
   ComingIllness c;
   c.On = on;
   c.First = strikes - run;
-  c.Last = c.First + AtLeastZero(kHungerLimit - s.HungryDays);
+  c.Last = c.First + HungryDaysLeft(s);
   c.Forced = true;
   for (Food f : kFoods) {
     if (f != on && s.Stock(f) != 0) c.Forced = false;
@@ -232,7 +232,7 @@ bool FeedingFits(const GameState& s, Count turns, const Dues& base, const Hold& 
                  bool listsOnly) {
   Count stock = 0;
   if (!MealsCount(s, listsOnly, stock)) return Fits(base, hold);
-  const Count hungry = AtLeastZero(kHungerLimit - s.HungryDays);
+  const Count hungry = HungryDaysLeft(s);
   Count yield = Info(Food::Fruit).Yield;
   const std::pair<Item, Food> tools[] = {{Item::FishingTackle, Food::Fish},
                                          {Item::HuntingWeapon, Food::WildGame}};

@@ -138,10 +138,10 @@ std::vector<Move> TypedMoves(const GameState& s) {
 }
 
 // In the order a victory is likeliest to start with, so that the search meets one soon: the boat
-// first, then the other work; a meal of game, fish or fruit first and "Питание" off last.
+// first, then the other work; a meal first (kMealOrder) and "Питание" off last.
 std::vector<Move> ListMoves(const GameState& s) {
   std::vector<Move> meals;
-  for (Food f : {Food::WildGame, Food::Fish, Food::Fruit}) {
+  for (Food f : kMealOrder) {
     if (!s.FoodChoice.Contains(IdOf(f))) continue;
     Move m;
     m.Eat = true;

@@ -2,6 +2,7 @@
 // then the day turn. The search knows no rule of its own.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@ namespace kevolan::solver {
 inline constexpr std::string_view kNoFood = "ничего";
 // A text that names no item: typed into an activity box it makes the day's work do nothing.
 inline constexpr std::string_view kNoWork = "отдых";
+
+// The listed foods in the order a meal of them is tried: game first, as its store is capped and a
+// hunt refills it only once it is eaten; fruit last, kept against a run of game.
+inline constexpr std::array<Food, 3> kMealOrder = {Food::WildGame, Food::Fish, Food::Fruit};
 
 // A run of one food that stands on a multiple that strikes brings the illness back each time it
 // ends, as long as nothing is eaten; eating any food moves it off. The food to eat then, else none.

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "Bound.h"
+#include "Counting.h"
 #include "Dues.h"
 #include "Limits.h"
 #include "Moves.h"
@@ -146,9 +147,8 @@ class Planner {
     return TasksFit(tasks, 0, {strike, strike + kIllnessDays, Activity::Create});
   }
 
-  // Meals in the order he prefers them: game first, as its store is capped and a hunt refills it
-  // only once it is eaten; fruit last, kept against a run of game. A meal that would bring an
-  // illness he did not plan for comes after the others, and going hungry last of all.
+  // Meals in the order he prefers them (kMealOrder). A meal that would bring an illness he did not
+  // plan for comes after the others, and going hungry last of all.
   std::vector<Move> Meals() const {
     std::vector<Move> meals, striking;
     if (!listsOnly_) {
@@ -158,7 +158,7 @@ class Planner {
       m.Food = stuck ? NameOf(*stuck) : kNoFood;
       return {m};
     }
-    for (Food f : {Food::WildGame, Food::Fish, Food::Fruit}) {
+    for (Food f : kMealOrder) {
       if (!s_.FoodChoice.Contains(IdOf(f))) continue;
       Move m;
       m.Eat = true;
@@ -208,20 +208,24 @@ class Planner {
   // the tool the cheapest way of feeding begins with, the boat.
   template <typename Add>
   void Investments(Add& add) const {
-    const ItemState& weapon = s_[Item::HuntingWeapon];
-    if (listsOnly_ && weapon.Owned && weapon.WearDaysLeft.Value == 1 && MoreHunts()) {
-      add(Activity::Repair, NameOf(Item::HuntingWeapon));
-    }
+    if (listsOnly_ && WeaponAtItsLastUse()) add(Activity::Repair, NameOf(Item::HuntingWeapon));
     if (tool_) add(Activity::Create, NameOf(*tool_));
     add(Activity::Create, NameOf(Item::Boat));
   }
 
-  // Whether rations are still to be gathered after one more hunt, as the bound counts the days.
-  bool MoreHunts() const {
+  // The turns the store and the hungry days left carry him through without gathering.
+  Count FedTurns() const {
     Count stock = 0;
     for (Food f : kFoods) stock += std::max<Count>(s_.Stock(f), 0);
-    const Count hungry = std::max<Count>(kHungerLimit - s_.HungryDays, 0);
-    return horizon_ - stock - hungry - Info(Food::WildGame).Yield > 0;
+    return stock + HungryDaysLeft(s_);
+  }
+
+  // Whether the weapon is down to its last use while rations are still to be gathered after one
+  // more hunt, as the bound counts the days: its repair should come before that hunt.
+  bool WeaponAtItsLastUse() const {
+    const ItemState& weapon = s_[Item::HuntingWeapon];
+    return weapon.Owned && weapon.WearDaysLeft.Value == 1 &&
+           horizon_ - FedTurns() - Info(Food::WildGame).Yield > 0;
   }
 
   // Whether a day given to other work still leaves each task its days by its due turn (one way
@@ -311,11 +315,9 @@ class Planner {
   // weapon has wear to spare, or the weapon repaired first when the hunt would wear it out and
   // more hunts are needed; else fishing, else a trip for fruit.
   void GatheringTasks(int& need, std::vector<Task>& tasks) const {
-    Count stock = 0;
-    for (Food f : kFoods) stock += std::max<Count>(s_.Stock(f), 0);
-    const Count due = stock + std::max<Count>(kHungerLimit - s_.HungryDays, 0);
+    const Count due = FedTurns();
     const ItemState& weapon = s_[Item::HuntingWeapon];
-    if (weapon.Owned && weapon.WearDaysLeft.Value == 1 && MoreHunts()) {
+    if (WeaponAtItsLastUse()) {
       ++need;
       tasks.push_back({due - 1, std::max<Count>(weapon.RepairDaysLeft.Value, 1), Activity::Repair,
                        NameOf(Item::HuntingWeapon), need});
@@ -335,9 +337,9 @@ class Planner {
     if (held.To < held.From) return;
     Count yield = Info(Food::Fruit).Yield;
     if (weapon.Owned && weapon.WearDaysLeft.Value > 1) {
-      yield = std::min(Info(Food::WildGame).Yield, Info(Food::WildGame).Cap);
+      yield = DayYield(Food::WildGame);
     } else if (tackle.Owned && tackle.WearDaysLeft.Value > 1) {
-      yield = std::min(Info(Food::Fish).Yield, Info(Food::Fish).Cap);
+      yield = DayYield(Food::Fish);
     }
     const NameId option = yield == Info(Food::Fruit).Yield ? NameId::FruitTrip
                           : weapon.Owned                   ? NameId::Hunting

@@ -30,6 +30,10 @@ class Castaway {
   std::unique_ptr<Planner> planner_;
 };
 
+// How far a line of his is followed before it is given up: the boat takes 100 days of work, and
+// food, clothes and dwelling fit easily within as many more.
+inline constexpr int kLongestLine = 400;
+
 // Today's move of that castaway: the first day he would try.
 Move PlannedMove(const GameState& s, bool listsOnly);
 

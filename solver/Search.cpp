@@ -30,6 +30,15 @@ class Budget {
     if (limits_.Cancel != nullptr && limits_.Cancel->load(std::memory_order_relaxed)) Stop();
     return !Stopped();
   }
+  // Adds the turns a thread has played since it last did so.
+  bool Flush(long long& pending) {
+    const bool go = Add(pending);
+    pending = 0;
+    return go;
+  }
+  // One more turn played by a thread, its turns added every kFlushEvery; false once the search
+  // must stop.
+  bool Played(long long& pending) { return ++pending < kFlushEvery || Flush(pending); }
   long long Turns() const { return turns_.load(std::memory_order_relaxed); }
   static constexpr long long kFlushEvery = 256;
 
@@ -70,7 +79,7 @@ class Walker {
       if (abandon_ != nullptr && abandon_()) return false;
       GameState t = s;
       if (!Play(t, m)) continue;
-      if (++turns_ >= Budget::kFlushEvery && !Flush()) return false;
+      if (!budget_.Played(turns_)) return false;
       if (t.Outcome == Outcome::Won) {
         out.clear();
         out.push_back({std::move(t), played + 1, std::move(m)});
@@ -111,11 +120,7 @@ class Walker {
     return false;
   }
 
-  bool Flush() {
-    const bool go = budget_.Add(turns_);
-    turns_ = 0;
-    return go;
-  }
+  bool Flush() { return budget_.Flush(turns_); }
 
   int Next() const { return next_; }
   std::vector<Move>& Line() { return line_; }
@@ -229,10 +234,6 @@ class Deepening {
   int rootFebruary_ = kNever;
 };
 
-struct KeyHash {
-  std::size_t operator()(const StateKey& k) const { return HashOf(k); }
-};
-
 // Every line followed to its death; the answer of a state depends on the state alone, so each
 // is worked out once.
 class Lifespan {
@@ -260,11 +261,7 @@ class Lifespan {
     for (const Move& m : MovesFor(s, limits_.ListsOnly)) {
       GameState t = s;
       if (!Play(t, m)) continue;
-      if (++turns_ >= Budget::kFlushEvery) {
-        const bool go = budget_.Add(turns_);
-        turns_ = 0;
-        if (!go) return Fate{};
-      }
+      if (!budget_.Played(turns_)) return Fate{};
       Fate mine;
       if (t.Outcome == Outcome::Won) {
         mine.Decided = mine.Win = true;
@@ -314,7 +311,7 @@ class Lifespan {
   SearchStats& stats_;
   long long turns_ = 0;
   bool stopped_ = false;
-  std::unordered_map<StateKey, Fate, KeyHash> memo_;
+  std::unordered_map<StateKey, Fate, StateKeyHash> memo_;
 };
 
 }  // namespace

@@ -11,8 +11,6 @@
 namespace kevolan::solver {
 namespace {
 
-// How far a line is followed before it is given up.
-constexpr int kPlayoutTurns = 400;
 // How deep the longest-life search follows lines: a castaway who cannot be saved dies within
 // the month that 1 "Февраля", the clothes or the dwelling leave him; a farther death is looked
 // for once more, deeper.
@@ -124,7 +122,7 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
   if (!line.Found && !line.NoVictory) {
     // Not proven: the planned castaway's victory, if he finds one, is the shortest known.
     long long turns = 0;
-    r.Found = PlayPlanned(state, limits.ListsOnly, kPlayoutTurns, turns, moves, nullptr);
+    r.Found = PlayPlanned(state, limits.ListsOnly, kLongestLine, turns, moves, nullptr);
     r.TurnsPlayed += turns;
   }
   if (r.Found) {

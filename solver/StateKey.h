@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -24,5 +25,10 @@ inline constexpr int kKeyBits = 240;
 std::optional<StateKey> KeyOf(const GameState& s, bool listsOnly);
 
 std::uint64_t HashOf(const StateKey& key);
+
+// For the standard containers.
+struct StateKeyHash {
+  std::size_t operator()(const StateKey& k) const { return HashOf(k); }
+};
 
 }  // namespace kevolan::solver
