@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ChangeWords.h"
+#include "GoldenScripts.h"
 #include "ReplaySession.h"
 #include "SensibleCastaway.h"
 #include "Solver.h"
@@ -16,12 +17,16 @@ namespace {
 
 using kevolan::testing::CastawayPlan;
 
-// Writes a plan's file, saying how it differs from the one it replaces.
-void Rewrite(const std::string& path, const std::string& text) {
+// Writes a plan's file, saying how it differs from the one it replaces; false (and said) when
+// it cannot be written.
+bool Rewrite(const std::string& path, const std::string& text) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream old;
   old << in.rdbuf();
-  std::ofstream(path, std::ios::binary) << text;
+  if (!kevolan::replay::testing::WriteGoldenFile(path, text)) {
+    std::cerr << "make_plans: cannot write " << path << '\n';
+    return false;
+  }
   const std::string name = path.substr(path.find_last_of('/') + 1);
   if (!in) {
     std::cout << name << ": new\n";
@@ -29,6 +34,7 @@ void Rewrite(const std::string& path, const std::string& text) {
     std::cout << name << ": " << kevolan::replay::testing::FirstChangeInWords(old.str(), text)
               << '\n';
   }
+  return true;
 }
 
 struct PlanRecipe {
@@ -46,10 +52,12 @@ bool WritePlan(const std::string& dir, const PlanRecipe& recipe) {
     kevolan::testing::PlayLine(session, "next", script, out);
   }
   kevolan::testing::PlayCastaway(session, recipe.Plan, 2000, script, out);
-  if (!session.State().GameOver) return false;
-  Rewrite(dir + "/" + recipe.Name + ".txt", script);
-  Rewrite(dir + "/" + recipe.Name + ".expected.json", out);  // the last turn's answer
-  return true;
+  if (!session.State().GameOver) {
+    std::cerr << "make_plans: " << recipe.Name << " never ends as its story says\n";
+    return false;
+  }
+  return Rewrite(dir + "/" + recipe.Name + ".txt", script) &&
+         Rewrite(dir + "/" + recipe.Name + ".expected.json", out);  // the last turn's answer
 }
 
 // The shortest victory from a new game, as the solver proves it: with typed texts, and with
@@ -60,7 +68,10 @@ bool WriteShortest(const std::string& dir, bool listsOnly) {
   limits.MaxBytes = std::size_t(4) << 30;
   const kevolan::solver::ShortestResult shortest =
       kevolan::solver::Shortest(kevolan::NewGame(), limits);
-  if (!shortest.Proven) return false;
+  if (!shortest.Proven) {
+    std::cerr << "make_plans: no shortest victory proven\n";
+    return false;
+  }
   kevolan::replay::ReplaySession session;
   const std::string name = listsOnly ? "shortest-listed-victory" : "shortest-victory";
   std::string script =
@@ -73,10 +84,12 @@ bool WriteShortest(const std::string& dir, bool listsOnly) {
     kevolan::testing::PlayLine(session, shortest.Script.substr(from, end - from), script, out);
     from = end + 1;
   }
-  if (session.State().Outcome != kevolan::Outcome::Won) return false;
-  Rewrite(dir + "/" + name + ".txt", script);
-  Rewrite(dir + "/" + name + ".expected.json", out);
-  return true;
+  if (session.State().Outcome != kevolan::Outcome::Won) {
+    std::cerr << "make_plans: the proven shortest victory does not win when played\n";
+    return false;
+  }
+  return Rewrite(dir + "/" + name + ".txt", script) &&
+         Rewrite(dir + "/" + name + ".expected.json", out);
 }
 
 }  // namespace
@@ -119,18 +132,8 @@ int main(int argc, char** argv) {
       {"no-dwelling-in-february", "No hut or cave by 1 February.", noDwelling, 0},
   };
   bool ok = true;
-  for (const PlanRecipe& recipe : recipes) {
-    if (!WritePlan(argv[1], recipe)) {
-      std::cerr << "make_plans: " << recipe.Name << " never ends as its story says\n";
-      ok = false;
-    }
-  }
-  for (const bool listsOnly : {false, true}) {
-    if (!WriteShortest(argv[1], listsOnly)) {
-      std::cerr << "make_plans: no shortest victory proven\n";
-      ok = false;
-    }
-  }
+  for (const PlanRecipe& recipe : recipes) ok = WritePlan(argv[1], recipe) && ok;
+  for (const bool listsOnly : {false, true}) ok = WriteShortest(argv[1], listsOnly) && ok;
   std::cout << "plans: " << (ok ? "written" : "not all written") << " in " << argv[1] << '\n';
   return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -141,6 +142,16 @@ std::string GoldenStorePath() { return kGoldenDir / "replay" / "golden-outputs.x
 std::string PlanScript(const std::string& name) {
   std::ifstream in(kGoldenDir / "plans" / (name + ".txt"), std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool WriteGoldenFile(const std::string& path, std::string_view bytes) {
+  const std::string partial = path + ".partial";
+  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (out && std::rename(partial.c_str(), path.c_str()) == 0) return true;
+  std::remove(partial.c_str());
+  return false;
 }
 
 std::vector<std::string> PlanNames() {

@@ -38,4 +38,8 @@ std::string GoldenStorePath();
 std::string PlanScript(const std::string& name);  // tests/plans/NAME.txt
 std::vector<std::string> PlanNames();             // every plan of tests/plans, sorted
 
+// Writes a golden file whole: beside it first, then renamed over it, so that a failed write
+// leaves the file as it was. False when the write failed.
+bool WriteGoldenFile(const std::string& path, std::string_view bytes);
+
 }  // namespace kevolan::replay::testing

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 
 #include "ChangeWords.h"
 #include "GoldenScripts.h"
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   Changes changes(GoldenStorePath());
-  std::ofstream digests(GoldenDigestsPath(), std::ios::binary);
+  std::ostringstream digests;
   GoldenStoreWriter store;
   const auto add = [&](const std::string& name, const std::string& output) {
     changes.Add(name, output);
@@ -101,8 +102,8 @@ int main(int argc, char** argv) {
     add("script:" + std::to_string(i), DriverOutput(GoldenScript(static_cast<std::uint64_t>(i))));
   }
   const std::string packed = store.Compressed();
-  std::ofstream(GoldenStorePath(), std::ios::binary) << packed;
-  if (!digests || packed.empty()) {
+  if (packed.empty() || !WriteGoldenFile(GoldenDigestsPath(), digests.str()) ||
+      !WriteGoldenFile(GoldenStorePath(), packed)) {
     std::cerr << "make_golden_digests: cannot write the golden files\n";
     return 1;
   }
