@@ -895,11 +895,11 @@ def touch(args, address, replay, audit):
     return errors
 
 
-def play_plans(args, address, replay):
-    """Every plan through the page, in a browser of its own; returns the errors reported."""
+def play_plans(args, address, replay, paths):
+    """The given plans through the page, in a browser of its own; returns the errors reported."""
     errors = []
     with browser.chromium() as driver:
-        for path in sorted(glob.glob(os.path.join(args.plans, '*.txt'))):
+        for path in paths:
             t = time.time()
             # The shortest victory is played to its end: it must win on the page too.
             whole = os.path.basename(path).startswith('shortest-victory')
@@ -907,6 +907,17 @@ def play_plans(args, address, replay):
             print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
             errors += browser.console_errors(driver)
     return errors
+
+
+def two_shares(args):
+    """The plans in two shares of about as many commands each, the longest dealt first."""
+    def played(path):
+        whole = os.path.basename(path).startswith('shortest-victory')
+        return len(plan_commands(path, None if whole else args.limit or None))
+    shares = [[], []]
+    for path in sorted(glob.glob(os.path.join(args.plans, '*.txt')), key=played, reverse=True):
+        min(shares, key=lambda share: sum(map(played, share))).append(path)
+    return shares
 
 
 def other_checks(args, address, replay, audit, failed):
@@ -1012,13 +1023,14 @@ def main():
     started = time.time()
     failed = []  # requests the site could not answer
     audit = Audit(args.axe)
-    # Two browsers at once: one plays the plans, the other runs every other check. A lane
-    # spends most of its time waiting for its browser's answers, so the two together take
-    # little more than the longer one.
+    # Three browsers at once: two share the plans, the third runs every other check. A lane
+    # spends most of its time waiting for its browser's answers, so together they take little
+    # more than the longest (a fourth lane would find both cores busy).
     with browser.served(args.site, failed=failed) as address, \
-            concurrent.futures.ThreadPoolExecutor(2) as pool:
-        lanes = [pool.submit(play_plans, args, address, replay),
-                 pool.submit(other_checks, args, address, replay, audit, failed)]
+            concurrent.futures.ThreadPoolExecutor(3) as pool:
+        lanes = [pool.submit(play_plans, args, address, replay, share)
+                 for share in two_shares(args)]
+        lanes.append(pool.submit(other_checks, args, address, replay, audit, failed))
         errors = [e for lane in lanes for e in lane.result()]
     if failed:
         raise Failure('the pages asked for files the site lacks:\n  ' + '\n  '.join(failed))
