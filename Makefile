@@ -45,10 +45,20 @@ run-web: web
 	@echo "Кеволан on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)/web
 
-# The checkout is noted before and checked after: no test may leave a file in it.
+# The checkout is noted before and checked after: no test may leave a file in it. The fuzzer's
+# minute runs beside the plain tests, which leave most of a core idle while the browsers answer;
+# its output is shown after them, whole if it found anything.
 test:
 	@scripts/tree-status save
-	@$(MAKE) --no-print-directory test-plain test-sanitized fuzz-smoke
+	@$(MAKE) --no-print-directory build
+	@mkdir -p $(FUZZ_BUILD)
+	@$(MAKE) --no-print-directory fuzz-smoke > $(FUZZ_BUILD)/smoke.log 2>&1 & fuzz=$$!; \
+	  $(MAKE) --no-print-directory test-plain; plain=$$?; \
+	  wait $$fuzz; fuzzed=$$?; \
+	  if [ $$fuzzed -eq 0 ]; then echo "The fuzzer's minute:"; tail -n 12 $(FUZZ_BUILD)/smoke.log; \
+	  else cat $(FUZZ_BUILD)/smoke.log; echo "The fuzzer failed (its output above)"; fi; \
+	  [ $$plain -eq 0 ] && [ $$fuzzed -eq 0 ]
+	@$(MAKE) --no-print-directory test-sanitized
 	@scripts/tree-status check
 
 test-plain: build
