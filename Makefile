@@ -14,7 +14,7 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run web run-web test test-plain test-sanitized fuzz fuzz-smoke bench package regen clean
+.PHONY: all deps configure build run web run-web test test-plain build-sanitized test-sanitized fuzz fuzz-smoke bench package regen clean
 
 all: build
 
@@ -45,19 +45,23 @@ run-web: web
 	@echo "Кеволан on the web: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)/web
 
-# The checkout is noted before and checked after: no test may leave a file in it. The fuzzer's
-# minute runs beside the plain tests, which leave most of a core idle while the browsers answer;
-# its output is shown after them, whole if it found anything.
+# The checkout is noted before and checked after: no test may leave a file in it. The plain tests
+# leave much of the machine idle while the browsers answer: the fuzzer's minute runs beside them,
+# and the sanitized build too, at the lowest priority, so that it takes only what they leave.
+# What runs beside is shown after the plain tests, whole if it failed.
 test:
 	@scripts/tree-status save
 	@$(MAKE) --no-print-directory build
-	@mkdir -p $(FUZZ_BUILD)
-	@$(MAKE) --no-print-directory fuzz-smoke > $(FUZZ_BUILD)/smoke.log 2>&1 & fuzz=$$!; \
+	@mkdir -p $(FUZZ_BUILD) $(ASAN_BUILD)
+	@nice -n 19 $(MAKE) --no-print-directory build-sanitized > $(ASAN_BUILD)/build.log 2>&1 & asan=$$!; \
+	  $(MAKE) --no-print-directory fuzz-smoke > $(FUZZ_BUILD)/smoke.log 2>&1 & fuzz=$$!; \
 	  $(MAKE) --no-print-directory test-plain; plain=$$?; \
 	  wait $$fuzz; fuzzed=$$?; \
 	  if [ $$fuzzed -eq 0 ]; then echo "The fuzzer's minute:"; grep -E '^(Done|stat::)' $(FUZZ_BUILD)/smoke.log; \
 	  else cat $(FUZZ_BUILD)/smoke.log; echo "The fuzzer failed (its output above)"; fi; \
-	  [ $$plain -eq 0 ] && [ $$fuzzed -eq 0 ]
+	  wait $$asan; built=$$?; \
+	  if [ $$built -ne 0 ]; then cat $(ASAN_BUILD)/build.log; echo "The sanitized build failed (its output above)"; fi; \
+	  [ $$plain -eq 0 ] && [ $$fuzzed -eq 0 ] && [ $$built -eq 0 ]
 	@$(MAKE) --no-print-directory test-sanitized
 	@scripts/tree-status check
 
@@ -71,11 +75,13 @@ test-plain: build
 ASAN_SKIP := ^Hint\.PlansAndRandomGames$$|^Hint\.NearEveryDeath$$|^Search\.TypedMovesLoseNoVictoryAndTheBoundNeverOvershoots$$|^make_plans_failed_write$$
 # Unoptimized but for the rules and the solver (their CMakeLists say so), with line tables for the
 # reports' stacks but no full debug information: half the build time of -O1 -g.
-test-sanitized: deps
+build-sanitized: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
 	  -DKEVOLAN_BUILD_BENCH=OFF -DKEVOLAN_BUILD_WEB=OFF \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test-sanitized: build-sanitized
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE no-sanitizer -E "$(ASAN_SKIP)"
 
 # The libFuzzer target, built with clang and the same sanitizers, seeded from tests/plans/.
