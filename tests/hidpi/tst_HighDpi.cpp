@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
-#include <QtTest>
 
 #include "Pictures.h"
 #include "Unit1.h"

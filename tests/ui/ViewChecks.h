@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 
 #include "Unit1.h"
 #include "WindowReadback.h"

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 #include "Unit1.h"
 #include "Unit2.h"

@@ -9,7 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStyleOptionButton>
-#include <QtTest>
+#include <QTest>
 
 #include "MessageBoxMessenger.h"
 #include "PixelFonts.h"

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <atomic>
 #include <chrono>
 #include <thread>

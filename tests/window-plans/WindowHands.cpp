@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 
 #include "GameView.h"
 

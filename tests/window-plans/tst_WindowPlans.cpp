@@ -4,7 +4,7 @@
 // announced as its report tells it, and a command the rules refuse must meet a control the
 // player cannot use.
 #include <QFileInfo>
-#include <QtTest>
+#include <QTest>
 #include <nlohmann/json.hpp>
 
 #include "BoxCatcher.h"
