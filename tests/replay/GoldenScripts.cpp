@@ -58,12 +58,18 @@ std::string RandomLine(Draw& d) {
     case 1:
       return std::string("activity ") +
              std::string(d.Of(std::array<std::string_view, 3>{"gather", "create", "repair"}));
+    // Each draw on a line of its own: the operands of + are evaluated in no set order, and
+    // compilers differ, which would make the scripts differ from one build to another.
     case 2:
-    case 3:
-      return "pick " + std::string(d.Of(kBoxes)) + " " + std::to_string(d.Below(9) - 1);
+    case 3: {
+      const int index = d.Below(9) - 1;
+      return "pick " + std::string(d.Of(kBoxes)) + " " + std::to_string(index);
+    }
     case 4:
-    case 5:
-      return "type " + std::string(d.Of(kBoxes)) + " " + std::string(d.Of(kTexts));
+    case 5: {
+      const std::string_view text = d.Of(kTexts);
+      return "type " + std::string(d.Of(kBoxes)) + " " + std::string(text);
+    }
     case 6: {
       // A long text of its own, now and then with characters that must be escaped.
       constexpr std::array<std::string_view, 9> kPieces = {"Ж",  "a",    "b",  " ", "\"",
