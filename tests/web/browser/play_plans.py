@@ -895,15 +895,20 @@ def touch(args, address, replay, audit):
     return errors
 
 
+def plan_limit(args, path):
+    """How many of a plan's commands the page plays: the shortest victory is played to its end,
+    as it must win on the page too."""
+    whole = os.path.basename(path).startswith('shortest-victory')
+    return None if whole else args.limit or None
+
+
 def play_plans(args, address, replay, paths):
     """The given plans through the page, in a browser of its own; returns the errors reported."""
     errors = []
     with browser.chromium() as driver:
         for path in paths:
             t = time.time()
-            # The shortest victory is played to its end: it must win on the page too.
-            whole = os.path.basename(path).startswith('shortest-victory')
-            n = play_plan(driver, address, replay, path, None if whole else args.limit or None)
+            n = play_plan(driver, address, replay, path, plan_limit(args, path))
             print('%-32s %4d commands  %5.1f s' % (os.path.basename(path), n, time.time() - t))
             errors += browser.console_errors(driver)
     return errors
@@ -911,12 +916,13 @@ def play_plans(args, address, replay, paths):
 
 def two_shares(args):
     """The plans in two shares of about as many commands each, the longest dealt first."""
-    def played(path):
-        whole = os.path.basename(path).startswith('shortest-victory')
-        return len(plan_commands(path, None if whole else args.limit or None))
-    shares = [[], []]
-    for path in sorted(glob.glob(os.path.join(args.plans, '*.txt')), key=played, reverse=True):
-        min(shares, key=lambda share: sum(map(played, share))).append(path)
+    played = {path: len(plan_commands(path, plan_limit(args, path)))
+              for path in glob.glob(os.path.join(args.plans, '*.txt'))}
+    shares, sizes = [[], []], [0, 0]
+    for path in sorted(played, key=lambda p: (-played[p], p)):
+        smaller = sizes.index(min(sizes))
+        shares[smaller].append(path)
+        sizes[smaller] += played[path]
     return shares
 
 
