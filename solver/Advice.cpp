@@ -31,8 +31,7 @@ FollowedLine Ended(Followed kind) {
 
 }  // namespace
 
-Adviser::Adviser(long long maxTurns, std::size_t maxBytes, const std::atomic<bool>* cancel)
-    : maxTurns_(maxTurns), maxBytes_(maxBytes), cancel_(cancel) {}
+Adviser::Adviser(const HintBudget& budget) : budget_(budget) {}
 
 bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Move>& line) {
   if (depth >= kLongestLine) return false;
@@ -43,7 +42,7 @@ bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Mo
     const long long before = castaway.Plays();
     const bool more = castaway.Next(m, after);
     turns_ += castaway.Plays() - before;
-    if ((maxTurns_ >= 0 && turns_ > maxTurns_) || Cancelled(cancel_)) {
+    if ((budget_.MaxTurns >= 0 && turns_ > budget_.MaxTurns) || Cancelled(budget_.Cancel)) {
       stopped_ = true;
       return false;
     }
@@ -59,20 +58,71 @@ bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Mo
       return true;
     }
     if (stopped_) return false;
-    if (key && (lost_.size() + 1) * kLostBytes <= maxBytes_) lost_.insert(*key);
+    if (key && (lost_.size() + 1) * kLostBytes <= budget_.MaxBytes) lost_.insert(*key);
   }
+}
+
+// Why the day after a proven day is proven too, so that following the advice takes exactly
+// the days it promised. The proof deepens on the bound, and each round's states are those a line
+// reaches with every day's days played plus the bound within the round's threshold (a state met
+// again with no fewer days played is skipped, but every state reached so is met once). The day
+// after, along the line found, is a state of today's search one day in: each of its rounds meets
+// only states that today's round one day higher met, the last of them only states that today's
+// last round met before it found the same victory, and it looks for a victory one day shorter.
+// So tomorrow's proof meets no more states in a round than today's, and fits whenever today's
+// did. Along the castaway's line no such argument holds, so each of its days is asked in turn;
+// the day cap makes that cheap, as a bound above it ends a proof before any search.
+ShortestLine Adviser::Prove(const GameState& s, bool listsOnly) {
+  SearchLimits limits;
+  limits.ListsOnly = listsOnly;
+  limits.MaxBytes = budget_.MaxBytes;
+  limits.Cancel = budget_.Cancel;
+  limits.Measure.States = budget_.ProofStates;
+  limits.Measure.WholeUpTo = budget_.ProofDaysWhole;
+  limits.Measure.HalvedEvery = listsOnly ? budget_.ProofHalvedEvery : 0;
+  SearchStats stats;
+  ShortestLine line = FindShortest(s, limits, stats);
+  turns_ += stats.Turns;
+  peak_ = std::max(peak_, stats.PeakBytes);
+  if (Cancelled(budget_.Cancel)) stopped_ = true;
+  return line;
 }
 
 FollowedLine Adviser::FollowOf(const GameState& s, bool listsOnly) {
   if (s.GameOver) {
     return Ended(s.Outcome == Outcome::Won ? Followed::Win : Followed::NoVictory);
   }
+  const ShortestLine proof = Prove(s, listsOnly);
+  if (stopped_) return Ended(Followed::Undecided);
+  if (proof.Found) {
+    FollowedLine f = Won(proof.Moves);
+    f.Proven = true;
+    f.ShortestAtLeast = static_cast<int>(proof.Moves.size());
+    return f;
+  }
+  if (proof.NoVictory) return Ended(Followed::NoVictory);
   lost_.clear();
   std::vector<Move> line;
   const bool won = Walk(s, listsOnly, 0, line);
   peak_ = std::max(peak_, lost_.size() * kLostBytes);
-  if (won) return Won({line.rbegin(), line.rend()});
-  return Ended(stopped_ ? Followed::Undecided : Followed::NoVictory);
+  if (!won) return Ended(stopped_ ? Followed::Undecided : Followed::NoVictory);
+  std::reverse(line.begin(), line.end());
+  // The first day along the castaway's line from which a proof fits takes over from there.
+  GameState w = s;
+  for (std::size_t day = 1; day < line.size(); ++day) {
+    Play(w, line[day - 1]);
+    const ShortestLine rest = Prove(w, listsOnly);
+    if (stopped_) return Ended(Followed::Undecided);
+    if (!rest.Found) continue;
+    line.resize(day);
+    line.insert(line.end(), rest.Moves.begin(), rest.Moves.end());
+    break;
+  }
+  FollowedLine f = Won(std::move(line));
+  f.ShortestAtLeast = proof.LowerBound;
+  // A line as short as the bound its proof reached is itself the shortest.
+  f.Proven = static_cast<int>(f.Moves.size()) == proof.LowerBound;
+  return f;
 }
 
 // Listed options whenever they can still win; on a day they cannot, the advice of typed texts,
@@ -85,9 +135,10 @@ FollowedLine Adviser::Follow(const GameState& s) {
     FollowedLine listed = FollowOf(w, true);
     if (listed.Kind == Followed::Undecided) return listed;
     if (listed.Kind == Followed::Win) {
+      if (!typed) return listed;
       moves.insert(moves.end(), listed.Moves.begin(), listed.Moves.end());
       FollowedLine f = Won(std::move(moves));
-      f.Typed = typed;
+      f.Typed = true;
       return f;
     }
     FollowedLine any = FollowOf(w, false);
@@ -105,8 +156,12 @@ FollowedLine Adviser::Follow(const GameState& s) {
       Play(w, any.Moves[day]);
     }
     if (day == any.Moves.size()) {
+      // Typed texts all the way: the line is the typed one, proven when it was from the start.
+      const bool whole = moves.size() == any.Moves.size();
       FollowedLine f = Won(std::move(moves));
       f.Typed = true;
+      f.Proven = whole && any.Proven;
+      f.ShortestAtLeast = whole ? any.ShortestAtLeast : -1;
       return f;
     }
   }

@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "Search.h"
 #include "Solver.h"
 #include "StateKey.h"
 
@@ -19,16 +20,20 @@ struct FollowedLine {
   Followed Kind = Followed::Undecided;
   std::vector<Move> Moves;  // Win: every day's move to the victory
   bool Typed = false;       // Win: some day types a text (no line of listed options wins)
+  bool Proven = false;      // Win: no line of its kind is shorter (its proof fitted the budget)
+  int ShortestAtLeast = -1;  // Win: no line of its kind wins in fewer days (proven)
 };
 
 // Plays the advice from `s` to its end. Win: the line; NoVictory: neither listed options nor
-// typed texts win (proven); Undecided: not decided within the search's turns. The advice of one
-// kind is the first winning line of the castaway who plans (Playout.h), trying his days in his
-// order and, where a line dies, the next day he would try on its last day that has one left: a
-// position's line is the same from wherever it is asked, and the day after it gets the rest of it.
+// typed texts win (proven); Undecided: not decided within the budget. The advice of one kind is
+// the shortest line of that kind wherever its proof fits the budget (Proves); elsewhere the first
+// winning line of the castaway who plans (Playout.h), trying his days in his order and, where a
+// line dies, the next day he would try on its last day that has one left, up to the first day
+// of his line from which a proof fits, and that proof's line from there. A position's line is
+// the same from wherever it is asked, so the day after it gets the rest of it.
 class Adviser {
  public:
-  Adviser(long long maxTurns, std::size_t maxBytes, const std::atomic<bool>* cancel);
+  explicit Adviser(const HintBudget& budget);
   FollowedLine Follow(const GameState& s);
   long long Turns() const { return turns_; }
   std::size_t PeakBytes() const { return peak_; }
@@ -36,15 +41,15 @@ class Adviser {
  private:
   // The advice of one kind from `s` to its end.
   FollowedLine FollowOf(const GameState& s, bool listsOnly);
+  // The shortest victory of one kind from `s`, if its proof fits the budget.
+  ShortestLine Prove(const GameState& s, bool listsOnly);
   // The castaway's days in his order from `s`, each line followed until it wins or dies; true
   // with the first line that wins, its days last first in `line`.
   bool Walk(const GameState& s, bool listsOnly, int depth, std::vector<Move>& line);
 
   std::unordered_set<StateKey, StateKeyHash> lost_;  // states from which no line of the walk wins
 
-  long long maxTurns_;
-  std::size_t maxBytes_;
-  const std::atomic<bool>* cancel_;
+  HintBudget budget_;
   long long turns_ = 0;
   std::size_t peak_ = 0;
   bool stopped_ = false;

@@ -99,6 +99,15 @@ std::string WinText(const GameState& s, const HintResult& r) {
     text += "\nЕсли делать, как советует подсказка, вы уплывёте " + std::to_string(r.VictoryDay) +
             " " + std::string(NameOf(r.VictoryMonth)) + ", через " +
             std::to_string(r.DaysToVictory) + " " + DaysWord(r.DaysToVictory) + ".";
+    // How far from the best the advice may be: said apart from its promise, so that the bound is
+    // never read as the day the advice leads to.
+    if (r.Proven) {
+      text += " Быстрее уплыть нельзя.";
+    } else if (r.ShortestAtLeast > 0) {
+      text += "\nЭто не обязательно самый быстрый путь, но быстрее, чем за " +
+              std::to_string(r.ShortestAtLeast) + " " + DaysWord(r.ShortestAtLeast) +
+              ", уплыть нельзя.";
+    }
   }
   return text;
 }

@@ -60,7 +60,8 @@ class Walker {
         seen_(seen),
         threshold_(threshold),
         rootFebruary_(rootFebruary),
-        rotation_(rotation) {}
+        rotation_(rotation),
+        allowed_(limits.Measure.Measured() ? limits.Measure.StatesFor(threshold) : -1) {}
 
   // A state one day on, and how many turns a victory through it takes at the least.
   struct Child {
@@ -113,6 +114,7 @@ class Walker {
     for (const Child& c : children) {
       const auto key = KeyOf(c.State, limits_.ListsOnly);
       if (key && !seen_.Visit(*key, played + 1)) continue;
+      if (!WithinRoundStates(key.has_value())) return false;
       if (Follow(c.State, played + 1)) return Took(c.By);
       if (budget_.Stopped() || (abandon_ != nullptr && abandon_())) return false;
       if (key) seen_.Done(*key, played + 1);
@@ -133,6 +135,15 @@ class Walker {
     if (rootFebruary_ - played >= 1) return rootFebruary_ - played;
     return TurnsToFebruaryFirst(t, kYearAhead);
   }
+  // Under the hint's measure every state a round meets is counted once, so a state the key
+  // cannot hold, or the table cannot keep, ends the search as one over its measure. A victory
+  // found in a later round is no shorter than this round's threshold, so it is allowed no more.
+  bool WithinRoundStates(bool keyed) {
+    if (allowed_ < 0) return true;
+    if (keyed && !seen_.Forgot() && seen_.States() <= allowed_) return true;
+    budget_.Stop();
+    return false;
+  }
   bool Took(const Move& m) {
     line_.push_back(m);
     return true;
@@ -144,6 +155,7 @@ class Walker {
   int threshold_;
   int rootFebruary_;
   int rotation_;
+  long long allowed_;  // the states a round may meet under the hint's measure (-1: any)
   int next_ = kNever;
   long long turns_ = 0;
   std::vector<Move> line_;
@@ -170,10 +182,22 @@ class Deepening {
     int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly, rootFebruary_);
     while (threshold < kNever) {
       out.LowerBound = threshold;
+      if (limits_.Measure.Measured() && threshold > limits_.Measure.MostDays()) {
+        out.BeyondDays = true;
+        return out;
+      }
       seen_.Clear();
       const int next =
           limits_.Threads > 1 ? RoundInThreads(root, threshold, out) : Round(root, threshold, out);
       Note();
+      if (out.Found && limits_.Measure.Measured() &&
+          stats_.StatesKept > limits_.Measure.StatesFor(static_cast<int>(out.Moves.size()))) {
+        // Found, but an earlier round met more states than a victory this long is allowed.
+        out.Found = false;
+        out.Moves.clear();
+        stats_.Stopped = true;
+        return out;
+      }
       if (out.Found || budget_.Stopped()) return out;
       threshold = next;
     }
@@ -315,6 +339,19 @@ class Lifespan {
 };
 
 }  // namespace
+
+long long ProofMeasure::StatesFor(int days) const {
+  if (!Measured() || days <= WholeUpTo || HalvedEvery <= 0) return States;
+  const int halvings = (days - WholeUpTo + HalvedEvery - 1) / HalvedEvery;
+  return halvings >= 62 ? 0 : States >> halvings;
+}
+
+int ProofMeasure::MostDays() const {
+  if (!Measured() || HalvedEvery <= 0) return kNever;
+  int days = WholeUpTo;
+  while (StatesFor(days + 1) >= Least) ++days;
+  return days;
+}
 
 ShortestLine FindShortest(const GameState& s, const SearchLimits& limits, SearchStats& stats) {
   return Deepening(limits, stats).Run(s);

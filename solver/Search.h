@@ -10,6 +10,20 @@
 
 namespace kevolan::solver {
 
+// The hint's measure of a proof: a victory of `days` days is proven within it when no round of
+// the search meets more than StatesFor(days) states. A longer victory is allowed fewer, so that
+// asking about a far position costs little; none longer than MostDays() is looked for. Whenever a
+// position's proof fits the measure, so does the day after's along its line (Advice.cpp says why).
+struct ProofMeasure {
+  long long States = -1;  // allowed to a victory of up to WholeUpTo days (-1: no measure)
+  int WholeUpTo = 45;
+  int HalvedEvery = 0;  // beyond WholeUpTo, halved every that many days more (0: never)
+  long long Least = 64;  // a victory that would be allowed fewer is not looked for
+  long long StatesFor(int days) const;
+  int MostDays() const;  // kNever-like large when there is no such limit
+  bool Measured() const { return States >= 0; }
+};
+
 struct SearchLimits {
   bool ListsOnly = false;
   long long MaxTurns = -1;  // -1: no limit
@@ -19,19 +33,21 @@ struct SearchLimits {
   // order the moves are tried, so the same position always gets the same line, and the day
   // after it gets the rest of that line.
   int Threads = 1;
+  ProofMeasure Measure;  // none by default: only the turns and the memory limit the search
 };
 
 struct SearchStats {
   long long Turns = 0;
-  long long StatesKept = 0;
+  long long StatesKept = 0;  // the most states one round met
   std::size_t PeakBytes = 0;
-  bool Stopped = false;  // out of turns or cancelled
+  bool Stopped = false;  // out of turns or round states, or cancelled
 };
 
 struct ShortestLine {
   bool Found = false;
   bool NoVictory = false;  // every line was followed to its end: no victory exists
-  int LowerBound = -1;     // no victory takes fewer turns
+  bool BeyondDays = false;  // no victory the measure looks for (LowerBound says how long at least)
+  int LowerBound = -1;      // no victory takes fewer turns
   std::vector<Move> Moves;
 };
 

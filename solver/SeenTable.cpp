@@ -80,7 +80,10 @@ bool SeenTable::Visit(const StateKey& key, int played) {
   Segment& seg = *segments_[hash & (kSegmentCount - 1)];
   std::lock_guard lock(seg.Lock);
   if (seg.Capacity == 0 || (seg.Count + 1) * 4 > seg.Capacity * 3) Grow(seg);
-  if (seg.Capacity == 0) return true;
+  if (seg.Capacity == 0) {
+    forgot_.store(true, std::memory_order_relaxed);
+    return true;
+  }
   const Slot slot = Find(seg, key, hash);
   const std::uint64_t noted = key.Words[3] | (static_cast<std::uint64_t>(played) << kPlayedShift);
   if (slot.Found) {
@@ -92,7 +95,10 @@ bool SeenTable::Visit(const StateKey& key, int played) {
     return true;
   }
   // Out of memory, a segment fills up to nine tenths and then learns nothing new.
-  if ((seg.Count + 1) * 10 > seg.Capacity * 9) return true;
+  if ((seg.Count + 1) * 10 > seg.Capacity * 9) {
+    forgot_.store(true, std::memory_order_relaxed);
+    return true;
+  }
   *slot.At = key;
   slot.At->Words[3] = noted;
   ++seg.Count;
@@ -121,6 +127,7 @@ void SeenTable::Clear() {
     seg->Count = 0;
   }
   states_.store(0, std::memory_order_relaxed);
+  forgot_.store(false, std::memory_order_relaxed);
 }
 
 }  // namespace kevolan::solver

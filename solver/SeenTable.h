@@ -32,6 +32,8 @@ class SeenTable {
 
   std::size_t Bytes() const { return bytes_.load(std::memory_order_relaxed); }
   long long States() const { return states_.load(std::memory_order_relaxed); }
+  // A state met since the last Clear could not be kept for want of memory.
+  bool Forgot() const { return forgot_.load(std::memory_order_relaxed); }
 
  private:
   struct Segment;
@@ -46,6 +48,7 @@ class SeenTable {
   std::vector<std::unique_ptr<Segment>> segments_;
   std::atomic<std::size_t> bytes_{0};
   std::atomic<long long> states_{0};
+  std::atomic<bool> forgot_{false};
 };
 
 }  // namespace kevolan::solver

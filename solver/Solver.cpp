@@ -27,6 +27,8 @@ HintResult Won(const GameState& s, const FollowedLine& line) {
   r.FirstMoveCommands = CommandsFor(s, line.Moves.front());
   r.DaysToVictory = static_cast<int>(line.Moves.size());
   r.Typed = line.Typed;
+  r.Proven = line.Proven;
+  r.ShortestAtLeast = line.ShortestAtLeast;
   GameState end = s;
   for (const Move& m : line.Moves) Play(end, m);
   r.VictoryDay = end.Day, r.VictoryMonth = end.Month;
@@ -70,7 +72,7 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
     }
     return r;
   }
-  Adviser adviser(budget.MaxTurns, budget.MaxBytes, budget.Cancel);
+  Adviser adviser(budget);
   const FollowedLine line = adviser.Follow(s);
   if (line.Kind == Followed::Win) r = Won(s, line);
   r.TurnsPlayed = adviser.Turns();

@@ -28,9 +28,15 @@ std::vector<std::string> CommandsFor(const GameState& state, const Move& move);
 std::string ScriptOf(const GameState& start, const std::vector<Move>& line);
 
 struct HintBudget {
-  long long MaxTurns = 1'000'000;             // day turns each of its searches may play
+  long long MaxTurns = 1'000'000;             // day turns each walk of the planner may play
   std::size_t MaxBytes = 16u << 20;           // memory a search may keep
   const std::atomic<bool>* Cancel = nullptr;  // set to true from another thread to stop early
+  // A proof of the shortest victory fits when no round of its search meets more states than
+  // ProofStates, or with listed options and a victory longer than ProofDaysWhole, half as many
+  // for every ProofHalvedEvery days more.
+  long long ProofStates = 8'000;
+  int ProofDaysWhole = 45;
+  int ProofHalvedEvery = 3;
 };
 
 enum class Verdict { Win, Lost, Unknown };
@@ -45,6 +51,9 @@ struct HintResult {
   int VictoryDay = 0;
   Month VictoryMonth = Month::January;
   bool Typed = false;  // Win: no line of listed options wins; the advice types a text some day
+  bool Proven = false;  // Win: no line of the advice's kind wins sooner
+  // Win, not proven: no line of the advice's kind wins in fewer days than this (-1: unknown).
+  int ShortestAtLeast = -1;
   Outcome Death = Outcome::Playing;  // Lost: the death that cannot be avoided
   int DeathInDays = -1;              // Lost: after how many more day turns it comes at the latest
   int DeathDay = 0;

@@ -85,9 +85,14 @@ def main():
                 verdicts[answer['Verdict']] += 1
                 if args.max_turns < 0:
                     native = driver_hint(args.replay, script)
-                    if (native['Verdict'], native['Move'] or [], native['DaysToVictory']) != (
+                    won = answer['Verdict'] == 'win' and answer['DaysToVictory'] > 0
+                    if (native['Verdict'], native['Move'] or [], native['DaysToVictory'],
+                            native['Proven'], native['ShortestAtLeast']) != (
                             answer['Verdict'], answer['Commands'],
-                            answer['DaysToVictory'] if answer['DaysToVictory'] >= 0 else None):
+                            answer['DaysToVictory'] if answer['DaysToVictory'] >= 0 else None,
+                            answer['Proven'] if won else None,
+                            answer['ShortestAtLeast'] if won and answer['ShortestAtLeast'] > 0
+                            else None):
                         differ.append('%s after %d commands' % (name, len(script)))
                 round_trips.append(said['ms'])
                 searches.append(said['answer']['Milliseconds'])

@@ -83,7 +83,7 @@ void CheckHint(const Position& p, Tally& tally) {
   }
   // The line the advice leads along, played by the driver: won by the boat alone, on the
   // promised day and date, each day's commands the hint's own.
-  Adviser adviser(HintBudget{}.MaxTurns, HintBudget{}.MaxBytes, nullptr);
+  Adviser adviser(HintBudget{});
   const FollowedLine line = adviser.Follow(p.State);
   ASSERT_EQ(line.Kind, Followed::Win) << p.Name;
   ASSERT_EQ(static_cast<int>(line.Moves.size()), r.DaysToVictory) << p.Name;

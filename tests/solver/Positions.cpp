@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
+#include "Bound.h"
 #include "GoldenScripts.h"
+#include "Moves.h"
+#include "Playout.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
 
@@ -62,6 +66,39 @@ std::vector<Position> RandomGamePositions(int first, int count, int every) {
   for (int i = first; i < first + count; ++i) {
     AddPositions("random game " + std::to_string(i),
                  replay::testing::GoldenScript(static_cast<std::uint64_t>(i)), every, out);
+  }
+  return out;
+}
+
+std::vector<Position> SteeredGamePositions(int first, int count, int every, int stray) {
+  std::vector<Position> out;
+  for (int game = first; game < first + count; ++game) {
+    std::mt19937 draw(static_cast<unsigned>(game));
+    std::string script;
+    GameState s = NewGame();
+    for (int turn = 0; turn < kLongestLine && !s.GameOver; ++turn) {
+      Move m = PlannedMove(s, true);
+      if (std::uniform_int_distribution<int>(1, stray)(draw) == 1) {
+        std::vector<Move> alive;
+        for (const Move& any : ListMoves(s)) {
+          GameState t = s;
+          if (Play(t, any) && !t.GameOver && TurnsToVictoryAtLeast(t, true) < kNever) {
+            alive.push_back(any);
+          }
+        }
+        if (!alive.empty()) {
+          m = alive[std::uniform_int_distribution<std::size_t>(0, alive.size() - 1)(draw)];
+        }
+      }
+      if (turn % every == 0) {
+        out.push_back({"steered game " + std::to_string(game) + " after " + std::to_string(turn) +
+                           " turns",
+                       script, s});
+      }
+      for (const std::string& c : CommandsFor(s, m)) script += c + "\n";
+      script += "next\n";
+      if (!Play(s, m)) break;
+    }
   }
   return out;
 }

@@ -16,10 +16,12 @@
 #include "DayTurn.h"
 #include "Dues.h"
 #include "Handlers.h"
+#include "Limits.h"
 #include "Moves.h"
 #include "Positions.h"
 #include "Search.h"
 #include "StateJson.h"
+#include "StateKey.h"
 
 namespace kevolan::solver::testing {
 namespace {
@@ -89,7 +91,7 @@ TEST(Bound, HoldsAlongTheShortestVictories) {
 TEST(Bound, HoldsAlongTheHintsLines) {
   for (std::size_t i = 0; i < Pool().size(); i += 3) {
     const Position& p = Pool()[i];
-    Adviser adviser(HintBudget{}.MaxTurns, HintBudget{}.MaxBytes, nullptr);
+    Adviser adviser(HintBudget{});
     const FollowedLine line = adviser.Follow(p.State);
     if (line.Kind != Followed::Win) continue;
     std::vector<GameState> states = {p.State};
@@ -116,6 +118,47 @@ TEST(Search, ProvesThatNoLineWins) {
     EXPECT_FALSE(line.Found);
     EXPECT_TRUE(line.NoVictory);
   }
+}
+
+// 1 "Июня", the boat 20 days from done, a hut, no hungry day left, a run of one food three days
+// from its illness with little of it in store, the old clothes worn to 6 days and the hut to 7:
+// an illness now would hold one activity for ten days, while both repairs and the meals fall
+// due. Which run, and whether another food can break it, says whether listed options still win.
+GameState RunAboutToStrike(Food on, Count run, Count stock, Count clothes, Count hut) {
+  GameState s = NewGame();
+  s.Month = Month::June;
+  s[Item::Hut].Owned = true;
+  s[Item::Hut].WearDaysLeft.Value = hut;
+  s.CreateChoice.Remove(Item::Hut);
+  s.RepairChoice.Append(Item::Hut);
+  s[Item::OldClothes].WearDaysLeft.Value = clothes;
+  s[Item::Boat].BuildDaysLeft.Value = 20;
+  s.HungryDays = kHungerLimit;
+  s.Streak(on) = run;
+  s.Stock(on) = stock;
+  s.FoodChoice.Append(IdOf(on));
+  return s;
+}
+
+// The dues see both ways out of a run: a day of fruit eaten before the run strikes breaks a run
+// of game, and the first advice of listed options takes it; a run of fruit on its last day, with
+// nothing else to eat, strikes whatever is done, and no line of listed options outlives it.
+TEST(Dues, ARunOfOneFoodIsBrokenOnlyByAnotherFood) {
+  const GameState game = RunAboutToStrike(Food::WildGame, 22, 5, 6, 7);
+  ASSERT_LT(TurnsToVictoryAtLeast(game, true), kNever);
+  const HintResult r = Hint(game);
+  ASSERT_EQ(r.Verdict, Verdict::Win);
+  EXPECT_FALSE(r.Typed);
+  EXPECT_EQ(r.DaysToVictory, 34);
+
+  const GameState fruit = RunAboutToStrike(Food::Fruit, 24, 1, 3, 7);
+  EXPECT_EQ(TurnsToVictoryAtLeast(fruit, true), kNever);
+  SearchLimits limits;
+  limits.ListsOnly = true;
+  SearchStats stats;
+  const Fate fate = LongestLife(fruit, 40, limits, stats);
+  EXPECT_TRUE(fate.Decided);
+  EXPECT_FALSE(fate.Win);
 }
 
 // A position of the pool with the boat `days` from done.
@@ -185,6 +228,59 @@ RC_GTEST_PROP(Search, NeedsGrowWithTheTurns, ()) {
   RC_ASSERT(now.Clothes <= later.Clothes);
   RC_ASSERT(now.Dwelling <= later.Dwelling);
   RC_ASSERT(now.Food <= later.Food);
+}
+
+// The search follows one of two states with equal keys for both, so whatever a rule reads in a
+// turn to come must tell keys apart: each such field, changed alone, changes the key.
+RC_GTEST_PROP(StateKey, TellsApartWhatTheRulesRead, ()) {
+  const auto at = *rc::gen::inRange<std::size_t>(0, Pool().size());
+  const GameState& s = Pool()[at].State;
+  const bool listsOnly = *rc::gen::arbitrary<bool>();
+  const std::optional<StateKey> key = KeyOf(s, listsOnly);
+  RC_PRE(key.has_value());
+  std::vector<std::pair<std::string, GameState>> changed;
+  const auto change = [&](const std::string& what, const auto& edit) {
+    GameState t = s;
+    edit(t);
+    changed.emplace_back(what, t);
+  };
+  change("month", [](GameState& t) { t.Month = static_cast<Month>((static_cast<int>(t.Month) + 1) % 12); });
+  change("day", [](GameState& t) { t.Day = t.Day % 27 + 1; });
+  change("illness", [](GameState& t) { t.SickDays = t.SickDays == 0 ? 3 : t.SickDays - 1; });
+  change("activity lock", [](GameState& t) { t.ActivityEnabled = !t.ActivityEnabled; });
+  change("activity", [](GameState& t) {
+    t.Activity = t.Activity == Activity::Create ? Activity::Repair : Activity::Create;
+  });
+  for (const ItemInfo& info : kItemTable) {
+    const std::string name(info.Key);
+    if (info.Made != Making::Never) {
+      change(name + " build", [&](GameState& t) { t[info.Id].BuildDaysLeft.Value -= 1; });
+    }
+    if (!info.Kept()) continue;
+    change(name + " owned", [&](GameState& t) { t[info.Id].Owned = !t[info.Id].Owned; });
+    change(name + " repair", [&](GameState& t) {
+      Count& c = t[info.Id].RepairDaysLeft.Value;
+      c = c > 1 ? c - 1 : c + 1;
+    });
+    change(name + " wear", [&](GameState& t) {
+      Count& c = t[info.Id].WearDaysLeft.Value;
+      c = c > 1 ? c - 1 : c + 1;
+    });
+  }
+  const Food on = *rc::gen::element(Food::Fruit, Food::Fish, Food::WildGame);
+  change("run", [&](GameState& t) {
+    const Count run = t.Streak(on) + 1;
+    t.FruitStreak = t.FishStreak = t.WildGameStreak = 0;
+    t.Streak(on) = run;
+  });
+  if (listsOnly) {
+    change("hunger", [](GameState& t) { t.HungryDays = t.HungryDays == 0 ? 1 : t.HungryDays - 1; });
+    change("store", [&](GameState& t) { t.Stock(on) += 1; });
+  }
+  for (const auto& [what, t] : changed) {
+    const std::optional<StateKey> other = KeyOf(t, listsOnly);
+    if (other && *other == *key) RC_FAIL("the same key with the " + what + " changed");
+  }
 }
 
 std::string Whole(const GameState& s) {

@@ -32,6 +32,11 @@ std::string HintJson(const GameState& state) {
   } else {
     out += "null";
   }
+  const bool won = r.Verdict == solver::Verdict::Win && r.DaysToVictory > 0;
+  out += ", \"Proven\": ";
+  out += won ? (r.Proven ? "true" : "false") : "null";
+  out += ", \"ShortestAtLeast\": ";
+  AppendNumberOrNull(out, r.ShortestAtLeast, won && r.ShortestAtLeast > 0);
   out += ", \"Death\": ";
   if (lost) {
     AppendJsonString(out, OutcomeKey(r.Death));

@@ -8,6 +8,7 @@
 namespace kevolan::replay {
 
 // {"Hint": {"Verdict": "win"|"lost"|"unknown", "Move": [commands], "DaysToVictory": n|null,
+//  "VictoryDate": "1 Июля"|null, "Proven": bool|null, "ShortestAtLeast": n|null,
 //  "Death": name|null, "DeathInDays": n|null, "DeathDate": "27 Января"|null, "Turns": n,
 //  "Milliseconds": x}}
 std::string HintJson(const GameState& state);

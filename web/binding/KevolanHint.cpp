@@ -56,6 +56,8 @@ const char* kevolan_hint_answer(double max_turns) {
     kevolan::replay::AppendJsonString(answer, result.FirstMoveCommands[i]);
   }
   answer += "], \"DaysToVictory\": " + std::to_string(result.DaysToVictory);
+  answer += std::string(", \"Proven\": ") + (result.Proven ? "true" : "false");
+  answer += ", \"ShortestAtLeast\": " + std::to_string(result.ShortestAtLeast);
   answer += ", \"TurnsPlayed\": " + std::to_string(result.TurnsPlayed);
   answer += ", \"Milliseconds\": " + std::to_string(result.Milliseconds) + "}";
   return answer.c_str();

@@ -15,6 +15,7 @@ void kevolan_hint_line(const char* line);
 // Asks the search about the position reached, playing at most `max_turns` day turns (0 or less:
 // the search's own budget). Answers one JSON object: "Verdict" ("Win", "Lost" or "Unknown"),
 // "Text" (the box's words), "Commands" (Win: today's move as driver commands), "DaysToVictory",
+// "Proven" and "ShortestAtLeast" (Win: whether no line is shorter, and the least days one takes),
 // "TurnsPlayed" and "Milliseconds".
 const char* kevolan_hint_answer(double max_turns);
 }
