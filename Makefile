@@ -109,16 +109,17 @@ bench: build
 
 # Rewrites every file of the checkout that the build's own programs write, after a change that is
 # meant to change them (a rule, the help text): the plans' scripts and last answers, the golden
-# digests and outputs, help.doc. Each says what changed in words: which plans and scripts, from
-# which line and turn, which fields; the test suite then checks the rest against them. The page's
-# data is written at build time and nothing of it is kept in the checkout.
+# digests and outputs, help.doc (the help text with the catalogue's figures written out). Each
+# says what changed in words: which plans and scripts, from which line and turn, which fields;
+# the test suite then checks the rest against them. The page's data is written at build time and
+# nothing of it is kept in the checkout.
 regen: build
 	@$(BUILD)/bin/make_plans tests/plans
 	@$(BUILD)/bin/make_golden_digests
 	@cp help.doc $(BUILD)/help.doc.before
 	@$(BUILD)/bin/kevolan-help rtf help/help.txt help.doc
 	@if cmp -s help.doc $(BUILD)/help.doc.before; then echo "help.doc: unchanged"; \
-	else echo "help.doc: rewritten from help/help.txt ($$(wc -c < $(BUILD)/help.doc.before) -> $$(wc -c < help.doc) bytes)"; fi
+	else echo "help.doc: rewritten from help/help.txt and the catalogue ($$(wc -c < $(BUILD)/help.doc.before) -> $$(wc -c < help.doc) bytes)"; fi
 	@git status --short -- tests/plans tests/replay help.doc 2>/dev/null || true
 
 package: build

@@ -99,6 +99,7 @@ struct ItemInfo {
 
 struct FoodInfo {
   Food Id;
+  std::string_view Key;         // the food's own word, as its stock's key begins ("FishStock")
   NameId Name;                  // the option in the food box
   NameId GatherOption;          // the option in the gathering box
   Count Yield;                  // rations brought in by one gathering day
@@ -161,10 +162,10 @@ static_assert(NamesAreDistinct(), "every name of the catalogue has a text of its
 NameId ExactName(std::string_view text);
 
 inline constexpr std::array<FoodInfo, kFoodCount> kFoodTable = {{
-    {Food::Fruit, NameId::Fruit, NameId::FruitTrip, 3, 0, ""},
-    {Food::Fish, NameId::Fish, NameId::Fishing, 5, 10,
+    {Food::Fruit, "Fruit", NameId::Fruit, NameId::FruitTrip, 3, 0, ""},
+    {Food::Fish, "Fish", NameId::Fish, NameId::Fishing, 5, 10,
      "Нельзя запасаться рыбой более 10 дней в связи с её порчей"},
-    {Food::WildGame, NameId::WildGame, NameId::Hunting, 15, 15,
+    {Food::WildGame, "WildGame", NameId::WildGame, NameId::Hunting, 15, 15,
      "Нельзя запасаться дичью более 15 дней в связи с её порчей"},
 }};
 

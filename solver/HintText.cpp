@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "CountWords.h"
 #include "Moves.h"
 
 namespace kevolan::solver {
@@ -131,14 +132,7 @@ std::string LostText(const HintResult& r) {
 
 }  // namespace
 
-std::string DaysWord(long long n) {
-  const long long tens = n % 100;
-  const long long units = n % 10;
-  if (tens >= 11 && tens <= 14) return "дней";
-  if (units == 1) return "день";
-  if (units >= 2 && units <= 4) return "дня";
-  return "дней";
-}
+std::string DaysWord(long long n) { return std::string(FormFor(n, kDayWord)); }
 
 std::string HintText(const GameState& state, const HintResult& result) {
   if (state.GameOver) {

@@ -27,9 +27,13 @@ TEST(NewGame, StartsOnTheFirstOfJanuaryWithOnlyOldClothes) {
   EXPECT_EQ(s[Item::Cave].WearDaysLeft.Value, 183);
   EXPECT_EQ(OptionsOf(s.GatherChoice), Names({"Поход за фруктами"}));
   EXPECT_EQ(TextOf(s.GatherChoice), "Поход за фруктами");
-  EXPECT_EQ(OptionsOf(s.CreateChoice),
-            Names({"Рыболовные снасти", "Орудие охоты", "Хижина", "Новая одежда", "Лодка"}));
-  EXPECT_EQ(OptionsOf(s.RepairChoice), Names({"Старая одежда"}));
+  EXPECT_EQ(OptionsOf(s.CreateChoice), FirstCreationList());
+  EXPECT_EQ(OptionsOf(s.RepairChoice), FirstRepairList());
+  // Of the catalogue's lists: the cave waits for a hut, the old clothes are never made.
+  EXPECT_FALSE(s.CreateChoice.Contains(Item::Cave));
+  EXPECT_FALSE(s.CreateChoice.Contains(Item::OldClothes));
+  EXPECT_TRUE(s.CreateChoice.Contains(Item::Boat));
+  EXPECT_TRUE(s.RepairChoice.Contains(Item::OldClothes));
   EXPECT_TRUE(OptionsOf(s.FoodChoice).empty());
   for (const ChoiceList* box : {&s.FoodChoice, &s.GatherChoice, &s.CreateChoice, &s.RepairChoice}) {
     EXPECT_FALSE(box->Enabled);

@@ -84,4 +84,30 @@ inline std::vector<std::string> Names(std::initializer_list<std::string_view> na
   return {names.begin(), names.end()};
 }
 
+// The lists a new game offers, from the catalogue, so that an item added to it is expected too:
+// everything worked on but what waits for a hut, to create; what is owned at the start, to repair.
+inline std::vector<std::string> FirstCreationList() {
+  std::vector<std::string> names;
+  for (const ItemInfo& info : kItemTable) {
+    if (info.Made != Making::Never && !info.OfferedOnlyWithHut) names.emplace_back(info.Name);
+  }
+  return names;
+}
+inline std::vector<std::string> FirstRepairList() {
+  std::vector<std::string> names;
+  for (const ItemInfo& info : kItemTable) {
+    if (info.OwnedAtStart) names.emplace_back(info.Name);
+  }
+  return names;
+}
+// A list without one of its names, and with a name appended at its end.
+inline std::vector<std::string> Without(std::vector<std::string> list, std::string_view name) {
+  std::erase(list, name);
+  return list;
+}
+inline std::vector<std::string> Then(std::vector<std::string> list, std::string_view name) {
+  list.emplace_back(name);
+  return list;
+}
+
 }  // namespace kevolan::testing

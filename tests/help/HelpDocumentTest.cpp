@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "HelpFigures.h"
+
 namespace kevolan::help {
 namespace {
 
@@ -52,6 +56,59 @@ TEST(HelpHtml, EscapesMarkupAndClosesLists) {
   EXPECT_EQ(html.find("style="), std::string::npos);
   EXPECT_NE(html.find("<link rel=\"stylesheet\" href=\"help.css\">"), std::string::npos);
   EXPECT_NE(html.find("<link rel=\"icon\" href=\"kevolan.svg\""), std::string::npos);
+}
+
+// The help of a catalogue whose fish brings 6 rations, 1 day of hunting weapon work, 22 of the
+// boat's and 11 of the cave's: each noun agrees with the figure before it.
+TEST(HelpFigures, FiguresAreWrittenOutWithTheirNounsAgreeing) {
+  const std::vector<Figure> figures = {{"Fish.Yield", 6, "", ""},
+                                       {"Weapon", 1, "", ""},
+                                       {"Boat", 22, "", ""},
+                                       {"Cave", 11, "", ""},
+                                       {"Start", 0, "1 января", ""}};
+  const auto filled = FillFigures(
+      "# a note keeps its 5\r\n{Start}: {Fish.Yield порций}, {Weapon дней}, {Boat день}, "
+      "{Cave дня}, {Fish.Yield}-й, F2\n",
+      figures);
+  ASSERT_EQ(filled.Error, "");
+  EXPECT_EQ(filled.Text,
+            "# a note keeps its 5\r\n1 января: 6 порций, 1 день, 22 дня, 11 дней, 6-й, F2\n");
+}
+
+TEST(HelpFigures, ANumberWrittenByHandOrAFigureNotThereIsNamed) {
+  const std::vector<Figure> figures = {{"Fish.Yield", 5, "", ""},
+                                       {"Start", 0, "1 января", ""},
+                                       {"Tool.Repair", 2, "", "its later repairs take 4 days"}};
+  const auto error = [&](std::string_view source) { return FillFigures(source, figures).Error; };
+  EXPECT_EQ(error("= ok\n\n«Рыбная ловля» — 5 порций\n").substr(0, 47),
+            "line 3: the number 5 is written by hand: write ");
+  EXPECT_EQ(error("{Fish.Yeld}").substr(0, 45), "line 1: {Fish.Yeld}: the rules have no figure");
+  EXPECT_EQ(error("{Fish.Yield штук}"),
+            "line 1: {Fish.Yield штук}: «штук» is no noun the game counts in words");
+  EXPECT_EQ(error("{Start дней}"), "line 1: {Start дней}: a date takes no noun after it");
+  EXPECT_EQ(error("{Tool.Repair дней}"),
+            "line 1: {Tool.Repair дней}: its later repairs take 4 days");
+  EXPECT_EQ(error("ok\n{Fish.Yield"), "line 2: a «{» with no «}»");
+}
+
+// What the game's own catalogue gives: a figure that is not one number is refused, not guessed.
+TEST(HelpFigures, TheCatalogueGivesOneFigureOrRefuses) {
+  const std::vector<Figure> figures = RuleFigures();
+  const auto find = [&](std::string_view name) {
+    const auto at = std::find_if(figures.begin(), figures.end(),
+                                 [&](const Figure& f) { return f.Name == name; });
+    return at == figures.end() ? Figure{"absent", -1, "", ""} : *at;
+  };
+  EXPECT_EQ(find("Fish.Yield").Number, Info(Food::Fish).Yield);
+  EXPECT_EQ(find("Boat.Build").Number, Info(Item::Boat).BuildDays);
+  EXPECT_EQ(find("Boat.Wear").Name, "absent");         // the boat never wears
+  EXPECT_EQ(find("OldClothes.Build").Name, "absent");  // nor are old clothes made
+  EXPECT_EQ(find("HuntingWeapon.LaterRepair").Number, Info(Item::HuntingWeapon).RepairAfterRepair);
+  EXPECT_NE(find("HuntingWeapon.Repair").Refusal, "");
+  EXPECT_EQ(find("Hut.Repair").Refusal, "");
+  EXPECT_NE(find("Fruit.Cap").Refusal, "");
+  EXPECT_EQ(find("Start").Date, "1 января");
+  EXPECT_EQ(find("DwellingDeadline").Date, "1 февраля");
 }
 
 }  // namespace

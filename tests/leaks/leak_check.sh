@@ -16,10 +16,16 @@ fi
 
 kevolan=$1
 close_window=$2
-window_size=${KEVOLAN_WINDOW_SIZE:?the size of the window in its design, WIDTHxHEIGHT, set by ctest}
 supp_dir=$3
 source_dir=$4
 out=$5
+# The window's size and its two buttons' middles as the build laid them out, the frames grown
+# for the catalogue's rows.
+: "${KEVOLAN_WINDOW_PLAN:?the window plan the build wrote, set by ctest}"
+window_plan() { python3 "$source_dir/tools/page/window_plan.py" "$@"; }
+window_size=$(window_plan size)
+read -r next_day_x next_day_y < <(window_plan middle Button1)
+read -r game_over_x game_over_y < <(window_plan middle Button2)
 quiet_turns=5
 mkdir -p "$out"
 log="$out/valgrind.log"
@@ -94,8 +100,8 @@ menu_open() { [ "$(windows_of_game | wc -l)" -ge 2 ]; }
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 
 # Days without food or work: no message box comes up in the first five. The pointer goes to
-# the middle of the next-day button, which stands at 360,384 and is 169 x 25, and stays there.
-xdotool mousemove --sync $((X + 444)) $((Y + 396))
+# the middle of the next-day button and stays there.
+xdotool mousemove --sync $((X + next_day_x)) $((Y + next_day_y))
 for turn in $(seq 1 $quiet_turns); do
   shot_day "$workdir/before.png"
   xdotool click 1
@@ -126,16 +132,16 @@ wait_for 60 eval '! other_window_up' || fail "the credits window did not close"
 say "credits shown and closed"
 
 # The sixth day without food kills: its message box is answered by its close box, and the
-# game-over button, 48 pixels below where the next-day button stood, ends the program.
+# game-over button, below where the next-day button stood, ends the program.
 shot_day "$workdir/before.png"
-xdotool mousemove --sync $((X + 444)) $((Y + 396)) click 1
+xdotool mousemove --sync $((X + next_day_x)) $((Y + next_day_y)) click 1
 wait_for 60 other_window_up || fail "the sixth hungry day showed no message box"
 sleep 1  # let the box paint itself before the picture
 import -window root "$out/leaks-message.png"
 "$close_window" "$(other_window)"
 wait_for 60 day_changed || fail "the day did not end after its message box was answered"
 import -window root "$out/leaks-game-over.png"
-xdotool mousemove --sync $((X + 444)) $((Y + 444)) click 1
+xdotool mousemove --sync $((X + game_over_x)) $((Y + game_over_y)) click 1
 wait_for 180 exited || fail "the game-over button did not end the program"
 status=0
 wait "$pid" || status=$?

@@ -17,12 +17,10 @@ close_window=$2
 shots=$3
 # The window's size and the next-day button's middle as the build laid them out, its frames
 # grown for the catalogue's rows.
-plan=${KEVOLAN_WINDOW_PLAN:?the window plan the build wrote, set by ctest}
-read -r window_size button_x button_y < <(python3 -c '
-import json, sys
-places = {p[0]: p[2] for p in json.load(open(sys.argv[1]))["places"]}
-w, b = places["Form1"], places["Button1"]
-print("%dx%d %d %d" % (w[2], w[3], b[0] + b[2] // 2, b[1] + b[3] // 2))' "$plan")
+: "${KEVOLAN_WINDOW_PLAN:?the window plan the build wrote, set by ctest}"
+window_plan="$(dirname "$0")/../../tools/page/window_plan.py"
+window_size=$(python3 "$window_plan" size)
+read -r button_x button_y < <(python3 "$window_plan" middle Button1)
 mkdir -p "$shots"
 workdir=$(mktemp -d)
 pid=

@@ -350,8 +350,9 @@ void Form1Play::afterDeathOnlyTheChoicesRemain() {
 }
 
 void Form1Play::aLongerGameKeepsTheWindowInStep() {
-  // Four days of fruit, a hut, fruit every day until the player falls ill, then old clothes
-  // left to wear out: every box and every day shows exactly the state the rules hold.
+  // Four days of fruit, a hut, more fruit, then the boat worked on until the player falls ill at
+  // it and the old clothes, left to wear out, kill him while he is still ill: every box and every
+  // day shows exactly the state the rules hold.
   TForm1& f = *form_;
   Player p{f};
   BoxCatcher boxes;
@@ -387,9 +388,12 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
     } else if (!f.State()[kevolan::Item::Hut].Owned) {
       p.Activity(1);
       if (f.ComboBox3->currentText() != "Хижина") p.Pick(f.ComboBox3, "Хижина");
-    } else {
+    } else if (turn <= 16) {
       p.Activity(0);
       if (f.ComboBox2->currentText().isEmpty()) p.Pick(f.ComboBox2, "Поход за фруктами");
+    } else {
+      p.Activity(1);
+      if (f.ComboBox3->currentText().isEmpty()) p.Pick(f.ComboBox3, "Лодка");
     }
     if (QTest::currentTestFailed()) return;
     chosen = f.RadioGroup1Items->checkedId();
@@ -413,17 +417,20 @@ void Form1Play::aLongerGameKeepsTheWindowInStep() {
     }
   }
   // Behind each box the group and the boxes stand as the turn has left them so far: the cave
-  // offered while the hut is worked on; the illness announced while the day's gathering still
-  // stands; death by cold while ill, the group and the activity's box locked by the illness.
+  // offered while the hut is worked on; the illness announced while the day's work on the boat
+  // still stands; death by cold while ill, the group and all three activity boxes locked by the
+  // illness, the creation box too though the boat is the activity (only the turn's end gives
+  // the activity its box back).
   const QList<QPair<QString, QStringList>> behind = {
       {kCave, {"RadioGroup1", "ComboBox1", "ComboBox3"}},
-      {kIllness, {"RadioGroup1", "ComboBox1", "ComboBox2"}},
+      {kIllness, {"RadioGroup1", "ComboBox1", "ComboBox3"}},
       {QStringLiteral("Ваша старая одежда превратилась в лохмотья и вы умерли от холода"),
        {"ComboBox1"}}};
   QCOMPARE(boxes.Boxes.size(), behind.size());
   for (qsizetype i = 0; i < behind.size(); ++i) {
     QCOMPARE(boxes.Boxes[i].Text, behind[i].first);
-    QCOMPARE(boxes.Boxes[i].EnabledBehind, behind[i].second);
+    // As words, so that a failure names the controls.
+    QCOMPARE(boxes.Boxes[i].EnabledBehind.join(u' '), behind[i].second.join(u' '));
     QCOMPARE(boxes.Boxes[i].TextPixels, 11);
   }
   QVERIFY(f.State().GameOver);

@@ -1,4 +1,5 @@
-// kevolan-help FORMAT SOURCE OUTPUT: writes the player's rules as rtf (help.doc) or html.
+// kevolan-help FORMAT SOURCE OUTPUT: writes the player's rules as rtf (help.doc) or html, with
+// the figures of the rules filled in from the catalogue.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "HelpDocument.h"
+#include "HelpFigures.h"
 
 int main(int argc, char** argv) {
   const std::string format = argc == 4 ? argv[1] : "";
@@ -20,7 +22,9 @@ int main(int argc, char** argv) {
     std::cerr << "kevolan-help: cannot read " << argv[2] << '\n';
     return 1;
   }
-  const auto read = kevolan::help::ReadHelp(source.str());
+  const auto filled = kevolan::help::FillFigures(source.str(), kevolan::help::RuleFigures());
+  const auto read = filled.Error.empty() ? kevolan::help::ReadHelp(filled.Text)
+                                         : kevolan::help::ReadResult{{}, filled.Error};
   if (!read.Error.empty()) {
     std::cerr << "kevolan-help: " << argv[2] << ": " << read.Error << '\n';
     return 1;

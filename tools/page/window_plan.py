@@ -49,3 +49,26 @@ def items():
 def item_names():
     """{item: its name as the window writes it}."""
     return {row['Item']: row['Name'] for row in _read()['items']}
+
+
+def middle(name):
+    """(x, y) of the middle of a control, in the window's own coordinates."""
+    plan = {place[0]: (place[1], place[2]) for place in places()}
+    parent, (x, y, width, height) = plan[name]
+    x, y = x + width // 2, y + height // 2
+    while parent is not None and plan[parent][0] is not None:  # up to the window
+        parent, box = plan[parent]
+        x, y = x + box[0], y + box[1]
+    return x, y
+
+
+if __name__ == '__main__':
+    # For the checks of the real window in a shell: `window_plan.py size` prints WIDTHxHEIGHT,
+    # `window_plan.py middle NAME` the middle of a control as X Y.
+    import sys
+    if sys.argv[1:] == ['size']:
+        print('%dx%d' % tuple(window_size()))
+    elif len(sys.argv) == 3 and sys.argv[1] == 'middle':
+        print('%d %d' % middle(sys.argv[2]))
+    else:
+        raise SystemExit('usage: window_plan.py size | middle NAME')
