@@ -63,15 +63,19 @@ bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Mo
 }
 
 // Why the day after a proven day is proven too, so that following the advice takes exactly
-// the days it promised. The proof deepens on the bound, and each round's states are those a line
-// reaches with every day's days played plus the bound within the round's threshold (a state met
-// again with no fewer days played is skipped, but every state reached so is met once). The day
-// after, along the line found, is a state of today's search one day in: each of its rounds meets
-// only states that today's round one day higher met, the last of them only states that today's
-// last round met before it found the same victory, and it looks for a victory one day shorter.
-// So tomorrow's proof meets no more states in a round than today's, and fits whenever today's
-// did. Along the castaway's line no such argument holds, so each of its days is asked in turn;
-// the day cap makes that cheap, as a bound above it ends a proof before any search.
+// the days it promised. The proof deepens on the bound a day at a time, and a round's states are
+// the keys of the states a line reaches with its days played plus the bound within the round's
+// threshold, each folded to the days it has left (Search.cpp): states with one key play alike
+// to the threshold, so the set is the same whichever line reaches a key first. The day after,
+// along the line found, is a state of today's search one day in, with as many days left in each
+// of its rounds as in today's round one day higher: each of its rounds meets only states that
+// today's round one day higher met (a round lower than today's first meets fewer still than that
+// first one, as a higher threshold folds less and lets more lines on), its last one only states
+// that today's last round met before it found the same victory, and it looks for a victory one
+// day shorter, which the measure allows as many states or more. So tomorrow's proof fits whenever
+// today's did. Along the castaway's line no such argument holds, so each of its days is asked in
+// turn; the measure makes that cheap, as a far victory is allowed few states and one past the
+// measure's last day none.
 ShortestLine Adviser::Prove(const GameState& s, bool listsOnly) {
   SearchLimits limits;
   limits.ListsOnly = listsOnly;

@@ -88,6 +88,7 @@ class Walker {
         return true;
       }
       if (t.GameOver) continue;
+      FoldBeyond(t, threshold_ - (played + 1));
       const int f =
           played + 1 + TurnsToVictoryAtLeast(t, limits_.ListsOnly, February(t, played + 1));
       if (f > threshold_) {
@@ -164,7 +165,9 @@ class Walker {
 
 // Iterative deepening on the lower bound: each round follows every line whose turns played plus
 // the bound stay within the threshold; the first round that finds a victory finds a shortest
-// one, and a round that finds none raises the threshold to the least value it cut off.
+// one, and a round that finds none raises the threshold by a day. Within a round each state is
+// folded to the days left to its threshold (FoldBeyond): the states of a round are then one key
+// each, whichever line reaches them first, and each date is met at one number of turns played.
 class Deepening {
  public:
   Deepening(const SearchLimits& limits, SearchStats& stats)
@@ -199,7 +202,10 @@ class Deepening {
         return out;
       }
       if (out.Found || budget_.Stopped()) return out;
-      threshold = next;
+      // A round that cut no line followed every line to its end. Else the next threshold is one
+      // day more: the days cut off were counted on folded states, which may need more days past
+      // the threshold than the states they stand for.
+      threshold = next >= kNever ? kNever : threshold + 1;
     }
     out.NoVictory = true;
     out.LowerBound = -1;

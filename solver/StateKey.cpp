@@ -84,6 +84,27 @@ std::optional<StateKey> KeyOf(const GameState& s, bool listsOnly) {
   return p.Done();
 }
 
+void FoldBeyond(GameState& s, Count days) {
+  const Count past = days + 1;
+  for (const ItemInfo& info : kItemTable) {
+    ItemState& it = s[info.Id];
+    // Not the boat: its days are what the search counts down.
+    if (info.Made == Making::Owned && it.BuildDaysLeft.Value > past) it.BuildDaysLeft.Value = past;
+    if (!info.Kept() || it.WearDaysLeft.Value < past) continue;
+    // It wears out in none of those days, nor after a repair, which sets it back to at least
+    // as much: its repair can make no difference.
+    it.WearDaysLeft.Value = past;
+    it.RepairDaysLeft.Value = info.RepairAfterRepair;
+  }
+  for (Food f : kFoods) {
+    if (s.Stock(f) > past) s.Stock(f) = past;
+    const Count run = s.Streak(f);
+    if (run <= 0 || run > kRunsFolded) continue;
+    const Count strikes = (run / kIllnessEvery + 1) * kIllnessEvery;
+    if (strikes - run > past) s.Streak(f) = strikes - past;
+  }
+}
+
 std::uint64_t HashOf(const StateKey& key) {
   std::uint64_t h = 0x9E3779B97F4A7C15ull;
   for (std::uint64_t w : key.Words) {

@@ -26,6 +26,13 @@ std::optional<StateKey> KeyOf(const GameState& s, bool listsOnly);
 
 std::uint64_t HashOf(const StateKey& key);
 
+// Within `days` more day turns some counters can no longer tell two states apart: wear that lasts
+// them out, a store that feeds them all, a run of one food that cannot reach its illness, an item
+// that cannot be finished in them. Each such counter is set to just past them (days + 1), a
+// worn item's owed repair days to the item's own, so that states that play alike through those
+// days share a key. The day after a folded state folds alike with one day fewer.
+void FoldBeyond(GameState& s, Count days);
+
 // For the standard containers.
 struct StateKeyHash {
   std::size_t operator()(const StateKey& k) const { return HashOf(k); }
