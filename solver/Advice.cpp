@@ -76,16 +76,20 @@ bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Mo
 // today's did. Along the castaway's line no such argument holds, so each of its days is asked in
 // turn; the measure makes that cheap, as a far victory is allowed few states and one past the
 // measure's last day none.
-ShortestLine Adviser::Prove(const GameState& s, bool listsOnly) {
+SearchLimits ProofLimits(const HintBudget& budget, bool listsOnly) {
   SearchLimits limits;
   limits.ListsOnly = listsOnly;
-  limits.MaxBytes = budget_.MaxBytes;
-  limits.Cancel = budget_.Cancel;
-  limits.Measure.States = budget_.ProofStates;
-  limits.Measure.WholeUpTo = budget_.ProofDaysWhole;
-  limits.Measure.HalvedEvery = listsOnly ? budget_.ProofHalvedEvery : 0;
+  limits.MaxBytes = budget.MaxBytes;
+  limits.Cancel = budget.Cancel;
+  limits.Measure.States = budget.ProofStates;
+  limits.Measure.WholeUpTo = budget.ProofDaysWhole;
+  limits.Measure.HalvedEvery = listsOnly ? budget.ProofHalvedEvery : 0;
+  return limits;
+}
+
+ShortestLine Adviser::Prove(const GameState& s, bool listsOnly) {
   SearchStats stats;
-  ShortestLine line = FindShortest(s, limits, stats);
+  ShortestLine line = FindShortest(s, ProofLimits(budget_, listsOnly), stats);
   turns_ += stats.Turns;
   peak_ = std::max(peak_, stats.PeakBytes);
   if (Cancelled(budget_.Cancel)) stopped_ = true;

@@ -16,6 +16,9 @@ namespace kevolan::solver {
 
 enum class Followed { Win, NoVictory, Undecided };
 
+// The search that proves the shortest victory of one kind within the hint's budget.
+SearchLimits ProofLimits(const HintBudget& budget, bool listsOnly);
+
 struct FollowedLine {
   Followed Kind = Followed::Undecided;
   std::vector<Move> Moves;  // Win: every day's move to the victory
