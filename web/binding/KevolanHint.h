@@ -15,6 +15,7 @@ void kevolan_hint_line(const char* line);
 // Asks the search about the position reached, playing at most `max_turns` day turns (0 or less:
 // the search's own budget). Answers one JSON object: "Verdict" ("Win", "Lost" or "Unknown"),
 // "Text" (the box's words), "Commands" (Win: today's move as driver commands), "DaysToVictory",
-// "TurnsPlayed" and "Milliseconds".
+// "TurnsPlayed" and "Milliseconds". Once the game is over the answer is the review, with the
+// same fields, its words as "Text" and "Review": the driver's answer to "review".
 const char* kevolan_hint_answer(double max_turns);
 }

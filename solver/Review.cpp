@@ -1,0 +1,163 @@
+#include "Review.h"
+
+#include <chrono>
+#include <utility>
+
+namespace kevolan::solver {
+namespace {
+
+bool Listed(const ChoiceList& box, std::string_view text) {
+  const NameId name = ExactName(text);
+  return name != NameId::None && name != NameId::Typed && box.Contains(name);
+}
+
+// Whether the day's choices count on a text that is no listed option: a castaway who picks
+// listed options only never has one (a text left standing in a box after its option went counts
+// too, as it does in the day turn).
+bool UsesUnlistedText(const GameState& start, const Move& played) {
+  if (played.Eat && !played.Food.empty() && !Listed(start.FoodChoice, played.Food)) return true;
+  const ChoiceList* box = BoxOf(start, played.Activity);
+  return box != nullptr && !played.Option.empty() && !Listed(*box, played.Option);
+}
+
+// The day's choices as driver commands from its start. A move's empty text leaves its box as it
+// stands, so a box the player emptied is typed empty here.
+std::vector<std::string> PlayedCommands(const GameState& start, const Move& played) {
+  std::vector<std::string> commands = CommandsFor(start, played);
+  if (played.Eat && played.Food.empty() && !start.FoodChoice.Text().empty()) {
+    auto at = commands.begin();
+    if (at != commands.end() && at->starts_with("eat ")) ++at;
+    commands.insert(at, "type food");
+  }
+  const ChoiceList* box = BoxOf(start, played.Activity);
+  if (box != nullptr && played.Option.empty() && !box->Text().empty()) {
+    commands.push_back("type " +
+                       std::string(kActivityWords[static_cast<std::size_t>(played.Activity)]));
+  }
+  return commands;
+}
+
+// One budget of day turns for the whole review; each search gets what is left.
+class Spending {
+ public:
+  explicit Spending(const HintBudget& budget) : budget_(budget), left_(budget.MaxTurns) {}
+  bool Spent() const { return left_ <= 0; }
+  bool Cancelled() const { return budget_.Cancel != nullptr && budget_.Cancel->load(); }
+  HintBudget ForHint() const {
+    HintBudget b = budget_;
+    b.MaxTurns = left_;
+    return b;
+  }
+  ShortestLimits ForShortest(bool listsOnly) const {
+    ShortestLimits l;
+    l.ListsOnly = listsOnly;
+    l.MaxTurns = left_;
+    l.MaxBytes = budget_.MaxBytes;
+    l.Cancel = budget_.Cancel;
+    l.Threads = 1;  // the same line and the same count of turns on every front end
+    return l;
+  }
+  void Spend(long long turns, ReviewResult& r) {
+    left_ -= turns;
+    r.TurnsPlayed += turns;
+  }
+
+ private:
+  const HintBudget& budget_;
+  long long left_;
+};
+
+void Undecided(const GameRecord& record, int day, ReviewResult& r) {
+  r.UndecidedDay = day;
+  r.UndecidedDate = DateShown(record.Days()[static_cast<std::size_t>(day)].Start);
+}
+
+void ReviewLoss(const GameRecord& record, Spending& spending, ReviewResult& r) {
+  for (int i = r.Days - 1; i >= 0; --i) {
+    const PlayedDay& day = record.Days()[static_cast<std::size_t>(i)];
+    if (spending.Spent()) return Undecided(record, i, r);
+    const HintResult hint = Hint(day.Start, spending.ForHint());
+    spending.Spend(hint.TurnsPlayed, r);
+    if (hint.Cancelled || spending.Cancelled()) {
+      r.Cancelled = true;
+      return;
+    }
+    if (hint.Verdict == Verdict::Unknown) return Undecided(record, i, r);
+    if (hint.Verdict == Verdict::Lost) continue;
+    r.TurningDay = i;
+    r.TurningDate = DateShown(day.Start);
+    r.PlayedMove = day.Played;
+    r.Played = PlayedCommands(day.Start, day.Played);
+    r.SavingMove = hint.FirstMove;
+    r.Saving = hint.FirstMoveCommands;
+    return;
+  }
+}
+
+void ReviewVictory(const GameRecord& record, Spending& spending, ReviewResult& r) {
+  r.ListsOnly = true;
+  for (const PlayedDay& day : record.Days()) {
+    if (UsesUnlistedText(day.Start, day.Played)) r.ListsOnly = false;
+  }
+  r.ShortestDays = r.ListsOnly ? kShortestListedVictory : kShortestVictory;
+  for (int i = r.Days - 1; i >= 0; --i) {
+    const GameState& start = record.Days()[static_cast<std::size_t>(i)].Start;
+    if (spending.Spent()) return Undecided(record, i, r);
+    const ShortestResult shortest = Shortest(start, spending.ForShortest(r.ListsOnly));
+    spending.Spend(shortest.TurnsPlayed, r);
+    if (spending.Cancelled()) {
+      r.Cancelled = true;
+      return;
+    }
+    if (!shortest.Proven) return Undecided(record, i, r);
+    // Of days that lost as many, the latest is kept: there the player's own line fell behind last.
+    const int lost = (r.Days - i) - shortest.Days;
+    if (r.DaysLost < 0) r.DaysLost = 0;
+    if (lost > r.DaysLost) {
+      r.DaysLost = lost;
+      r.TurningDay = i;
+      r.TurningDate = DateShown(start);
+      r.ShortestFromTurning = shortest.Days;
+    }
+  }
+}
+
+}  // namespace
+
+Move ChoicesOf(const GameState& pressed) {
+  Move m;
+  m.Eat = pressed.EatToday;
+  // The food box's text matters only with "Питание" on.
+  if (m.Eat) m.Food = pressed.FoodChoice.Text();
+  m.Activity = pressed.Activity;
+  if (const ChoiceList* box = BoxOf(pressed, pressed.Activity)) m.Option = box->Text();
+  return m;
+}
+
+void GameRecord::Played(const GameState& pressed, const GameState& after) {
+  days_.push_back({std::move(now_), ChoicesOf(pressed)});
+  now_ = after;
+}
+
+std::string DateShown(const GameState& s) {
+  return std::to_string(s.Day) + " " + std::string(NameOf(s.Month));
+}
+
+ReviewResult Review(const GameRecord& record, const HintBudget& budget) {
+  const auto started = std::chrono::steady_clock::now();
+  ReviewResult r;
+  if (!record.Now().GameOver) return r;
+  r.Outcome = record.Now().Outcome;
+  r.Days = static_cast<int>(record.Days().size());
+  Spending spending(budget);
+  if (r.Outcome == Outcome::Won) {
+    ReviewVictory(record, spending, r);
+  } else {
+    ReviewLoss(record, spending, r);
+  }
+  r.Milliseconds =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+  return r;
+}
+
+}  // namespace kevolan::solver
