@@ -56,13 +56,9 @@ std::string_view ReplaySession::Apply(const Command& c) {
       if (!CanStartTurn(state_)) return "game is over";
       messages_.clear();
       MessageList sink(messages_, state_, observer_);
-      if (turnObserver_) {
-        const GameState pressed = state_;
-        DayTurn(state_, sink);
-        turnObserver_(pressed, state_);
-      } else {
-        DayTurn(state_, sink);
-      }
+      if (turnObserver_) turnObserver_(state_, false);
+      DayTurn(state_, sink);
+      if (turnObserver_) turnObserver_(state_, true);
       ++turns_;
       return {};
     }

@@ -36,9 +36,10 @@ class ReplaySession {
   using HintAnswer = std::function<std::string(const GameState& state)>;
   void AnswerHints(HintAnswer answer) { hint_ = std::move(answer); }
 
-  // Called after each day turn with the state as the next-day button found it and as the turn
-  // left it: the review after the end is asked of the days kept from it.
-  using TurnObserver = std::function<void(const GameState& pressed, const GameState& after)>;
+  // Called as each day turn starts, with the state as the next-day button found it (`ended`
+  // false), and as it ends, with the state the turn left (`ended` true): the review after the
+  // end is asked of the days kept from it.
+  using TurnObserver = std::function<void(const GameState& state, bool ended)>;
   void ObserveTurns(TurnObserver observer) { turnObserver_ = std::move(observer); }
   // Answers "review", once the game is over, with one JSON object (no line break). Refused
   // before the end, and without it (the page's rules module, like the session alone).

@@ -6,18 +6,28 @@
 namespace kevolan::solver {
 namespace {
 
-bool Listed(const ChoiceList& box, std::string_view text) {
-  const NameId name = ExactName(text);
-  return name != NameId::None && name != NameId::Typed && box.Contains(name);
+// A box that shows a text its list does not hold, typed or left standing after its option went.
+bool ShowsUnlisted(const ChoiceList& box) {
+  const NameId shown = box.Shown();
+  return shown == NameId::Typed || (shown != NameId::None && !box.Contains(shown));
 }
 
-// Whether the day's choices count on a text that is no listed option: a castaway who picks
-// listed options only never has one (a text left standing in a box after its option went counts
-// too, as it does in the day turn).
-bool UsesUnlistedText(const GameState& start, const Move& played) {
-  if (played.Eat && !played.Food.empty() && !Listed(start.FoodChoice, played.Food)) return true;
-  const ChoiceList* box = BoxOf(start, played.Activity);
-  return box != nullptr && !played.Option.empty() && !Listed(*box, played.Option);
+// Whether the day's choices count on such a text: a castaway who picks listed options only never
+// has one.
+bool UsesUnlistedText(const GameState& pressed) {
+  if (pressed.EatToday && ShowsUnlisted(pressed.FoodChoice)) return true;
+  const ChoiceList* box = BoxOf(pressed, pressed.Activity);
+  return box != nullptr && ShowsUnlisted(*box);
+}
+
+// The choices standing in `pressed`, written into `m` (its strings' room used again).
+void TakeChoices(const GameState& pressed, Move& m) {
+  m.Eat = pressed.EatToday;
+  // The food box's text matters only with "Питание" on.
+  m.Food.assign(m.Eat ? pressed.FoodChoice.Text() : std::string_view());
+  m.Activity = pressed.Activity;
+  const ChoiceList* box = BoxOf(pressed, pressed.Activity);
+  m.Option.assign(box != nullptr ? box->Text() : std::string_view());
 }
 
 // The day's choices as driver commands from its start. A move's empty text leaves its box as it
@@ -67,15 +77,16 @@ class Spending {
   long long left_;
 };
 
-void Undecided(const GameRecord& record, int day, ReviewResult& r) {
+void Undecided(const GameRecord& record, long long day, ReviewResult& r) {
   r.UndecidedDay = day;
-  r.UndecidedDate = DateShown(record.Days()[static_cast<std::size_t>(day)].Start);
+  r.UndecidedDate =
+      day < record.FirstKept() ? record.DroppedDate() : DateShown(record.Day(day).Start);
 }
 
 void ReviewLoss(const GameRecord& record, Spending& spending, ReviewResult& r) {
-  for (int i = r.Days - 1; i >= 0; --i) {
-    const PlayedDay& day = record.Days()[static_cast<std::size_t>(i)];
-    if (spending.Spent()) return Undecided(record, i, r);
+  for (long long i = r.Days - 1; i >= 0; --i) {
+    if (spending.Spent() || i < record.FirstKept()) return Undecided(record, i, r);
+    const PlayedDay& day = record.Day(i);
     const HintResult hint = Hint(day.Start, spending.ForHint());
     spending.Spend(hint.TurnsPlayed, r);
     if (hint.Cancelled || spending.Cancelled()) {
@@ -95,14 +106,11 @@ void ReviewLoss(const GameRecord& record, Spending& spending, ReviewResult& r) {
 }
 
 void ReviewVictory(const GameRecord& record, Spending& spending, ReviewResult& r) {
-  r.ListsOnly = true;
-  for (const PlayedDay& day : record.Days()) {
-    if (UsesUnlistedText(day.Start, day.Played)) r.ListsOnly = false;
-  }
+  r.ListsOnly = record.ListsOnly();
   r.ShortestDays = r.ListsOnly ? kShortestListedVictory : kShortestVictory;
-  for (int i = r.Days - 1; i >= 0; --i) {
-    const GameState& start = record.Days()[static_cast<std::size_t>(i)].Start;
-    if (spending.Spent()) return Undecided(record, i, r);
+  for (long long i = r.Days - 1; i >= 0; --i) {
+    if (spending.Spent() || i < record.FirstKept()) return Undecided(record, i, r);
+    const GameState& start = record.Day(i).Start;
     const ShortestResult shortest = Shortest(start, spending.ForShortest(r.ListsOnly));
     spending.Spend(shortest.TurnsPlayed, r);
     if (spending.Cancelled()) {
@@ -111,7 +119,7 @@ void ReviewVictory(const GameRecord& record, Spending& spending, ReviewResult& r
     }
     if (!shortest.Proven) return Undecided(record, i, r);
     // Of days that lost as many, the latest is kept: there the player's own line fell behind last.
-    const int lost = (r.Days - i) - shortest.Days;
+    const long long lost = (r.Days - i) - shortest.Days;
     if (r.DaysLost < 0) r.DaysLost = 0;
     if (lost > r.DaysLost) {
       r.DaysLost = lost;
@@ -126,17 +134,34 @@ void ReviewVictory(const GameRecord& record, Spending& spending, ReviewResult& r
 
 Move ChoicesOf(const GameState& pressed) {
   Move m;
-  m.Eat = pressed.EatToday;
-  // The food box's text matters only with "Питание" on.
-  if (m.Eat) m.Food = pressed.FoodChoice.Text();
-  m.Activity = pressed.Activity;
-  if (const ChoiceList* box = BoxOf(pressed, pressed.Activity)) m.Option = box->Text();
+  TakeChoices(pressed, m);
   return m;
 }
 
-void GameRecord::Played(const GameState& pressed, const GameState& after) {
-  days_.push_back({std::move(now_), ChoicesOf(pressed)});
-  now_ = after;
+void GameRecord::Pressed(const GameState& pressed) {
+  TakeChoices(pressed, Slot(played_).Played);
+  if (UsesUnlistedText(pressed)) listsOnly_ = false;
+}
+
+void GameRecord::Ended(const GameState& after) {
+  ++played_;
+  if (slots_.size() <= static_cast<std::size_t>(kKeptDays)) {
+    slots_.push_back({after, {}});
+    return;
+  }
+  // The oldest day makes room; its storage is used again.
+  PlayedDay& oldest = Slot(played_);
+  droppedDay_ = oldest.Start.Day;
+  droppedMonth_ = oldest.Start.Month;
+  oldest.Start = after;
+}
+
+std::string GameRecord::DroppedDate() const {
+  if (droppedDay_ == 0) return {};
+  GameState date;
+  date.Day = droppedDay_;
+  date.Month = droppedMonth_;
+  return DateShown(date);
 }
 
 std::string DateShown(const GameState& s) {
@@ -148,7 +173,7 @@ ReviewResult Review(const GameRecord& record, const HintBudget& budget) {
   ReviewResult r;
   if (!record.Now().GameOver) return r;
   r.Outcome = record.Now().Outcome;
-  r.Days = static_cast<int>(record.Days().size());
+  r.Days = record.DaysPlayed();
   Spending spending(budget);
   if (r.Outcome == Outcome::Won) {
     ReviewVictory(record, spending, r);

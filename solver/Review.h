@@ -3,6 +3,7 @@
 // the window, the driver and the page's worker ask with the same budget and get the same answer.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,28 +29,55 @@ struct PlayedDay {
 // and its box's text, each text as the box shows it (empty: an empty box).
 Move ChoicesOf(const GameState& pressed);
 
-// The days of one game, kept in memory as it is played (nothing is written anywhere).
+// The days of one game, kept in memory as it is played (nothing is written anywhere): the last
+// kKeptDays of them, more than a review can search within its budget.
 class GameRecord {
  public:
-  explicit GameRecord(const GameState& start = NewGame()) : now_(start) {}
-  // One day turn: the state as the next-day button found it, and as the turn left it.
-  void Played(const GameState& pressed, const GameState& after);
-  const std::vector<PlayedDay>& Days() const { return days_; }
+  static constexpr long long kKeptDays = 1000;
+
+  explicit GameRecord(const GameState& start = NewGame()) { slots_.push_back({start, {}}); }
+  // One day turn, in two steps: the state as the next-day button found it, then as the turn
+  // left it.
+  void Pressed(const GameState& pressed);
+  void Ended(const GameState& after);
+  void Played(const GameState& pressed, const GameState& after) {
+    Pressed(pressed);
+    Ended(after);
+  }
+
+  long long DaysPlayed() const { return played_; }
+  // The oldest day kept; days FirstKept() to DaysPlayed() - 1 can be read.
+  long long FirstKept() const { return std::max(0LL, played_ - kKeptDays); }
+  const PlayedDay& Day(long long day) const { return Slot(day); }
+  // The date of the newest day no longer kept ("5 Января"); empty while every day is.
+  std::string DroppedDate() const;
+  // Whether every day of the game played listed options only: no box counted on a text its list
+  // does not hold, typed or left standing after its option went.
+  bool ListsOnly() const { return listsOnly_; }
   // The position after the last day played.
-  const GameState& Now() const { return now_; }
+  const GameState& Now() const { return Slot(played_).Start; }
 
  private:
-  std::vector<PlayedDay> days_;
-  GameState now_;
+  const PlayedDay& Slot(long long day) const {
+    return slots_[static_cast<std::size_t>(day % (kKeptDays + 1))];
+  }
+  PlayedDay& Slot(long long day) { return slots_[static_cast<std::size_t>(day % (kKeptDays + 1))]; }
+
+  // Day d in slots_[d % (kKeptDays + 1)], the position now in the slot after the last day's.
+  std::vector<PlayedDay> slots_;
+  long long played_ = 0;
+  int droppedDay_ = 0;  // 0 while every day is kept
+  Month droppedMonth_ = Month::January;
+  bool listsOnly_ = true;
 };
 
 struct ReviewResult {
   kevolan::Outcome Outcome = kevolan::Outcome::Playing;  // Playing: not over, nothing reviewed
-  int Days = 0;                                          // the days played
+  long long Days = 0;                                    // the days played
   // Lost: the last day at whose start the island could still be escaped from. Won: the day from
   // which the player's line was the most days longer than the shortest from there (the latest
   // such day). -1 when there is none or the budget found none.
-  int TurningDay = -1;              // index into the record's days
+  long long TurningDay = -1;        // the day's number in the record, from 0
   std::string TurningDate;          // "17 Января"; empty with no turning day
   Move PlayedMove;                  // lost: that day's choices
   std::vector<std::string> Played;  // lost: the same as driver commands from the day's start
@@ -57,11 +85,11 @@ struct ReviewResult {
   std::vector<std::string> Saving;  // lost: the same as driver commands
   bool ListsOnly = false;           // won: the player picked listed options only
   int ShortestDays = -1;            // won: the shortest victory from a new game with such choices
-  int DaysLost = -1;             // won: the player's line against the shortest from the turning day
+  long long DaysLost = -1;       // won: the player's line against the shortest from the turning day
   int ShortestFromTurning = -1;  // won: the shortest victory from the turning day
-  // The latest day the review could not decide: the budget spent, or (lost) the verdict not
-  // found; every later day is decided. -1 when every day was.
-  int UndecidedDay = -1;
+  // The latest day the review could not decide: the budget spent, the day no longer kept, or
+  // (lost) the verdict not found; every later day is decided. -1 when every day was.
+  long long UndecidedDay = -1;
   std::string UndecidedDate;
   long long TurnsPlayed = 0;  // day turns the searches played, all of them out of one budget
   double Milliseconds = 0;

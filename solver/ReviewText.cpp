@@ -8,9 +8,7 @@ namespace {
 
 std::string Days(long long n) { return std::to_string(n) + " " + DaysWord(n); }
 
-const GameState& StartOf(const GameRecord& record, int day) {
-  return record.Days()[static_cast<std::size_t>(day)].Start;
-}
+const GameState& StartOf(const GameRecord& record, long long day) { return record.Day(day).Start; }
 
 std::string LossText(const GameRecord& record, const ReviewResult& r) {
   if (r.TurningDay >= 0) {
@@ -51,7 +49,8 @@ std::string VictoryText(const GameRecord& record, const ReviewResult& r) {
   }
   if (r.UndecidedDay >= 0) {
     text += "\nПроверены дни с " + DateShown(StartOf(record, r.UndecidedDay + 1)) +
-            ": на более ранние не хватило времени.";
+            (r.UndecidedDay < record.FirstKept() ? ": более ранние игра не хранит."
+                                                 : ": на более ранние не хватило времени.");
   }
   return text;
 }

@@ -1,16 +1,12 @@
 #include "ReviewAnswer.h"
 
-#include <cstdio>
 #include <vector>
 
+#include "AnswerJson.h"
 #include "StateJson.h"
 
 namespace kevolan::replay {
 namespace {
-
-void AppendNumberOrNull(std::string& out, long long n, bool known) {
-  out += known ? std::to_string(n) : "null";
-}
 
 void AppendTextOrNull(std::string& out, const std::string& text) {
   if (text.empty()) {
@@ -37,8 +33,12 @@ void AppendCommandsOrNull(std::string& out, const std::vector<std::string>& comm
 
 std::shared_ptr<const solver::GameRecord> AnswerReviews(ReplaySession& session) {
   auto record = std::make_shared<solver::GameRecord>(session.State());
-  session.ObserveTurns([record](const GameState& pressed, const GameState& after) {
-    record->Played(pressed, after);
+  session.ObserveTurns([record](const GameState& state, bool ended) {
+    if (ended) {
+      record->Ended(state);
+    } else {
+      record->Pressed(state);
+    }
   });
   session.AnswerReviews([record](const GameState&) { return ReviewJson(solver::Review(*record)); });
   return record;
@@ -72,12 +72,7 @@ void AppendReviewObject(std::string& out, const solver::ReviewResult& r) {
   AppendNumberOrNull(out, r.ShortestFromTurning, won && turning);
   out += ", \"Undecided\": ";
   AppendTextOrNull(out, r.UndecidedDate);
-  out += ", \"Turns\": ";
-  out += std::to_string(r.TurnsPlayed);
-  char ms[32];
-  std::snprintf(ms, sizeof ms, "%.1f", r.Milliseconds);
-  out += ", \"Milliseconds\": ";
-  out += ms;
+  AppendSearchCost(out, r.TurnsPlayed, r.Milliseconds);
   out += '}';
 }
 

@@ -54,7 +54,9 @@ const char* ReviewAnswer(const kevolan::solver::HintBudget& budget) {
                                               : kevolan::solver::Verdict::Lost));
   answer += ", \"Text\": ";
   kevolan::replay::AppendJsonString(answer, kevolan::solver::ReviewText(record, review));
-  answer += ", \"Commands\": [], \"DaysToVictory\": -1";
+  // As the hint answers about a game already over: no move, no days left to a victory.
+  answer += ", \"Commands\": [], \"DaysToVictory\": ";
+  answer += review.Outcome == kevolan::Outcome::Won ? "0" : "-1";
   answer += ", \"TurnsPlayed\": " + std::to_string(review.TurnsPlayed);
   answer += ", \"Milliseconds\": " + std::to_string(review.Milliseconds);
   answer += ", \"Review\": ";
