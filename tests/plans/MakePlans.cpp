@@ -78,8 +78,7 @@ bool WriteShortest(const std::string& dir, bool listsOnly) {
       listsOnly ? kevolan::solver::kShortestListedVictory : kevolan::solver::kShortestVictory;
   if (shortest.Days != kept) {
     std::cerr << "make_plans: the shortest victory" << (listsOnly ? " of listed options" : "")
-              << " is now " << shortest.Days << " days, but solver/Review.h keeps " << kept
-              << "\n";
+              << " is now " << shortest.Days << " days, but solver/Review.h keeps " << kept << "\n";
     return false;
   }
   kevolan::replay::ReplaySession session;

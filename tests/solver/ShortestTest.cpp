@@ -57,8 +57,8 @@ TEST(Shortest, FromANewGameIsTheRecordedPlan) {
 // The review keeps both shortest victories as numbers, as proving the listed one takes longer
 // than it may think: they are the days of the plans the solver proved and wrote.
 TEST(Shortest, TheReviewsNumbersAreTheProvenPlans) {
-  for (const auto& [plan, days] : {std::pair{kPlan, kShortestVictory},
-                                   std::pair{kListedPlan, kShortestListedVictory}}) {
+  for (const auto& [plan, days] :
+       {std::pair{kPlan, kShortestVictory}, std::pair{kListedPlan, kShortestListedVictory}}) {
     const std::string script = ReadPlan(plan);
     std::istringstream lines(script);
     std::string line;
