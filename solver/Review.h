@@ -85,8 +85,8 @@ struct ReviewResult {
   std::vector<std::string> Saving;  // lost: the same as driver commands
   bool ListsOnly = false;           // won: the player picked listed options only
   int ShortestDays = -1;            // won: the shortest victory from a new game with such choices
-  long long DaysLost = -1;       // won: the player's line against the shortest from the turning day
-  int ShortestFromTurning = -1;  // won: the shortest victory from the turning day
+  long long DaysLost = -1;          // won: the days the player took over that shortest (below)
+  int ShortestFromTurning = -1;     // won: the shortest victory from the turning day
   // The latest day the review could not decide: the budget spent, the day no longer kept, or
   // (lost) the verdict not found; every later day is decided. -1 when every day was.
   long long UndecidedDay = -1;
