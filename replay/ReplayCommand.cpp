@@ -108,12 +108,16 @@ void ParseCommand(std::string_view line, ParsedLine& p) {
   const bool hasRest = space != std::string_view::npos;
   const std::string_view rest = hasRest ? line.substr(space + 1) : std::string_view();
 
-  if (Is(verb, "next") || Is(verb, "state") || Is(verb, "hint")) {
-    const Verb v = Is(verb, "next") ? Verb::Next : Is(verb, "state") ? Verb::State : Verb::Hint;
+  if (Is(verb, "next") || Is(verb, "state") || Is(verb, "hint") || Is(verb, "review")) {
+    const Verb v = Is(verb, "next")    ? Verb::Next
+                   : Is(verb, "state") ? Verb::State
+                   : Is(verb, "hint")  ? Verb::Hint
+                                       : Verb::Review;
     if (hasRest) {
       return Usage(p, v == Verb::Next    ? "next takes nothing after it"
                       : v == Verb::State ? "state takes nothing after it"
-                                         : "hint takes nothing after it");
+                      : v == Verb::Hint  ? "hint takes nothing after it"
+                                         : "review takes nothing after it");
     }
     Run(p, v);
     return;

@@ -8,7 +8,7 @@
 
 namespace kevolan::replay {
 
-enum class Verb { Eat, Activity, Type, Pick, Next, State, Hint };
+enum class Verb { Eat, Activity, Type, Pick, Next, State, Hint, Review };
 // The food box, and each activity's choice box numbered as its activity is.
 enum class Box : std::int8_t { Food = -1, Gather = 0, Create = 1, Repair = 2 };
 // The activity whose box it is; none for the food box.

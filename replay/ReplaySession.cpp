@@ -56,12 +56,17 @@ std::string_view ReplaySession::Apply(const Command& c) {
       if (!CanStartTurn(state_)) return "game is over";
       messages_.clear();
       MessageList sink(messages_, state_, observer_);
+      if (turnObserver_) turnObserver_(state_, false);
       DayTurn(state_, sink);
+      if (turnObserver_) turnObserver_(state_, true);
       ++turns_;
       return {};
     }
     case Verb::Hint:
       return hint_ ? std::string_view() : "no solver here to answer hints";
+    case Verb::Review:
+      if (!state_.GameOver) return "game is not over";
+      return review_ ? std::string_view() : "no solver here to answer reviews";
     case Verb::State:
       break;
   }
@@ -91,6 +96,9 @@ void ReplaySession::Run(const Command& command, std::string_view line, std::stri
     out += "}\n";
   } else if (command.Verb == Verb::Hint) {
     out += hint_(state_);
+    out += '\n';
+  } else if (command.Verb == Verb::Review) {
+    out += review_(state_);
     out += '\n';
   } else if (command.Verb == Verb::State) {
     out += "{\"State\": ";

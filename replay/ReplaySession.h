@@ -36,6 +36,16 @@ class ReplaySession {
   using HintAnswer = std::function<std::string(const GameState& state)>;
   void AnswerHints(HintAnswer answer) { hint_ = std::move(answer); }
 
+  // Called as each day turn starts, with the state as the next-day button found it (`ended`
+  // false), and as it ends, with the state the turn left (`ended` true): the review after the
+  // end is asked of the days kept from it.
+  using TurnObserver = std::function<void(const GameState& state, bool ended)>;
+  void ObserveTurns(TurnObserver observer) { turnObserver_ = std::move(observer); }
+  // Answers "review", once the game is over, with one JSON object (no line break). Refused
+  // before the end, and without it (the page's rules module, like the session alone).
+  using ReviewAnswer = std::function<std::string(const GameState& state)>;
+  void AnswerReviews(ReviewAnswer answer) { review_ = std::move(answer); }
+
  private:
   // Empty when the command was carried out, else why it was refused.
   std::string_view Apply(const Command& command);
@@ -45,6 +55,8 @@ class ReplaySession {
   std::vector<std::string> messages_;
   MessageObserver observer_;
   HintAnswer hint_;
+  TurnObserver turnObserver_;
+  ReviewAnswer review_;
 };
 
 // A whole script played into a session without its answers (a stored game, a script to solve

@@ -13,7 +13,6 @@
 #include "DayTurn.h"
 #include "GameView.h"
 #include "Handlers.h"
-#include "HintText.h"
 #include "Keyboard.h"
 #include "Pictures.h"
 #include "PixelFonts.h"
@@ -157,6 +156,7 @@ void TForm1::Button1Click() {
   DayAnnouncement->SayWaiting();
   const kevolan::GameState before = state_;
   kevolan::DayTurn(state_, messenger_);
+  record_.Played(before, state_);
   ++turnsPlayed_;
   turnRunning_ = false;
   RefreshView();
@@ -164,7 +164,7 @@ void TForm1::Button1Click() {
   DayAnnouncement->Announce(FromGame(kevolan::speech::DayReport(before, state_)));
   if (hintWaiting_) {
     QTimer::singleShot(0, this, [this, waiting = *std::exchange(hintWaiting_, std::nullopt)] {
-      ShowHint(waiting.first, waiting.second);
+      ShowHint(waiting);
     });
   }
 }
@@ -191,26 +191,27 @@ void TForm1::About1Click() {
 }
 
 void TForm1::Hint1Click() {
-  // One question at a time: asking again while the search thinks changes nothing.
-  if (!hints_.Start(state_)) return;
+  // One question at a time: asking again while the search thinks changes nothing. Once the game
+  // is over, the question is how it was lost, or how soon it could have been won.
+  const bool review = state_.GameOver && !turnRunning_;
+  if (!(review ? hints_.StartReview(record_) : hints_.Start(state_))) return;
   hintAskedAtTurn_ = turnsPlayed_;
   setCursor(Qt::BusyCursor);
 }
 
-void TForm1::ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result) {
+void TForm1::ShowHint(const std::string& text) {
   // A turn's own messages are being read: the answer waits for the last of them.
   if (turnRunning_) {
-    hintWaiting_.emplace(asked, result);
+    hintWaiting_ = text;
     return;
   }
   unsetCursor();
   // The player went on playing while the search thought: its answer is about a day gone by.
   // Changing the choices is not going on: the answer names what to choose, whatever stands.
   const bool stale = turnsPlayed_ != hintAskedAtTurn_;
-  const std::string text =
-      stale ? std::string("Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.")
-            : kevolan::solver::HintText(asked, result);
-  messenger_.Show(text);
+  messenger_.Show(stale ? std::string("Пока шёл поиск подсказки, прошёл день, и она устарела. "
+                                      "Спросите снова.")
+                        : text);
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "DayAnnouncement.h"
@@ -19,6 +20,7 @@
 #include "GameView.h"
 #include "HintRunner.h"
 #include "MessageBoxMessenger.h"
+#include "Review.h"
 #include "SpokenNames.h"
 #include "WindowLabels.h"
 #include "ui_Form1.h"
@@ -73,7 +75,7 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   void ShowPictures();
   void ShowActivity();
   void RefreshView();
-  void ShowHint(const kevolan::GameState& asked, const kevolan::solver::HintResult& result);
+  void ShowHint(const std::string& text);
 
   kevolan::GameState state_;
   MessageBoxMessenger messenger_;
@@ -82,7 +84,9 @@ class TForm1 : public QWidget, public Ui::TForm1 {
   long long turnsPlayed_ = 0;
   long long hintAskedAtTurn_ = 0;  // a hint is about the position of the turn it was asked at
   // A hint answered while a turn's messages are read, shown once the last of them is closed.
-  std::optional<std::pair<kevolan::GameState, kevolan::solver::HintResult>> hintWaiting_;
+  std::optional<std::string> hintWaiting_;
+  // Every day played, kept in memory for the review once the game is over.
+  kevolan::solver::GameRecord record_;
   QPointer<QWidget> form2_;
   DocumentOpener openDocument_;
   WindowLabels labels_;  // the labels the window's table names: the items' and the counters'

@@ -10,6 +10,7 @@
 #include "ChangeWords.h"
 #include "GoldenScripts.h"
 #include "ReplaySession.h"
+#include "Review.h"
 #include "SensibleCastaway.h"
 #include "Solver.h"
 
@@ -70,6 +71,14 @@ bool WriteShortest(const std::string& dir, bool listsOnly) {
       kevolan::solver::Shortest(kevolan::NewGame(), limits);
   if (!shortest.Proven) {
     std::cerr << "make_plans: no shortest victory proven\n";
+    return false;
+  }
+  // The review after a victory quotes these days without proving them again.
+  const int kept =
+      listsOnly ? kevolan::solver::kShortestListedVictory : kevolan::solver::kShortestVictory;
+  if (shortest.Days != kept) {
+    std::cerr << "make_plans: the shortest victory" << (listsOnly ? " of listed options" : "")
+              << " is now " << shortest.Days << " days, but solver/Review.h keeps " << kept << "\n";
     return false;
   }
   kevolan::replay::ReplaySession session;

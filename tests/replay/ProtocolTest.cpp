@@ -73,6 +73,19 @@ TEST(Protocol, NextCountsTurnsAndListsTheTurnsMessagesInOrder) {
   EXPECT_EQ(run.Lines[6], json::parse(R"({"Refused": "next", "Reason": "game is over"})"));
 }
 
+TEST(Protocol, ReviewComesOnlyAfterTheEndAndOnlyWithASolver) {
+  std::string script = "review\n";
+  for (int i = 0; i < 6; ++i) script += "next\n";
+  script += "review\n";
+  const ReplayRun run = Replay(script);
+  ASSERT_EQ(run.Exit, 0);
+  ASSERT_EQ(run.Lines.size(), 8u);
+  EXPECT_EQ(run.Lines[0], json::parse(R"({"Refused": "review", "Reason": "game is not over"})"));
+  // The session alone has no solver, like the page's rules module: kevolan-replay gives it one.
+  EXPECT_EQ(run.Lines[7],
+            json::parse(R"({"Refused": "review", "Reason": "no solver here to answer reviews"})"));
+}
+
 TEST(Protocol, DisabledControlsAndMissingOptionsAreRefusedNotFatal) {
   const ReplayRun run = Replay(
       "type gather Рыбная ловля\n"
@@ -171,12 +184,12 @@ TEST(Protocol, AMegabyteOfTypedTextIsAcceptedAndEchoedIntact) {
 }
 
 TEST(Protocol, UsageErrorsNameTheLineStopEverythingAndExitTwo) {
-  std::vector<std::string> bad = {"eat on ",        "eat",         "eat yes",      "activity",
-                                  "activity fish",  "next ",       "state now",    " next",
-                                  "pick food",      "pick food x", "pick food 1 ", "pick food +1",
-                                  "pick food 1.0",  "pick boat 0", "type",         "type boat x",
-                                  "type  food",     "jump",        "Next",         "next\tnext",
-                                  "# \xFF comment", "hint now",    "Hint"};
+  std::vector<std::string> bad = {
+      "eat on ",        "eat",          "eat yes",       "activity",    "activity fish",
+      "next ",          "state now",    " next",         "pick food",   "pick food x",
+      "pick food 1 ",   "pick food +1", "pick food 1.0", "pick boat 0", "type",
+      "type boat x",    "type  food",   "jump",          "Next",        "next\tnext",
+      "# \xFF comment", "hint now",     "Hint",          "review now",  "review "};
   // Bytes that are not UTF-8 spoil an otherwise good line, short or long: overlong forms,
   // bytes that never lead, surrogates, code points past U+10FFFF, cut sequences.
   for (const char* bytes : {"\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\x80",

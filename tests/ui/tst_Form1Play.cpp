@@ -10,8 +10,11 @@
 #include <thread>
 
 #include "BoxCatcher.h"
+#include "DayTurn.h"
 #include "Handlers.h"
 #include "MessageBoxMessenger.h"
+#include "Review.h"
+#include "ReviewText.h"
 #include "Unit1.h"
 #include "ViewChecks.h"
 
@@ -342,6 +345,34 @@ void Form1Play::afterDeathOnlyTheChoicesRemain() {
   QCOMPARE(f.Label45->text(), QStringLiteral("100"));
   QCOMPARE(boxes.Boxes.size(), 1);
   QVERIFY_VIEW(f);
+
+  // «Подсказка» now reviews the game kept in memory, day by day: the day that lost it as it was
+  // played, whatever the boxes show since, in the hint's own box.
+  const kevolan::GameState ended = f.State();
+  f.Hint1->trigger();
+  QTRY_COMPARE(boxes.Boxes.size(), 2);
+  const SeenBox& review = boxes.Boxes.last();
+  QVERIFY2(review.Text.startsWith(QStringLiteral(
+               "Игра была проиграна 6 Января: это последний день, с которого ещё можно было "
+               "спастись.\nВ тот день вы выбрали:\n– «Питание» не отмечено;\n– занятие не "
+               "выбрано.\nСпасло бы то, что советовала в тот день подсказка:\n– ")),
+           qPrintable(review.Text));
+  // The same days kept as the driver keeps them give the same review, word for word.
+  struct : kevolan::Messenger {
+    void Show(std::string_view) override {}
+  } silence;
+  kevolan::solver::GameRecord sameDays;
+  kevolan::GameState s = kevolan::NewGame();
+  for (int day = 1; day <= 6; ++day) {
+    const kevolan::GameState pressed = s;
+    kevolan::DayTurn(s, silence);
+    sameDays.Played(pressed, s);
+  }
+  QCOMPARE(review.Text,
+           FromGame(kevolan::solver::ReviewText(sameDays, kevolan::solver::Review(sameDays))));
+  QCOMPARE(review.Title, ApplicationTitle(QCoreApplication::applicationFilePath()));
+  QVERIFY(review.Modal);
+  QVERIFY(f.State() == ended);
 
   QSignalSpy closedSpy(&f, &TForm1::Closed);
   QTest::mouseClick(f.Button2, Qt::LeftButton);

@@ -76,6 +76,7 @@ QString WindowHands::Unusable(const Command& c) const {
       return disabled(form_.Button1);
     case Verb::State:
     case Verb::Hint:
+    case Verb::Review:
       break;
   }
   return {};
@@ -99,6 +100,7 @@ QString WindowHands::Do(const Command& c) {
       return {};
     case Verb::State:
     case Verb::Hint:
+    case Verb::Review:
       break;
   }
   return {};

@@ -1,18 +1,10 @@
 #include "HintAnswer.h"
 
-#include <cstdio>
-
+#include "AnswerJson.h"
 #include "Solver.h"
 #include "StateJson.h"
 
 namespace kevolan::replay {
-namespace {
-
-void AppendNumberOrNull(std::string& out, long long n, bool known) {
-  out += known ? std::to_string(n) : "null";
-}
-
-}  // namespace
 
 std::string HintJson(const GameState& state) {
   const solver::HintResult r = solver::Hint(state);
@@ -51,12 +43,7 @@ std::string HintJson(const GameState& state) {
   } else {
     out += "null";
   }
-  out += ", \"Turns\": ";
-  out += std::to_string(r.TurnsPlayed);
-  char ms[32];
-  std::snprintf(ms, sizeof ms, "%.1f", r.Milliseconds);
-  out += ", \"Milliseconds\": ";
-  out += ms;
+  AppendSearchCost(out, r.TurnsPlayed, r.Milliseconds);
   out += "}}";
   return out;
 }

@@ -39,10 +39,11 @@ std::string Printable(std::string_view line) {
 
 class Driver {
  public:
-  Driver(ByteSource& in, ByteSink& out, ByteSink& err, ReplaySession::HintAnswer hint)
+  Driver(ByteSource& in, ByteSink& out, ByteSink& err,
+         const std::function<void(ReplaySession&)>& equip)
       : lines_(in), out_(out), err_(err) {
     answers_.reserve(2 * kAnswerBlock);
-    session_.AnswerHints(std::move(hint));
+    if (equip) equip(session_);
   }
 
   int Run() {
@@ -113,8 +114,9 @@ class Driver {
 
 }  // namespace
 
-int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err, ReplaySession::HintAnswer hint) {
-  return Driver(in, out, err, std::move(hint)).Run();
+int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err,
+              const std::function<void(ReplaySession&)>& equip) {
+  return Driver(in, out, err, equip).Run();
 }
 
 }  // namespace kevolan::replay

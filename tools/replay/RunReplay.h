@@ -1,6 +1,8 @@
 // The replay driver's loop: script lines in, JSON Lines out.
 #pragma once
 
+#include <functional>
+
 #include "ByteStreams.h"
 #include "ReplaySession.h"
 
@@ -17,8 +19,9 @@ inline constexpr int kExitReaderGone = 128 + 13;
 // A usage error is named on `err` once every answer before it is written, nothing more runs,
 // and the result is kExitUsage. A failed read or write is named on `err` (kExitIoError), a
 // reader gone away (EPIPE) ends the run quietly (kExitReaderGone); kExitOk at end of input.
-// `hint` answers the "hint" command; without it the command is refused.
+// `equip` is given the session before the first line: the program gives it the solver's answers
+// to "hint" and "review"; without them both commands are refused.
 int RunReplay(ByteSource& in, ByteSink& out, ByteSink& err,
-              ReplaySession::HintAnswer hint = nullptr);
+              const std::function<void(ReplaySession&)>& equip = nullptr);
 
 }  // namespace kevolan::replay

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "HintAnswer.h"
+#include "ReviewAnswer.h"
 #include "RunReplay.h"
 
 namespace {
@@ -47,7 +48,11 @@ int main(int argc, char** argv) {
   kevolan::replay::FdSource in(STDIN_FILENO);
   kevolan::replay::FdSink out(STDOUT_FILENO);
   kevolan::replay::FdSink err(STDERR_FILENO);
-  const int status = kevolan::replay::RunReplay(in, out, err, kevolan::replay::HintJson);
+  const int status =
+      kevolan::replay::RunReplay(in, out, err, [](kevolan::replay::ReplaySession& s) {
+        s.AnswerHints(kevolan::replay::HintJson);
+        kevolan::replay::AnswerReviews(s);
+      });
   if (status == kevolan::replay::kExitReaderGone) return EndOnBrokenPipe();
   return status;
 }

@@ -4,10 +4,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "HintText.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
+#include "Review.h"
+#include "ReviewAnswer.h"
+#include "ReviewText.h"
 #include "Solver.h"
 #include "StateJson.h"
 
@@ -15,19 +19,57 @@ namespace {
 
 using kevolan::replay::ParsedLine;
 
-std::unique_ptr<kevolan::replay::ReplaySession>& Session() {
-  static std::unique_ptr<kevolan::replay::ReplaySession> session;
-  if (!session) session = std::make_unique<kevolan::replay::ReplaySession>();
-  return session;
+// The game played again, with every day kept for the review once it is over.
+struct Game {
+  Game() : Record(kevolan::replay::AnswerReviews(Session)) {}
+  kevolan::replay::ReplaySession Session;
+  std::shared_ptr<const kevolan::solver::GameRecord> Record;
+};
+
+std::unique_ptr<Game>& Current() {
+  static std::unique_ptr<Game> game;
+  if (!game) game = std::make_unique<Game>();
+  return game;
 }
 
 std::string answer;
+
+void AppendCommands(const std::vector<std::string>& commands) {
+  answer += '[';
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    if (i > 0) answer += ", ";
+    kevolan::replay::AppendJsonString(answer, commands[i]);
+  }
+  answer += ']';
+}
+
+// After the end «Подсказка» reviews the game: its words, and the driver's answer to "review".
+const char* ReviewAnswer(const kevolan::solver::HintBudget& budget) {
+  const kevolan::solver::GameRecord& record = *Current()->Record;
+  const kevolan::solver::ReviewResult review = kevolan::solver::Review(record, budget);
+  answer = "{\"Verdict\": ";
+  kevolan::replay::AppendJsonString(
+      answer, kevolan::solver::VerdictKey(review.Outcome == kevolan::Outcome::Won
+                                              ? kevolan::solver::Verdict::Win
+                                              : kevolan::solver::Verdict::Lost));
+  answer += ", \"Text\": ";
+  kevolan::replay::AppendJsonString(answer, kevolan::solver::ReviewText(record, review));
+  // As the hint answers about a game already over: no move, no days left to a victory.
+  answer += ", \"Commands\": [], \"DaysToVictory\": ";
+  answer += review.Outcome == kevolan::Outcome::Won ? "0" : "-1";
+  answer += ", \"TurnsPlayed\": " + std::to_string(review.TurnsPlayed);
+  answer += ", \"Milliseconds\": " + std::to_string(review.Milliseconds);
+  answer += ", \"Review\": ";
+  kevolan::replay::AppendReviewObject(answer, review);
+  answer += '}';
+  return answer.c_str();
+}
 
 }  // namespace
 
 extern "C" {
 
-void kevolan_hint_new_game(void) { Session() = std::make_unique<kevolan::replay::ReplaySession>(); }
+void kevolan_hint_new_game(void) { Current() = std::make_unique<Game>(); }
 
 void kevolan_hint_line(const char* text) {
   std::string_view line = text ? text : "";
@@ -38,24 +80,22 @@ void kevolan_hint_line(const char* text) {
   const ParsedLine parsed = kevolan::replay::ParseLine(line);
   if (parsed.Kind != ParsedLine::Kind::Command) return;
   std::string ignored;
-  Session()->Run(parsed.Command, line, ignored);
+  Current()->Session.Run(parsed.Command, line, ignored);
 }
 
 const char* kevolan_hint_answer(double max_turns) {
-  const kevolan::GameState& state = Session()->State();
+  const kevolan::GameState& state = Current()->Session.State();
   kevolan::solver::HintBudget budget;
   if (max_turns >= 1) budget.MaxTurns = static_cast<long long>(max_turns);
+  if (state.GameOver) return ReviewAnswer(budget);
   const kevolan::solver::HintResult result = kevolan::solver::Hint(state, budget);
   answer = "{\"Verdict\": ";
   kevolan::replay::AppendJsonString(answer, kevolan::solver::VerdictKey(result.Verdict));
   answer += ", \"Text\": ";
   kevolan::replay::AppendJsonString(answer, kevolan::solver::HintText(state, result));
-  answer += ", \"Commands\": [";
-  for (std::size_t i = 0; i < result.FirstMoveCommands.size(); ++i) {
-    if (i > 0) answer += ", ";
-    kevolan::replay::AppendJsonString(answer, result.FirstMoveCommands[i]);
-  }
-  answer += "], \"DaysToVictory\": " + std::to_string(result.DaysToVictory);
+  answer += ", \"Commands\": ";
+  AppendCommands(result.FirstMoveCommands);
+  answer += ", \"DaysToVictory\": " + std::to_string(result.DaysToVictory);
   answer += std::string(", \"Proven\": ") + (result.Proven ? "true" : "false");
   answer += ", \"ShortestAtLeast\": " + std::to_string(result.ShortestAtLeast);
   answer += ", \"TurnsPlayed\": " + std::to_string(result.TurnsPlayed);

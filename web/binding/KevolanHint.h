@@ -16,6 +16,7 @@ void kevolan_hint_line(const char* line);
 // the search's own budget). Answers one JSON object: "Verdict" ("Win", "Lost" or "Unknown"),
 // "Text" (the box's words), "Commands" (Win: today's move as driver commands), "DaysToVictory",
 // "Proven" and "ShortestAtLeast" (Win: whether no line is shorter, and the least days one takes),
-// "TurnsPlayed" and "Milliseconds".
+// "TurnsPlayed" and "Milliseconds". Once the game is over the answer is the review, with the
+// same fields, its words as "Text" and "Review": the driver's answer to "review".
 const char* kevolan_hint_answer(double max_turns);
 }

@@ -1,7 +1,9 @@
 'use strict';
 // «Подсказка»: can the island still be escaped from? The search runs in a worker with its own
 // rules module, so the page goes on answering the player while it thinks. One question at a
-// time; the answer comes in the game's message box.
+// time; the answer comes in the game's message box. Once the game is over the worker, which
+// plays the commands again from a new game and so knows every day, answers with the review of
+// the game: the same question, asked until the game-over button or «Новая игра» clears the game.
 const hint = (() => {
   const staleText = 'Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.';
   // Chromium starts no worker for a page opened straight from disk.
@@ -12,6 +14,7 @@ const hint = (() => {
   let worker = null;
   let asking = false;
   let askedAtTurn = 0;
+  let lastAnswer = null;  // the worker's last answer as it came, for tests
   // Day turns each search may play (0: the search's own budget, the one the window and the
   // driver use, so that the page's answer is theirs).
   let maxTurns = 0;
@@ -26,6 +29,7 @@ const hint = (() => {
 
   function answered(e) {
     thinking(false);
+    lastAnswer = e.data;
     messages.say(turns() !== askedAtTurn ? staleText : e.data.Text);
   }
 
@@ -77,5 +81,6 @@ const hint = (() => {
     // Tests give the search a smaller budget.
     setBudget(turnsAllowed) { maxTurns = Number(turnsAllowed) || 0; },
     get budget() { return maxTurns; },
+    get answer() { return lastAnswer; },
   };
 })();

@@ -458,6 +458,10 @@ HINT_UNKNOWN = ('Не удалось вовремя понять, можно л�
 HINT_NO_DWELLING = ('Спастись с острова уже нельзя: что бы вы ни делали, вы не успеете построить '
                     'жилище и замёрзнете не позже 1 Февраля, через 5 дней.')
 HINT_STALE = 'Пока шёл поиск подсказки, прошёл день, и она устарела. Спросите снова.'
+# The review after six days without food: the sixth day lost it, as it was played.
+REVIEW_STARVED = ('Игра была проиграна 6 Января: это последний день, с которого ещё можно было '
+                  'спастись.\nВ тот день вы выбрали:\n– «Питание» не отмечено;\n– занятие не '
+                  'выбрано.\nСпасло бы то, что советовала в тот день подсказка:\n– ')
 HINT_NEEDS_SERVER = ('Подсказке нужна страница, открытая с веб-сервера (например, make run-web): '
                      'у страницы, открытой прямо с диска, браузер не даёт подсказке думать в '
                      'стороне от игры.')
@@ -548,6 +552,37 @@ def check_hint(driver, address, replay, plans):
     if len(questions) != 2 or questions[1]['script'] != ['eat on', 'activity create']:
         raise Failure('the worker was asked %s' % questions)
     compare(p, replay, ['eat on', 'activity create', 'next'], 'after the hints')
+    check_review(driver, address, replay, plans)
+
+
+def without_time(review):
+    return {k: v for k, v in (review or {}).items() if k != 'Milliseconds'}
+
+
+def check_review(driver, address, replay, plans):
+    """After the end «Подсказка» reviews the game, on the menu and on F2, as the driver's
+    `review` does; a reload after the end brings the game back, and the same review with it."""
+    plan = os.path.join(plans, 'died-of-hunger.txt')
+    commands = plan_commands(plan)
+    play_plan(driver, address, replay, plan, None)
+    p = Player(driver)
+    ActionChains(driver).context_click(p.el('Label37')).perform()
+    p.el('Hint1').click()
+    text = hint_answer(driver, p, 'the review after the end')
+    if not text.startswith(REVIEW_STARVED):
+        raise Failure('the review after the end reads "%s"' % text)
+    out = subprocess.run([replay.program], input=''.join(c + '\n' for c in commands + ['review']),
+                         text=True, capture_output=True, check=True).stdout
+    native = json.loads(out.strip().splitlines()[-1])['Review']
+    worker = driver.execute_script('return hint.answer.Review')
+    if without_time(worker) != without_time(native):
+        raise Failure('the page reviews the game as %s, the driver as %s' % (worker, native))
+    browser.open_page(driver, address, keep=True)
+    p = Player(driver)
+    p.el('Button2').send_keys(Keys.F2)
+    if hint_answer(driver, p, 'the review after a reload') != text:
+        raise Failure('after a reload the review reads otherwise')
+    compare(p, replay, commands, 'after the reviews')
 
 
 def check_tab_order(driver, address):

@@ -1,0 +1,23 @@
+// Pieces the driver's answers about the search ("hint", "review") write alike.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace kevolan::replay {
+
+inline void AppendNumberOrNull(std::string& out, long long n, bool known) {
+  out += known ? std::to_string(n) : "null";
+}
+
+// `, "Turns": n, "Milliseconds": x`: what the search cost.
+inline void AppendSearchCost(std::string& out, long long turns, double milliseconds) {
+  out += ", \"Turns\": ";
+  out += std::to_string(turns);
+  char ms[32];
+  std::snprintf(ms, sizeof ms, "%.1f", milliseconds);
+  out += ", \"Milliseconds\": ";
+  out += ms;
+}
+
+}  // namespace kevolan::replay
