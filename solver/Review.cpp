@@ -3,6 +3,9 @@
 #include <chrono>
 #include <utility>
 
+#include "Advice.h"
+#include "Search.h"
+
 namespace kevolan::solver {
 namespace {
 
@@ -58,15 +61,6 @@ class Spending {
     b.MaxTurns = left_;
     return b;
   }
-  ShortestLimits ForShortest(bool listsOnly) const {
-    ShortestLimits l;
-    l.ListsOnly = listsOnly;
-    l.MaxTurns = left_;
-    l.MaxBytes = budget_.MaxBytes;
-    l.Cancel = budget_.Cancel;
-    l.Threads = 1;  // the same line and the same count of turns on every front end
-    return l;
-  }
   void Spend(long long turns, ReviewResult& r) {
     left_ -= turns;
     r.TurnsPlayed += turns;
@@ -105,27 +99,33 @@ void ReviewLoss(const GameRecord& record, Spending& spending, ReviewResult& r) {
   }
 }
 
-void ReviewVictory(const GameRecord& record, Spending& spending, ReviewResult& r) {
+// From the end backwards, each day's shortest victory proven as the hint proves one (Advice.h):
+// the days near the end prove at once, and the first day whose proof does not fit the hint's
+// measure ends the review there.
+void ReviewVictory(const GameRecord& record, const HintBudget& budget, ReviewResult& r) {
   r.ListsOnly = record.ListsOnly();
   r.ShortestDays = r.ListsOnly ? kShortestListedVictory : kShortestVictory;
+  const SearchLimits limits = ProofLimits(budget, r.ListsOnly);
   for (long long i = r.Days - 1; i >= 0; --i) {
-    if (spending.Spent() || i < record.FirstKept()) return Undecided(record, i, r);
+    if (i < record.FirstKept()) return Undecided(record, i, r);
     const GameState& start = record.Day(i).Start;
-    const ShortestResult shortest = Shortest(start, spending.ForShortest(r.ListsOnly));
-    spending.Spend(shortest.TurnsPlayed, r);
-    if (spending.Cancelled()) {
+    SearchStats stats;
+    const ShortestLine shortest = FindShortest(start, limits, stats);
+    r.TurnsPlayed += stats.Turns;
+    if (budget.Cancel != nullptr && budget.Cancel->load()) {
       r.Cancelled = true;
       return;
     }
-    if (!shortest.Proven) return Undecided(record, i, r);
+    if (!shortest.Found) return Undecided(record, i, r);
     // Of days that lost as many, the latest is kept: there the player's own line fell behind last.
-    const long long lost = (r.Days - i) - shortest.Days;
+    const int days = static_cast<int>(shortest.Moves.size());
+    const long long lost = (r.Days - i) - days;
     if (r.DaysLost < 0) r.DaysLost = 0;
     if (lost > r.DaysLost) {
       r.DaysLost = lost;
       r.TurningDay = i;
       r.TurningDate = DateShown(start);
-      r.ShortestFromTurning = shortest.Days;
+      r.ShortestFromTurning = days;
     }
   }
 }
@@ -174,10 +174,10 @@ ReviewResult Review(const GameRecord& record, const HintBudget& budget) {
   if (!record.Now().GameOver) return r;
   r.Outcome = record.Now().Outcome;
   r.Days = record.DaysPlayed();
-  Spending spending(budget);
   if (r.Outcome == Outcome::Won) {
-    ReviewVictory(record, spending, r);
+    ReviewVictory(record, budget, r);
   } else {
+    Spending spending(budget);
     ReviewLoss(record, spending, r);
   }
   r.Milliseconds =

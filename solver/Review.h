@@ -97,8 +97,9 @@ struct ReviewResult {
 };
 
 // Reviews the game `record` kept, once it is over, searching from its end backwards: a loss
-// until the first day that could still be won, a victory while the budget proves the shortest
-// victory from a day. The whole review shares one budget; each search gets what is left.
+// until the first day that could still be won, its hints sharing one budget of day turns (each
+// gets what is left); a victory while the shortest victory from a day is proven as the hint
+// proves one.
 ReviewResult Review(const GameRecord& record, const HintBudget& budget = {});
 
 // "17 Января": the date the window shows in `s`.
