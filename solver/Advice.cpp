@@ -31,6 +31,22 @@ FollowedLine Ended(Followed kind) {
 
 }  // namespace
 
+HintResult Advised(const GameState& s, const FollowedLine& line) {
+  HintResult r;
+  r.Verdict = Verdict::Win;
+  r.FirstMove = line.Moves.front();
+  r.FirstMoveCommands = CommandsFor(s, line.Moves.front());
+  r.DaysToVictory = static_cast<int>(line.Moves.size());
+  r.Typed = line.Typed;
+  r.Proven = line.Proven;
+  r.ShortestAtLeast = line.ShortestAtLeast;
+  GameState end = s;
+  for (const Move& m : line.Moves) Play(end, m);
+  r.VictoryDay = end.Day, r.VictoryMonth = end.Month;
+  PreviousDate(r.VictoryDay, r.VictoryMonth);
+  return r;
+}
+
 Adviser::Adviser(const HintBudget& budget) : budget_(budget) {}
 
 bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Move>& line) {

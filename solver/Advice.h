@@ -27,6 +27,9 @@ struct FollowedLine {
   int ShortestAtLeast = -1;  // Win: no line of its kind wins in fewer days (proven)
 };
 
+// The hint that a winning line of advice gives from `s`: today's move, the days and the date.
+HintResult Advised(const GameState& s, const FollowedLine& line);
+
 // Plays the advice from `s` to its end. Win: the line; NoVictory: neither listed options nor
 // typed texts win (proven); Undecided: not decided within the budget. The advice of one kind is
 // the shortest line of that kind wherever its proof fits the budget (Proves); elsewhere the first

@@ -20,22 +20,6 @@ bool Cancelled(const HintBudget& b) {
   return b.Cancel != nullptr && b.Cancel->load(std::memory_order_relaxed);
 }
 
-HintResult Won(const GameState& s, const FollowedLine& line) {
-  HintResult r;
-  r.Verdict = Verdict::Win;
-  r.FirstMove = line.Moves.front();
-  r.FirstMoveCommands = CommandsFor(s, line.Moves.front());
-  r.DaysToVictory = static_cast<int>(line.Moves.size());
-  r.Typed = line.Typed;
-  r.Proven = line.Proven;
-  r.ShortestAtLeast = line.ShortestAtLeast;
-  GameState end = s;
-  for (const Move& m : line.Moves) Play(end, m);
-  r.VictoryDay = end.Day, r.VictoryMonth = end.Month;
-  PreviousDate(r.VictoryDay, r.VictoryMonth);
-  return r;
-}
-
 // The death no line escapes, and the latest turn it comes on.
 void Doom(const GameState& s, const HintBudget& budget, HintResult& r) {
   SearchLimits limits;
@@ -74,7 +58,7 @@ HintResult Decide(const GameState& s, const HintBudget& budget) {
   }
   Adviser adviser(budget);
   const FollowedLine line = adviser.Follow(s);
-  if (line.Kind == Followed::Win) r = Won(s, line);
+  if (line.Kind == Followed::Win) r = Advised(s, line);
   r.TurnsPlayed = adviser.Turns();
   r.PeakBytes = adviser.PeakBytes();
   if (line.Kind == Followed::NoVictory) Doom(s, budget, r);
