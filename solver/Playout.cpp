@@ -315,12 +315,21 @@ class Planner {
   // weapon has wear to spare, or the weapon repaired first when the hunt would wear it out and
   // more hunts are needed; else fishing, else a trip for fruit.
   void GatheringTasks(int& need, std::vector<Task>& tasks) const {
-    const Count due = FedTurns();
+    Count due = FedTurns();
     const ItemState& weapon = s_[Item::HuntingWeapon];
     if (WeaponAtItsLastUse()) {
+      // A hunt now would lose the weapon: its repair comes before the next hunt, and when the
+      // store runs out before the repair can be done, trips for fruit feed him through it, each
+      // day of them bringing a fruit day's yield of turns.
+      const Count repair = std::max<Count>(weapon.RepairDaysLeft.Value, 1);
+      const Count fruit = Info(Food::Fruit).Yield;
+      const Count trips = CeilDiv(repair - (due - 1), fruit - 1);
+      for (Count trip = 0; trip < trips; ++trip, due += fruit) {
+        ++need;
+        tasks.push_back({due, 1, Activity::GatherFood, TextOf(NameId::FruitTrip), need});
+      }
       ++need;
-      tasks.push_back({due - 1, std::max<Count>(weapon.RepairDaysLeft.Value, 1), Activity::Repair,
-                       NameOf(Item::HuntingWeapon), need});
+      tasks.push_back({due - 1, repair, Activity::Repair, NameOf(Item::HuntingWeapon), need});
     }
     ++need;
     if (weapon.Owned) {
