@@ -80,7 +80,9 @@ const choices = (() => {
     const below = window.innerHeight - box.bottom;
     const above = box.top - bar;
     const downwards = wanted <= below || below >= above;
-    if (wanted > Math.max(below, above)) list.style.maxHeight = Math.max(below, above) / scale + 'px';
+    if (wanted > Math.max(below, above)) {
+      list.style.maxHeight = Math.max(below, above) / scale + 'px';
+    }
     const height = list.getBoundingClientRect().height;
     list.style.top = (downwards ? box.bottom : box.top - height) / scale + 'px';
   }

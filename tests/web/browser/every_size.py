@@ -17,15 +17,15 @@ class Failure(Exception):
 THRESHOLDS = [
     # (input, the side that crosses, where, the other side's sizes)
     ('mouse', 'width', 564, (480, 1080)),   # the touch layout below, the window above
-    ('mouse', 'height', 516, (800, 1366)),  # the window scaled from here up
+    ('mouse', 'height', 516, (1366,)),      # the window scaled from here up
     ('touch', 'width', 360, (568, 740)),    # the frames two to a row
     ('touch', 'width', 700, (400, 900)),    # the choices beside the frames
     ('touch', 'height', 700, (760, 1024)),  # a tablet
     ('touch', 'width', 880, (720, 800)),    # a tablet on its side: the frames in two columns
-    ('touch', 'height', 930, (720, 768)),   # a tablet upright fills its screen unscrolled
+    ('touch', 'height', 912, (720, 768)),   # a tablet upright fills its screen unscrolled
     ('touch', 'width', 1000, (1000,)),      # a tablet turned: upright, then on its side
 ]
-GRID_SIDES = (320, 375, 480, 640, 768, 1024, 1366, 1920, 2560, 3840)
+GRID_SIDES = (320, 414, 768, 1024, 1366, 1920, 2560, 3840)
 SMALLEST, LARGEST = 320, 3840
 
 
@@ -54,12 +54,16 @@ def sizes():
 FULLEST = r'''
 var s = rules.state(), longest = arguments[0];
 s.Day = 30; s.Month = 'Сентября';
-['SickDays', 'HungryDays', 'FruitStock', 'FishStock', 'WildGameStock', 'FruitStreak', 'FishStreak',
- 'WildGameStreak'].forEach(function (k) { s[k] = 188; });
+['SickDays', 'HungryDays', 'FruitStock', 'FishStock', 'WildGameStock', 'FruitStreak',
+ 'FishStreak', 'WildGameStreak'].forEach(function (k) { s[k] = 188; });
 for (var item in s.Items) {
   var it = s.Items[item];
-  ['BuildDaysLeft', 'RepairDaysLeft', 'WearDaysLeft'].forEach(function (k) { if (k in it) it[k] = 188; });
-  ['BuildShown', 'RepairShown', 'WearShown', 'Owned'].forEach(function (k) { if (k in it) it[k] = true; });
+  ['BuildDaysLeft', 'RepairDaysLeft', 'WearDaysLeft'].forEach(function (k) {
+    if (k in it) it[k] = 188;
+  });
+  ['BuildShown', 'RepairShown', 'WearShown', 'Owned'].forEach(function (k) {
+    if (k in it) it[k] = true;
+  });
 }
 for (var key in s.Boxes) {
   s.Boxes[key].Enabled = true;
@@ -67,7 +71,6 @@ for (var key in s.Boxes) {
   s.Boxes[key].Text = longest.reduce(function (a, b) { return b.length > a.length ? b : a; });
 }
 view.show(s);
-document.documentElement.dataset.sweep = 'true';
 '''
 
 # One size measured: returns the problems found, each a short sentence.
@@ -81,7 +84,9 @@ var seen = function (e) {
   return r.width > 0 && r.height > 0 && getComputedStyle(e).visibility !== 'hidden';
 };
 var fixed = function (e) {
-  for (; e && e !== form; e = e.parentElement) if (getComputedStyle(e).position === 'fixed') return true;
+  for (; e && e !== form; e = e.parentElement) {
+    if (getComputedStyle(e).position === 'fixed') return true;
+  }
   return false;
 };
 var meets = function (a, b) {
@@ -113,13 +118,15 @@ for (var n = walker.nextNode(); n; n = walker.nextNode()) {
   var r = {left: c.left, right: c.right, top: (c.top + c.bottom - size) / 2,
            bottom: (c.top + c.bottom + size) / 2};
   var holder = e.closest('.frame, .combo, button') || (fixed(e) ? null : form);
-  texts.push({e: e, r: r, name: name(e) + ' «' + n.textContent.trim() + '»'});
-  if (size < least) out.push(name(e) + ' «' + n.textContent.trim() + '» is ' + size + ' px');
+  var said = name(e) + ' «' + n.textContent.trim() + '»';
+  texts.push({e: e, r: r, name: said});
+  if (size < least) out.push(said + ' is ' + size + ' px');
   var screen = fixed(e) ? {left: 0, right: W, top: 0, bottom: H} : page;
-  if (!inside(r, screen)) out.push(name(e) + ' «' + n.textContent.trim() + '» runs off the screen at ' + round(r));
-  else if (holder && !inside(r, holder.getBoundingClientRect())) {
-    out.push(name(e) + ' «' + n.textContent.trim() + '» runs out of ' + holder.id + ' at ' + round(r) +
-             ' (' + round(holder.getBoundingClientRect()) + ')');
+  if (!inside(r, screen)) {
+    out.push(said + ' runs off the screen at ' + round(r));
+  } else if (holder && !inside(r, holder.getBoundingClientRect())) {
+    out.push(said + ' runs out of ' + holder.id + ' at ' + round(r) + ' (' +
+             round(holder.getBoundingClientRect()) + ')');
   }
 }
 for (var i = 0; i < texts.length; ++i) {
@@ -145,19 +152,19 @@ solid.forEach(function (s, i) {
 // The text in each box fits it.
 form.querySelectorAll('.combo input').forEach(function (edit) {
   if (seen(edit) && edit.scrollWidth > edit.clientWidth) {
-    out.push(edit.id + ' «' + edit.value + '» is cut: ' + edit.scrollWidth + ' px in ' + edit.clientWidth);
+    out.push(edit.id + ' «' + edit.value + '» is cut: ' + edit.scrollWidth + ' px in ' +
+             edit.clientWidth);
   }
 });
 // A finger's targets.
-if (touch) {
-  document.querySelectorAll('#Form1 button, .check, .radio, .combo input, .combo .arrow')
-    .forEach(function (e) {
-      var r = e.getBoundingClientRect();
-      if (seen(e) && (r.width < 44 || r.height < 44)) {
-        out.push('the target ' + name(e) + ' is ' + Math.round(r.width) + 'x' + Math.round(r.height));
-      }
-    });
-}
+var small = function (e) {
+  var r = e.getBoundingClientRect();
+  if (touch && seen(e) && (r.width < 44 || r.height < 44)) {
+    out.push('the target ' + name(e) + ' is ' + Math.round(r.width) + 'x' + Math.round(r.height));
+  }
+};
+document.querySelectorAll('#Form1 button, .check, .radio, .combo input, .combo .arrow')
+  .forEach(small);
 // Each box's list opened wherever the page may be scrolled with the box on the screen: wholly
 // on the screen below the bar, beside its box, every row seen and the topmost thing at its
 // middle, and as tall as it wants or as the screen beside the box allows. Where the lists open
@@ -205,7 +212,9 @@ ids.forEach(function (id) {
         var top = Math.max(r.top, l.top), bottom = Math.min(r.bottom, l.bottom);
         if (bottom - top < 8) return; // scrolled away inside the list
         var at = document.elementFromPoint(r.left + r.width / 2, (top + bottom) / 2);
-        if (!at || !li.contains(at)) out.push(where + ': ' + li.textContent + ' under ' + (at && name(at)));
+        if (!at || !li.contains(at)) {
+          out.push(where + ': ' + li.textContent + ' under ' + (at && name(at)));
+        }
         if (li.scrollWidth > li.clientWidth) out.push(where + ': ' + li.textContent + ' is cut');
       });
     }
@@ -213,19 +222,14 @@ ids.forEach(function (id) {
   });
 });
 window.scrollTo(0, 0);
-// The credits, the menu opened at the screen's far corner and a message box: each wholly on the
-// screen, its texts inside it, its targets a finger's size.
-var windows = [
-  ['Form2', function () { credits.open(); }, function () { document.getElementById('Form2Close').click(); }],
-  ['PopupMenu1', function () { menu.open(W - 1, H - 1); }, function () { menu.close(); }],
-  ['MessageBox', function () { messages.say(arguments[3]); }.bind(null, 0, 0, 0, arguments[3]),
-   function () { document.getElementById('MessageOk').click(); }]
-];
-windows.forEach(function (w) {
-  w[1]();
-  var e = document.getElementById(w[0]), r = e.getBoundingClientRect();
-  if (!seen(e)) out.push(w[0] + ' did not open');
-  else if (!inside(r, {left: 0, right: W, top: 0, bottom: H})) out.push(w[0] + ' stands off the screen at ' + round(r));
+// The credits and a message box over them, then the menu opened at the screen's far corner:
+// each wholly on the screen, its texts inside it, its targets a finger's size.
+var opened = function (id) {
+  var e = document.getElementById(id), r = e.getBoundingClientRect();
+  if (!seen(e)) { out.push(id + ' did not open'); return; }
+  if (!inside(r, {left: 0, right: W, top: 0, bottom: H})) {
+    out.push(id + ' stands off the screen at ' + round(r));
+  }
   var walker = document.createTreeWalker(e, NodeFilter.SHOW_TEXT);
   for (var n = walker.nextNode(); n; n = walker.nextNode()) {
     var p = n.parentElement;
@@ -234,24 +238,26 @@ windows.forEach(function (w) {
     range.selectNodeContents(n);
     var t = range.getBoundingClientRect(), holder = p.closest('#ZelCredits1') || e;
     var size = parseFloat(getComputedStyle(p).fontSize);
-    if (size < least) out.push(w[0] + ' «' + n.textContent.trim().slice(0, 20) + '» is ' + size + ' px');
-    if (!inside(t, holder.getBoundingClientRect())) {
-      out.push(w[0] + ' «' + n.textContent.trim().slice(0, 20) + '» runs out of ' + holder.id);
-    }
+    var said = id + ' «' + n.textContent.trim().slice(0, 20) + '»';
+    if (size < least) out.push(said + ' is ' + size + ' px');
+    if (!inside(t, holder.getBoundingClientRect())) out.push(said + ' runs out of ' + holder.id);
   }
-  if (touch) {
-    e.querySelectorAll('button, [role=menuitem]').forEach(function (b) {
-      var r = b.getBoundingClientRect();
-      if (r.width < 44 || r.height < 44) out.push('the target ' + name(b) + ' is ' + Math.round(r.width) + 'x' + Math.round(r.height));
-    });
-  }
-  w[2]();
-});
+  e.querySelectorAll('button, [role=menuitem]').forEach(small);
+};
+credits.open();
+messages.say(arguments[3]);
+opened('Form2');
+opened('MessageBox');
+document.getElementById('MessageOk').click();
+document.getElementById('Form2Close').click();
+menu.open(W - 1, H - 1);
+opened('PopupMenu1');
+menu.close();
 return out;
 '''
 
 
-# A message as long as the game's longest, in the box at every size.
+# A message longer than any the game or the hint says, in the box at every size.
 LONG_MESSAGE = ('Вы не построили жилище до февраля и замёрзли. ' * 4).strip()
 
 
