@@ -98,6 +98,32 @@ var inside = function (a, b) {
          a.bottom <= b.bottom + 0.5;
 };
 var round = function (r) { return [r.left, r.top, r.right, r.bottom].map(Math.round).join(','); };
+var screen = {left: 0, right: W, top: 0, bottom: H};
+// Every text shown under `root`, none smaller than allowed: its letters' box, as tall as its
+// font (the line's room above and below is no part of it).
+var textsOf = function (root) {
+  var found = [], walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
+  for (var n = walker.nextNode(); n; n = walker.nextNode()) {
+    var e = n.parentElement;
+    if (!n.textContent.trim() || e.closest('.unseen') || !seen(e)) continue;
+    var range = document.createRange();
+    range.selectNodeContents(n);
+    var c = range.getBoundingClientRect(), size = parseFloat(getComputedStyle(e).fontSize);
+    var said = name(e) + ' «' + n.textContent.trim().slice(0, 24) + '»';
+    if (size < least) out.push(said + ' is ' + size + ' px');
+    found.push({e: e, said: said, r: {left: c.left, right: c.right,
+                                      top: (c.top + c.bottom - size) / 2,
+                                      bottom: (c.top + c.bottom + size) / 2}});
+  }
+  return found;
+};
+// A finger's targets.
+var small = function (e) {
+  var r = e.getBoundingClientRect();
+  if (touch && seen(e) && (r.width < 44 || r.height < 44)) {
+    out.push('the target ' + name(e) + ' is ' + Math.round(r.width) + 'x' + Math.round(r.height));
+  }
+};
 if (W !== arguments[1] || H !== arguments[2]) out.push('the window is ' + W + 'x' + H);
 if (document.documentElement.scrollWidth > W) {
   out.push('the page scrolls sideways: ' + document.documentElement.scrollWidth + ' px wide');
@@ -105,35 +131,21 @@ if (document.documentElement.scrollWidth > W) {
 window.scrollTo(0, 0);
 var page = {left: 0, right: W, top: 0, bottom: document.documentElement.scrollHeight};
 
-// Every text the window shows, with the frame or control it belongs to.
-var texts = [];
-var walker = document.createTreeWalker(form, NodeFilter.SHOW_TEXT);
-for (var n = walker.nextNode(); n; n = walker.nextNode()) {
-  var e = n.parentElement;
-  if (!n.textContent.trim() || e.closest('.unseen, .list, .menu') || !seen(e)) continue;
-  var range = document.createRange();
-  range.selectNodeContents(n);
-  // The text's letters, as tall as its font: the line's room above and below is no part of it.
-  var c = range.getBoundingClientRect(), size = parseFloat(getComputedStyle(e).fontSize);
-  var r = {left: c.left, right: c.right, top: (c.top + c.bottom - size) / 2,
-           bottom: (c.top + c.bottom + size) / 2};
-  var holder = e.closest('.frame, .combo, button') || (fixed(e) ? null : form);
-  var said = name(e) + ' «' + n.textContent.trim() + '»';
-  texts.push({e: e, r: r, name: said});
-  if (size < least) out.push(said + ' is ' + size + ' px');
-  var screen = fixed(e) ? {left: 0, right: W, top: 0, bottom: H} : page;
-  if (!inside(r, screen)) {
-    out.push(said + ' runs off the screen at ' + round(r));
-  } else if (holder && !inside(r, holder.getBoundingClientRect())) {
-    out.push(said + ' runs out of ' + holder.id + ' at ' + round(r) + ' (' +
+// The window's texts: each inside the frame, box or button it belongs to, and on the screen
+// (the bar's on the screen as it stands, the rest on the page); no two overlap.
+var texts = textsOf(form);
+texts.forEach(function (t, i) {
+  var holder = t.e.closest('.frame, .combo, button') || (fixed(t.e) ? null : form);
+  if (!inside(t.r, fixed(t.e) ? screen : page)) {
+    out.push(t.said + ' runs off the screen at ' + round(t.r));
+  } else if (holder && !inside(t.r, holder.getBoundingClientRect())) {
+    out.push(t.said + ' runs out of ' + holder.id + ' at ' + round(t.r) + ' (' +
              round(holder.getBoundingClientRect()) + ')');
   }
-}
-for (var i = 0; i < texts.length; ++i) {
-  for (var j = i + 1; j < texts.length; ++j) {
-    if (meets(texts[i].r, texts[j].r)) out.push(texts[i].name + ' overlaps ' + texts[j].name);
-  }
-}
+  texts.slice(i + 1).forEach(function (o) {
+    if (meets(t.r, o.r)) out.push(t.said + ' overlaps ' + o.said);
+  });
+});
 // What is drawn solid: pictures, boxes, buttons and the marks; none covers a text of another
 // or another of them.
 var solid = Array.prototype.filter.call(form.querySelectorAll(
@@ -141,7 +153,7 @@ var solid = Array.prototype.filter.call(form.querySelectorAll(
 solid.forEach(function (s, i) {
   var r = s.getBoundingClientRect();
   texts.forEach(function (t) {
-    if (!s.contains(t.e) && meets(r, t.r)) out.push(name(s) + ' covers ' + t.name);
+    if (!s.contains(t.e) && meets(r, t.r)) out.push(name(s) + ' covers ' + t.said);
   });
   solid.slice(i + 1).forEach(function (o) {
     if (!s.contains(o) && !o.contains(s) && meets(r, o.getBoundingClientRect())) {
@@ -156,23 +168,15 @@ form.querySelectorAll('.combo input').forEach(function (edit) {
              edit.clientWidth);
   }
 });
-// A finger's targets.
-var small = function (e) {
-  var r = e.getBoundingClientRect();
-  if (touch && seen(e) && (r.width < 44 || r.height < 44)) {
-    out.push('the target ' + name(e) + ' is ' + Math.round(r.width) + 'x' + Math.round(r.height));
-  }
-};
 document.querySelectorAll('#Form1 button, .check, .radio, .combo input, .combo .arrow')
   .forEach(small);
+
 // Each box's list opened wherever the page may be scrolled with the box on the screen: wholly
 // on the screen below the bar, beside its box, every row seen and the topmost thing at its
 // middle, and as tall as it wants or as the screen beside the box allows. Where the lists open
 // depends on the screen's height, the page's and the boxes' places: a size that repeats those of
 // a size already measured is not opened again.
 var most = document.documentElement.scrollHeight - H;
-var scrolls = [];
-for (var k = 0; k <= 4; ++k) scrolls.push(Math.round(most * k / 4));
 var ids = ['ComboBox1', 'ComboBox2', 'ComboBox3', 'ComboBox4'];
 var heights = [touch, H, most, bar, fit.scale].concat(ids.map(function (id) {
   var b = document.getElementById(id).getBoundingClientRect();
@@ -183,65 +187,57 @@ if (listsSeen[heights]) ids = [];
 listsSeen[heights] = true;
 ids.forEach(function (id) {
   var box = document.getElementById(id), list = document.getElementById(id + 'List');
-  var edit = document.getElementById(id + 'Edit');
   var tried = {};
-  scrolls.forEach(function (y) {
+  [0, 1, 2, 3, 4].forEach(function (k) {
+    var y = Math.round(most * k / 4);
     window.scrollTo(0, y);
     var b = box.getBoundingClientRect();
     if (b.top < bar - 0.5 || b.bottom > H + 0.5 || tried[Math.round(b.top)]) return;
     tried[Math.round(b.top)] = true;
-    edit.dispatchEvent(new KeyboardEvent('keydown', {key: 'F4', bubbles: true, cancelable: true}));
+    document.getElementById(id + 'Edit').dispatchEvent(
+      new KeyboardEvent('keydown', {key: 'F4', bubbles: true, cancelable: true}));
     var where = id + "'s list opened at scroll " + y + ' of ' + most;
     if (list.hidden) { out.push(where + ': did not open'); return; }
     b = box.getBoundingClientRect();
     var l = list.getBoundingClientRect();
     var keep = list.style.maxHeight;
     list.style.maxHeight = '';
-    var wanted = list.getBoundingClientRect().height;
+    var room = Math.min(list.getBoundingClientRect().height, H - bar - b.height);
     list.style.maxHeight = keep;
-    var room = Math.min(wanted, H - bar - b.height);
     if (!inside(l, {left: 0, right: W, top: bar, bottom: H})) {
       out.push(where + ' stands off the screen at ' + round(l));
     } else if (meets(l, b)) {
       out.push(where + ' covers its box');
     } else if (l.height < room - 1) {
       out.push(where + ' is cut: ' + Math.round(l.height) + ' of ' + Math.round(room) + ' px');
-    } else {
-      Array.prototype.forEach.call(list.children, function (li) {
-        var r = li.getBoundingClientRect();
-        var top = Math.max(r.top, l.top), bottom = Math.min(r.bottom, l.bottom);
-        if (bottom - top < 8) return; // scrolled away inside the list
-        var at = document.elementFromPoint(r.left + r.width / 2, (top + bottom) / 2);
-        if (!at || !li.contains(at)) {
-          out.push(where + ': ' + li.textContent + ' under ' + (at && name(at)));
-        }
-        if (li.scrollWidth > li.clientWidth) out.push(where + ': ' + li.textContent + ' is cut');
-      });
     }
+    Array.prototype.forEach.call(list.children, function (li) {
+      var r = li.getBoundingClientRect();
+      var top = Math.max(r.top, l.top), bottom = Math.min(r.bottom, l.bottom);
+      if (bottom - top < 8) return; // scrolled away inside the list
+      var at = document.elementFromPoint(r.left + r.width / 2, (top + bottom) / 2);
+      if (!at || !li.contains(at)) {
+        out.push(where + ': ' + li.textContent + ' under ' + (at && name(at)));
+      }
+      if (li.scrollWidth > li.clientWidth) out.push(where + ': ' + li.textContent + ' is cut');
+    });
     choices.closeAll();
   });
 });
 window.scrollTo(0, 0);
+
 // The credits and a message box over them, then the menu opened at the screen's far corner:
 // each wholly on the screen, its texts inside it, its targets a finger's size.
 var opened = function (id) {
-  var e = document.getElementById(id), r = e.getBoundingClientRect();
+  var e = document.getElementById(id);
   if (!seen(e)) { out.push(id + ' did not open'); return; }
-  if (!inside(r, {left: 0, right: W, top: 0, bottom: H})) {
-    out.push(id + ' stands off the screen at ' + round(r));
+  if (!inside(e.getBoundingClientRect(), screen)) {
+    out.push(id + ' stands off the screen at ' + round(e.getBoundingClientRect()));
   }
-  var walker = document.createTreeWalker(e, NodeFilter.SHOW_TEXT);
-  for (var n = walker.nextNode(); n; n = walker.nextNode()) {
-    var p = n.parentElement;
-    if (!n.textContent.trim() || p.closest('.unseen') || !seen(p)) continue;
-    var range = document.createRange();
-    range.selectNodeContents(n);
-    var t = range.getBoundingClientRect(), holder = p.closest('#ZelCredits1') || e;
-    var size = parseFloat(getComputedStyle(p).fontSize);
-    var said = id + ' «' + n.textContent.trim().slice(0, 20) + '»';
-    if (size < least) out.push(said + ' is ' + size + ' px');
-    if (!inside(t, holder.getBoundingClientRect())) out.push(said + ' runs out of ' + holder.id);
-  }
+  textsOf(e).forEach(function (t) {
+    var holder = t.e.closest('#ZelCredits1') || e;
+    if (!inside(t.r, holder.getBoundingClientRect())) out.push(t.said + ' runs out of ' + id);
+  });
   e.querySelectorAll('button, [role=menuitem]').forEach(small);
 };
 credits.open();

@@ -5,6 +5,7 @@ a new build taken at the next start; the manifest. Used by play_plans.py."""
 
 import json
 import os
+import random
 import shutil
 import struct
 import tempfile
@@ -273,7 +274,6 @@ def touch_monkey(driver, address, events=2000, seed=27):
     never leaves the game (a new game after an ended one reloads it, which is no leaving).
     Returns the events the page took (a reload drops those still on their way) and the new
     games started."""
-    import random
     rng = random.Random(seed)
     w, h = js(driver, 'return [innerWidth, innerHeight]')
     main = driver.current_window_handle
@@ -300,7 +300,7 @@ def touch_monkey(driver, address, events=2000, seed=27):
             gesture = swipe(point(edge=rng.random() < 0.4), point(), steps=rng.randint(3, 12))
         else:
             (a, b), (c, d) = point(), point()
-            gesture = [[(a, b), (c, d)]] + [[(a - i * 9, b), (c + i * 9, d)] for i in range(1, 6)] + [[]]
+            gesture = [[(a - i * 9, b), (c + i * 9, d)] for i in range(6)] + [[]]
         gestures.append(gesture)
         count += len(gesture)
     taken, went = browser.touches(driver, gestures, watch=0.5)
