@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Lighthouse's four scores of the web edition (printed, never asserted): the site served on
-127.0.0.1 as `make run-web` serves it, audited with the mobile preset (a mid-range phone,
-simulated slow 4G and a CPU four times slower) in Debian's Chromium, headless, with no network
-beyond the machine. Lighthouse is the exact version of lighthouse/package-lock.json, installed by
-npm into the build folder the first time this runs.
+127.0.0.1 as `make run-web` serves it, the game's page and the rules' help.html, audited with
+the mobile preset (a mid-range phone, simulated slow 4G and a CPU four times slower) or the
+desktop one in Debian's Chromium, headless, with no network beyond the machine. Lighthouse is
+the exact version of lighthouse/package-lock.json, installed by npm into the build folder the
+first time this runs.
 
 Each score is the median of the runs; below them, every audit that did not score 1, with the
 elements it names (the specified red captions on grey are expected under accessibility).
 
 usage: web_lighthouse.py --site build/web --tools build/lighthouse [--runs 5]
+                         [--preset mobile|desktop] [--page index.html --page help.html]
 """
 import argparse
 import filecmp
@@ -45,13 +47,14 @@ def install(tools):
     return cli
 
 
-def audit(cli, address, out):
+def audit(cli, address, out, preset):
     profile = tempfile.mkdtemp(prefix='kevolan-lighthouse-')
     try:
         flags = ' '.join(browser.CHROMIUM_FLAGS + ['--user-data-dir=' + profile])
         subprocess.run(['node', cli, address, '--quiet', '--output=json', '--output-path=' + out,
                         '--only-categories=' + ','.join(CATEGORIES),
-                        '--chrome-path=/usr/bin/chromium', '--chrome-flags=' + flags],
+                        '--chrome-path=/usr/bin/chromium', '--chrome-flags=' + flags] +
+                       (['--preset=desktop'] if preset == 'desktop' else []),
                        check=True)
         with open(out, encoding='utf-8') as f:
             return json.load(f)
@@ -80,40 +83,47 @@ def main():
     ap.add_argument('--site', required=True)
     ap.add_argument('--tools', required=True, help='where npm installs Lighthouse')
     ap.add_argument('--runs', type=int, default=5)
+    ap.add_argument('--preset', choices=('mobile', 'desktop'), default='mobile')
+    ap.add_argument('--page', action='append',
+                    help='a page of the site (default: index.html and help.html)')
     args = ap.parse_args()
+    pages = args.page or ['index.html', 'help.html']
     browser.site_ok(args.site)
     cli = install(args.tools)
     version = json.load(open(os.path.join(args.tools, 'node_modules', 'lighthouse',
                                           'package.json')))['version']
     chromium = subprocess.run(['/usr/bin/chromium', '--version'], capture_output=True,
                               text=True).stdout.strip()
-    print('Lighthouse %s, mobile preset, %s, %d runs, load average %.1f' %
-          (version, chromium, args.runs, os.getloadavg()[0]))
-    scores = {name: [] for name in CATEGORIES}
-    metrics = {name: [] for name in METRICS}
-    notes = {}
+    print('Lighthouse %s, %s preset, %s, %d runs, load average %.1f' %
+          (version, args.preset, chromium, args.runs, os.getloadavg()[0]))
+    scores = {page: {name: [] for name in CATEGORIES} for page in pages}
+    metrics = {page: {name: [] for name in METRICS} for page in pages}
+    notes = {page: {} for page in pages}
     with browser.served(args.site) as address, tempfile.TemporaryDirectory() as folder:
         for run in range(args.runs):
-            report = audit(cli, address, os.path.join(folder, 'report-%d.json' % run))
-            for name in CATEGORIES:
-                scores[name].append(report['categories'][name]['score'])
-            for name in METRICS:
-                metrics[name].append(report['audits'][name]['numericValue'])
-            for line in shortfalls(report):
-                notes[line.split(':')[0]] = line
-            print('  run %d: %s' % (run + 1, '  '.join('%s %.2f' % (n, scores[n][-1])
-                                                      for n in CATEGORIES)))
-    print('\n| category | median | runs |\n|---|---|---|')
-    for name in CATEGORIES:
-        print('| %s | %.2f | %s |' % (name, statistics.median(scores[name]),
-                                      ', '.join('%.2f' % s for s in scores[name])))
-    print('\nmetrics, medians: ' + ', '.join(
-        '%s %.0f%s' % (n, statistics.median(v), '' if n == 'cumulative-layout-shift' else ' ms')
-        if n != 'cumulative-layout-shift' else '%s %.3f' % (n, statistics.median(v))
-        for n, v in metrics.items()))
-    print('\naudits under 1 in some run:')
-    for line in sorted(notes.values()) or ['(none)']:
-        print('  ' + line)
+            # The pages alternate, so that the machine's load weighs on each alike.
+            for page in pages:
+                report = audit(cli, address + ('' if page == 'index.html' else page),
+                               os.path.join(folder, 'report.json'), args.preset)
+                for name in CATEGORIES:
+                    scores[page][name].append(report['categories'][name]['score'])
+                for name in METRICS:
+                    metrics[page][name].append(report['audits'][name]['numericValue'])
+                for line in shortfalls(report):
+                    notes[page][line.split(':')[0]] = line
+                print('  run %d, %s: %s' % (run + 1, page, '  '.join(
+                    '%s %.2f' % (n, scores[page][n][-1]) for n in CATEGORIES)))
+    for page in pages:
+        print('\n%s\n\n| category | median | runs |\n|---|---|---|' % page)
+        for name in CATEGORIES:
+            print('| %s | %.2f | %s |' % (name, statistics.median(scores[page][name]),
+                                          ', '.join('%.2f' % s for s in scores[page][name])))
+        print('\nmetrics, medians: ' + ', '.join(
+            '%s %.3f' % (n, statistics.median(v)) if n == 'cumulative-layout-shift' else
+            '%s %.0f ms' % (n, statistics.median(v)) for n, v in metrics[page].items()))
+        print('\naudits under 1 in some run:')
+        for line in sorted(notes[page].values()) or ['(none)']:
+            print('  ' + line)
 
 
 if __name__ == '__main__':

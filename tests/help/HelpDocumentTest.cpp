@@ -49,7 +49,12 @@ TEST(HelpRtf, EscapesRtfCharactersAndWritesEveryLetterOutsideAscii) {
 TEST(HelpHtml, EscapesMarkupAndClosesLists) {
   const std::string html = WriteHtml(ReadHelp("= <T> & \"q\"\n- x\n").Blocks);
   EXPECT_NE(html.find("<title>&lt;T&gt; &amp; &quot;q&quot;</title>"), std::string::npos);
-  EXPECT_NE(html.find("<ul>\n<li>x</li>\n</ul>\n</body>"), std::string::npos) << html;
+  EXPECT_NE(html.find("<ul>\n<li>x</li>\n</ul>\n</main>\n</body>"), std::string::npos) << html;
+  // The rules are the page's one landmark; its description is its first paragraph.
+  EXPECT_NE(html.find("<body>\n<main>\n<h1>"), std::string::npos) << html;
+  EXPECT_NE(WriteHtml(ReadHelp("= T\n== H\nA <b>\n\nB\n").Blocks)
+                .find("<meta name=\"description\" content=\"A &lt;b&gt;\">"),
+            std::string::npos);
   EXPECT_EQ(html.find("<script"), std::string::npos);
   // Its style and icon are files of the site, so that a strict security policy leaves them.
   EXPECT_EQ(html.find("<style"), std::string::npos);

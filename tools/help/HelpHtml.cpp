@@ -28,25 +28,34 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
+// The page's title, and its description for search engines: the first paragraph, which says
+// what the game is.
+std::string FirstOf(const std::vector<Block>& blocks, decltype(Block::Kind) kind,
+                    std::string_view otherwise) {
+  for (const Block& block : blocks) {
+    if (block.Kind == kind) return block.Text;
+  }
+  return std::string(otherwise);
+}
+
 }  // namespace
 
 std::string WriteHtml(const std::vector<Block>& blocks) {
-  std::string title = "Help";
-  for (const Block& block : blocks) {
-    if (block.Kind == Block::Kind::Title) {
-      title = block.Text;
-      break;
-    }
-  }
+  const std::string title = FirstOf(blocks, Block::Kind::Title, "Help");
+  const std::string description = FirstOf(blocks, Block::Kind::Paragraph, title);
+  // The rules are the page's main content, its one landmark.
   std::string out =
       "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      "<meta name=\"description\" content=\"" +
+      Escaped(description) +
+      "\">\n"
       "<title>" +
       Escaped(title) +
       "</title>\n"
       "<link rel=\"icon\" href=\"kevolan.svg\" type=\"image/svg+xml\">\n"
       "<link rel=\"stylesheet\" href=\"help.css\">\n"
-      "</head>\n<body>\n";
+      "</head>\n<body>\n<main>\n";
   bool inList = false;
   for (const Block& block : blocks) {
     const bool item = block.Kind == Block::Kind::Item;
@@ -70,7 +79,7 @@ std::string WriteHtml(const std::vector<Block>& blocks) {
     }
   }
   if (inList) out += "</ul>\n";
-  out += "</body>\n</html>\n";
+  out += "</main>\n</body>\n</html>\n";
   return out;
 }
 

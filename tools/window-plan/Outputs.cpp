@@ -141,7 +141,10 @@ QString PlacesCss(const WindowPlan& plan) {
   const auto rule = [&css](const QString& name, const QString& parent, const QString& kind,
                            const QRect& r) {
     if (parent.isEmpty()) {
-      css += QStringLiteral("#%1 { width: %2px; height: %3px; }\n")
+      // The window's size, also for the scale that fits it to a larger screen.
+      css += QStringLiteral(
+                 ":root { --form-width: %2px; --form-height: %3px; }\n"
+                 "#%1 { width: var(--form-width); height: var(--form-height); }\n")
                  .arg(name)
                  .arg(r.width())
                  .arg(r.height());

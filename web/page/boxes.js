@@ -60,12 +60,15 @@ const messages = (() => {
     $('MessageOk').focus();
   }
 
-  // A message box stands in the middle of the game's window, as the desktop puts it.
+  // A message box stands in the middle of the game's window, as the desktop puts it; the box is
+  // placed in its own pixels, which a large screen scales with the window.
   function placeOverWindow(box) {
     const f = $('Form1').getBoundingClientRect();
+    const scale = fit.scale;
     box.style.margin = '0';
-    box.style.left = Math.max(0, f.left + (f.width - box.offsetWidth) / 2) + 'px';
-    box.style.top = Math.max(0, f.top + (f.height - box.offsetHeight) / 2) + 'px';
+    const { width, height } = box.getBoundingClientRect();
+    box.style.left = Math.max(0, f.left + (f.width - width) / 2) / scale + 'px';
+    box.style.top = Math.max(0, f.top + (f.height - height) / 2) / scale + 'px';
   }
 
   // OK, Enter, Space or Escape: the next message, or the new day once all have been read.

@@ -52,31 +52,39 @@ const choices = (() => {
   // A list drops down past the window's edge, as the desktop's does, and opens upwards when the
   // screen has no room below the box; it is never cut off by the window, nor laid under the bar
   // that stays at the top of a phone's screen (the page's scroll padding). When it fits neither
-  // way, the page first scrolls the box up under the bar, where the most room is below it.
+  // way, the page first scrolls the box up until the list fits below it, at most until the box
+  // reaches the bar; a page that ends too soon for that is lengthened while the list is open.
+  // The list is placed in the window's pixels, which a large screen scales.
   let scrolledTo = null; // the page's scroll this script made, which closes no list
+  const root = document.documentElement;
 
   function place(id) {
     const list = $(id + 'List');
+    const scale = fit.scale;
     list.style.maxHeight = '';
-    const wanted = list.offsetHeight;
-    const bar = parseFloat(getComputedStyle(document.documentElement).scrollPaddingTop) || 0;
+    const wanted = list.getBoundingClientRect().height;
+    const bar = parseFloat(getComputedStyle(root).scrollPaddingTop) || 0;
     let box = $(id).getBoundingClientRect();
     if (wanted > Math.max(window.innerHeight - box.bottom, box.top - bar)) {
-      const by = Math.min(box.top - bar, document.documentElement.scrollHeight -
-                          window.innerHeight - window.scrollY);
+      const by = Math.min(box.top - bar, box.bottom + wanted - window.innerHeight);
+      const room = root.scrollHeight - window.innerHeight - window.scrollY;
+      if (by > room) root.style.paddingBottom = Math.ceil(by - room) + 'px';
       if (by > 0) {
         window.scrollBy(0, by);
         scrolledTo = window.scrollY;
         box = $(id).getBoundingClientRect();
       }
     }
-    list.style.left = box.left + 'px';
-    list.style.width = box.width + 'px';
+    list.style.left = box.left / scale + 'px';
+    list.style.width = box.width / scale + 'px';
     const below = window.innerHeight - box.bottom;
     const above = box.top - bar;
     const downwards = wanted <= below || below >= above;
-    if (wanted > Math.max(below, above)) list.style.maxHeight = Math.max(below, above) + 'px';
-    list.style.top = (downwards ? box.bottom : box.top - list.offsetHeight) + 'px';
+    if (wanted > Math.max(below, above)) {
+      list.style.maxHeight = Math.max(below, above) / scale + 'px';
+    }
+    const height = list.getBoundingClientRect().height;
+    list.style.top = (downwards ? box.bottom : box.top - height) / scale + 'px';
   }
 
   function close(id) {
@@ -84,6 +92,7 @@ const choices = (() => {
     if (list.hidden) return;
     list.hidden = true;
     $(id).classList.remove('open');
+    root.style.paddingBottom = '';
     const edit = $(id + 'Edit');
     edit.setAttribute('aria-expanded', 'false');
     edit.removeAttribute('aria-activedescendant');

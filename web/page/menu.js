@@ -10,10 +10,11 @@ const menu = (() => {
     const popup = $('PopupMenu1');
     returnTo = document.activeElement;
     popup.hidden = false;
-    const w = popup.offsetWidth;
-    const h = popup.offsetHeight;
-    popup.style.left = Math.max(0, Math.min(x, window.innerWidth - w)) + 'px';
-    popup.style.top = Math.max(0, Math.min(y, window.innerHeight - h)) + 'px';
+    // Placed on the screen in the window's pixels, which a large screen scales.
+    const scale = fit.scale;
+    const { width: w, height: h } = popup.getBoundingClientRect();
+    popup.style.left = Math.max(0, Math.min(x, window.innerWidth - w)) / scale + 'px';
+    popup.style.top = Math.max(0, Math.min(y, window.innerHeight - h)) / scale + 'px';
     openWidth = window.innerWidth;
     $('Help1').focus();
   }

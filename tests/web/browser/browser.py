@@ -168,6 +168,56 @@ def touch(driver, kind, x=0, y=0):
     driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
 
 
+def touches(driver, gestures, watch=0.0):
+    """Real touch events, sent all at once over the page's own DevTools socket rather than one
+    WebDriver call each (which waits for a frame per event): `gestures` is a list of gestures,
+    each a list of finger positions [(x, y), ...] from touching to lifting ([] lifts). Returns
+    how many events the browser took, and the addresses the tab went to meanwhile and for
+    `watch` seconds after (a tab that leaves its page takes no more of the events)."""
+    import json
+    import trio
+    import trio_websocket
+    address = 'ws://%s/devtools/page/%s' % (
+        driver.capabilities['goog:chromeOptions']['debuggerAddress'], driver.current_window_handle)
+    commands = [('Page.enable', {})]
+    for gesture in gestures:
+        for i, points in enumerate(gesture):
+            kind = 'touchEnd' if not points else 'touchStart' if i == 0 else 'touchMove'
+            commands.append(('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': [
+                {'x': x, 'y': y, 'id': n, 'radiusX': 4, 'radiusY': 4, 'force': 1}
+                for n, (x, y) in enumerate(points)]}))
+    went = []
+    taken = 0
+
+    def note(message):
+        nonlocal taken
+        if message.get('method') == 'Page.frameNavigated' and \
+                not message['params']['frame'].get('parentId'):
+            went.append(message['params']['frame']['url'])
+        if 'error' in message:
+            raise AssertionError('the browser refused a touch event: %s' % message['error'])
+        taken += 'id' in message
+
+    async def run():
+        async with trio_websocket.open_websocket_url(address, max_message_size=2 ** 24) as ws:
+            for n, (method, params) in enumerate(commands):
+                await ws.send_message(json.dumps({'id': n, 'method': method, 'params': params}))
+            while taken < len(commands):
+                with trio.move_on_after(10 if not went else 1) as quiet:
+                    note(json.loads(await ws.get_message()))
+                if quiet.cancelled_caught:
+                    if not went:
+                        raise AssertionError('the browser took %d of %d touch events' %
+                                             (taken - 1, len(commands) - 1))
+                    break
+            with trio.move_on_after(watch):
+                while True:
+                    note(json.loads(await ws.get_message()))
+
+    trio.run(run)
+    return max(0, taken - 1), went
+
+
 def center(driver, element_id):
     """The middle of a control, in the viewport's CSS pixels, scrolled into view first."""
     return driver.execute_script(

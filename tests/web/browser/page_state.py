@@ -8,6 +8,12 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
                                 'tools', 'page'))
 import window_plan  # noqa: E402
 
+# The most options a choice list holds: every item that can be worked on (the creation list) or
+# every item that is repaired (the repair list), whichever are more.
+# (An item's row in the plan: item, owned, creation, repair and wear labels.)
+LONGEST = max(([window_plan.item_names()[row[0]] for row in window_plan.items() if row[column]]
+               for column in (2, 3)), key=len)
+
 READ_PAGE = r'''
 var $ = function (id) { return document.getElementById(id); };
 var seen = function (e) { return e.getClientRects().length > 0; };

@@ -21,7 +21,7 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import browser  # noqa: E402
 import touch_checks  # noqa: E402
-from page_state import READ_PAGE, differences, window_plan  # noqa: E402
+from page_state import LONGEST, READ_PAGE, differences, window_plan  # noqa: E402
 
 BOX_OF = {'food': 'ComboBox1', 'gather': 'ComboBox2', 'create': 'ComboBox3', 'repair': 'ComboBox4'}
 ACTIVITY_OF = {'gather': 0, 'create': 1, 'repair': 2}
@@ -343,14 +343,17 @@ def check_game_over(driver, address, replay, commands):
     if focus != ['Form1', 'Игра окончена']:
         raise Failure('after the last message the focus is on %s, not the window told the game '
                       'is over' % focus)
-    # The keyboard's menu opens at the focused window's corner, or below a focused control.
+    # The keyboard's menu opens at the focused window's corner, or below a focused control (as
+    # near as the screen allows: the window scaled to the browser's leaves no room below its
+    # foot, and the menu is moved up to stand on the screen's edge).
     for control, corner in (('Form1', 'top'), ('Button2', 'bottom')):
         driver.execute_script('document.getElementById(arguments[0]).focus()', control)
         ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.F10).key_up(Keys.SHIFT).perform()
         at = driver.execute_script(
             'var m = document.getElementById("PopupMenu1").getBoundingClientRect(),'
             ' c = document.getElementById(arguments[0]).getBoundingClientRect();'
-            'return [m.left - c.left, m.top - c.' + corner + ']', control)
+            'return [m.left - c.left, m.bottom >= innerHeight - 1 && m.top < c.' + corner +
+            ' ? 0 : m.top - c.' + corner + ']', control)
         if any(abs(d) > 1 for d in at):
             raise Failure('after the game the keyboard menu on %s opened %s px off its %s-left '
                           'corner' % (control, [round(d) for d in at], corner))
@@ -620,12 +623,6 @@ def check_list_keys(driver, address, replay):
     compare(p, replay, ['eat on', 'activity create', 'pick create 2'], 'F4, End, Escape')
 
 
-# The most options a choice list holds: every item that can be worked on (the creation list) or
-# every item that is repaired (the repair list), whichever are more.
-# (An item's row in the plan: item, owned, creation, repair and wear labels.)
-LONGEST = max(([window_plan.item_names()[row[0]] for row in window_plan.items() if row[column]]
-               for column in (2, 3)), key=len)
-
 # Where an open list stands: wholly on the screen, and each row the topmost thing at its middle.
 # Noted as the mouse presses a row of it.
 NOTE_LIST_SEEN = r'''
@@ -755,7 +752,8 @@ def check_without_script(driver, address):
 
 def screenshots(site, address, shots, audit):
     """The page at 100% and 200%: at start, and mid-game with a message box and the credits.
-    At 100% the page is audited at start, with a list, the menu and a message box open."""
+    At 100% the page is audited at start, with a list, the menu and a message box open, and the
+    help page after it."""
     os.makedirs(shots, exist_ok=True)
     errors = []
     for scale in (1, 2):
@@ -782,6 +780,9 @@ def screenshots(site, address, shots, audit):
                     break
             driver.save_screenshot(os.path.join(shots, 'message-%dx.png' % scale))
             look('a message box open')
+            # The rules the menu's "Help" opens, audited as the game is.
+            driver.get(address + 'help.html')
+            look('help.html')
             errors += browser.console_errors(driver)
     return errors
 
@@ -808,13 +809,16 @@ MESSAGE_DAY = "7 Января. Дней без еды: 6. Старая одеж�
 
 STRICT_POLICY = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
 
-# Each control's border box in the window's client area.
+# Each control's border box in the window's client area, in the window's own pixels (the page
+# scales the window to the browser's).
 PLACES = r'''
 var origin = document.getElementById('Form1').getBoundingClientRect();
+var scale = fit.scale;
 var out = {};
 arguments[0].forEach(function (id) {
   var r = document.getElementById(id).getBoundingClientRect();
-  out[id] = [r.left - origin.left, r.top - origin.top, r.width, r.height];
+  out[id] = [(r.left - origin.left) / scale, (r.top - origin.top) / scale, r.width / scale,
+             r.height / scale];
 });
 return out;
 '''
@@ -913,6 +917,8 @@ def touch(args, address, replay, audit):
                 break
         driver.save_screenshot(os.path.join(args.shots, 'touch-phone-portrait-message.png'))
         audit(driver, 'phone-portrait, a message box open')
+        driver.get(address + 'help.html')
+        audit(driver, 'phone-portrait, help.html')
         errors += browser.console_errors(driver)
         touch_checks.check_two_tabs(driver, address, replay, read)
         errors += browser.console_errors(driver)

@@ -5,6 +5,7 @@ a new build taken at the next start; the manifest. Used by play_plans.py."""
 
 import json
 import os
+import random
 import shutil
 import struct
 import tempfile
@@ -70,11 +71,11 @@ def shown(driver, element_id):
 
 
 def check_sizes(driver, device):
-    """No sideways scroll, no text under 14 px (18 on a tablet), no target under 44 by 44 (48),
+    """No sideways scroll, no text under 14 px (20 on a tablet), no target under 44 by 44 (48),
     the date and the next-day button on screen wherever the page is scrolled; a tablet's window
     fills its screen, unscrolled; no swipe from the screen's edge leaves the game."""
     tablet = device in browser.TABLETS
-    least_text, least_target = (18, 48) if tablet else (14, 44)
+    least_text, least_target = (20, 48) if tablet else (14, 44)
     smallest = None
     for where in ('top', 'bottom'):
         js(driver, 'window.scrollTo(0, %s)' % ('0' if where == 'top' else
@@ -229,6 +230,89 @@ def check_focus_below_bar(driver, address):
         if at[1] < bar - 0.5 or at[2] > at[3] + 0.5:
             raise Failure('Shift+Tab on a small phone: %s at y %d-%d, under the %d px bar or off '
                           'the %d px screen' % (at[0], at[1], at[2], bar, at[3]))
+
+
+def between_pages(driver, address):
+    """The page opened with a page of the site both behind it and ahead of it in the tab's
+    history, as a back or a forward swipe would find it."""
+    driver.get(address + 'help.html')
+    browser.open_page(driver, address, keep=True)
+    driver.get(address + 'help.html')
+    driver.back()
+    end = time.time() + 10
+    while js(driver, 'return document.documentElement.dataset.ready') != 'true':
+        if time.time() > end:
+            raise Failure('the page never became ready on going back to it')
+        time.sleep(0.02)
+
+
+def swipe(start, end, steps=12):
+    (x0, y0), (x1, y1) = start, end
+    return [[(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps)]
+            for i in range(steps + 1)] + [[]]
+
+
+def check_swipes(driver, address):
+    """On a phone and a tablet, a swipe from either edge and across the middle, either way, and
+    a pull down from the top: the tab stays on the game, neither going back or forward nor
+    reloading. Leaves the tablet's page with a page behind and ahead of it."""
+    for device in ('phone-portrait', 'tablet'):
+        browser.emulate(driver, device)
+        between_pages(driver, address)
+        w, h = js(driver, 'return [innerWidth, innerHeight]')
+        gestures = [swipe((1, h / 2), (w * 0.8, h / 2)), swipe((w / 3, h / 2), (w - 1, h / 2)),
+                    swipe((w - 1, h / 2), (w * 0.2, h / 2)), swipe((w * 2 / 3, h / 2), (1, h / 2)),
+                    swipe((w / 2, 80), (w / 2, h - 1))]
+        _, left = browser.touches(driver, gestures, watch=0.5)
+        if left:
+            raise Failure('%s: a swipe took the tab to %s' % (device, left))
+
+
+def touch_monkey(driver, address, events=2000, seed=27):
+    """Random taps, long and short swipes from anywhere (the edges often), pulls and two-finger
+    pinches on a tablet, `events` touch events in all, on the page check_swipes left: the tab
+    never leaves the game (a new game after an ended one reloads it, which is no leaving).
+    Returns the events the page took (a reload drops those still on their way) and the new
+    games started."""
+    rng = random.Random(seed)
+    w, h = js(driver, 'return [innerWidth, innerHeight]')
+    main = driver.current_window_handle
+    # Half the taps fall on a control (or where a message box's button stands), so that days
+    # are played, lists opened, boxes answered and the menu used.
+    controls = js(driver, 'return Array.from(document.querySelectorAll("#Form1 button, .check,'
+                          ' .radio, .combo .arrow, .combo input")).map(function (e) {'
+                          ' var r = e.getBoundingClientRect();'
+                          ' return [r.left + r.width / 2, r.top + r.height / 2]; })')
+    controls.append((w / 2, h / 2 + 40))
+
+    def point(edge=False):
+        x = rng.choice((rng.uniform(0, 6), rng.uniform(w - 6, w - 0.5))) if edge else \
+            rng.uniform(0, w - 0.5)
+        return x, rng.uniform(0, h - 0.5)
+
+    gestures, count = [], 0
+    while count < events:
+        kind = rng.random()
+        if kind < 0.55:
+            x, y = rng.choice(controls) if rng.random() < 0.5 else point()
+            gesture = [[(x + rng.uniform(-8, 8), y + rng.uniform(-8, 8))], []]
+        elif kind < 0.9:
+            gesture = swipe(point(edge=rng.random() < 0.4), point(), steps=rng.randint(3, 12))
+        else:
+            (a, b), (c, d) = point(), point()
+            gesture = [[(a - i * 9, b), (c + i * 9, d)] for i in range(6)] + [[]]
+        gestures.append(gesture)
+        count += len(gesture)
+    taken, went = browser.touches(driver, gestures, watch=0.5)
+    left = [url for url in went if url != address]
+    for handle in driver.window_handles:
+        if handle != main:
+            driver.switch_to.window(handle)
+            driver.close()
+    driver.switch_to.window(main)
+    if left:
+        raise Failure('%d touch events on a tablet took the tab to %s' % (taken, left))
+    return taken, len(went)
 
 
 def check_menu_when_turned(driver, address):
