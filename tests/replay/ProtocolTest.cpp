@@ -56,33 +56,24 @@ TEST(Protocol, StatePrintsEveryKeyOfAFreshGame) {
             json({{"Options", offered}, {"Text", ""}, {"Enabled", false}}));
 }
 
-TEST(Protocol, NextCountsTurnsAndListsTheTurnsMessagesInOrder) {
-  std::string script = "# six days without food\n\n";
+TEST(Protocol, NextCountsTurnsAndListsTheTurnsMessagesInOrderAndReviewWaitsForTheEnd) {
+  std::string script = "# six days without food\n\nreview\n";
   for (int i = 0; i < 6; ++i) script += "next\r\n";
-  script += "next\n";
+  script += "next\nreview\n";
   const ReplayRun run = Replay(script);
   ASSERT_EQ(run.Exit, 0);
-  ASSERT_EQ(run.Lines.size(), 7u);
-  EXPECT_EQ(run.Lines[0].at("Turn"), 1);
-  EXPECT_EQ(run.Lines[0].at("Messages"), json::array());
-  EXPECT_EQ(run.Lines[5].at("Turn"), 6);
-  EXPECT_EQ(run.Lines[5].at("Messages"),
+  ASSERT_EQ(run.Lines.size(), 9u);
+  EXPECT_EQ(run.Lines[0], json::parse(R"({"Refused": "review", "Reason": "game is not over"})"));
+  EXPECT_EQ(run.Lines[1].at("Turn"), 1);
+  EXPECT_EQ(run.Lines[1].at("Messages"), json::array());
+  EXPECT_EQ(run.Lines[6].at("Turn"), 6);
+  EXPECT_EQ(run.Lines[6].at("Messages"),
             json::array({"Вы не ели за весь период пребывания на острове больше 5 дней и "
                          "умерли с голода"}));
-  EXPECT_EQ(run.Lines[5].at("State").at("GameOver"), true);
-  EXPECT_EQ(run.Lines[6], json::parse(R"({"Refused": "next", "Reason": "game is over"})"));
-}
-
-TEST(Protocol, ReviewComesOnlyAfterTheEndAndOnlyWithASolver) {
-  std::string script = "review\n";
-  for (int i = 0; i < 6; ++i) script += "next\n";
-  script += "review\n";
-  const ReplayRun run = Replay(script);
-  ASSERT_EQ(run.Exit, 0);
-  ASSERT_EQ(run.Lines.size(), 8u);
-  EXPECT_EQ(run.Lines[0], json::parse(R"({"Refused": "review", "Reason": "game is not over"})"));
+  EXPECT_EQ(run.Lines[6].at("State").at("GameOver"), true);
+  EXPECT_EQ(run.Lines[7], json::parse(R"({"Refused": "next", "Reason": "game is over"})"));
   // The session alone has no solver, like the page's rules module: kevolan-replay gives it one.
-  EXPECT_EQ(run.Lines[7],
+  EXPECT_EQ(run.Lines[8],
             json::parse(R"({"Refused": "review", "Reason": "no solver here to answer reviews"})"));
 }
 
