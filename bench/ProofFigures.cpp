@@ -38,9 +38,10 @@ struct Tally {
 void Print(const char* heading, const std::map<std::string, Tally>& tallies, double seconds) {
   std::printf("%s\n", heading);
   for (const auto& [stage, t] : tallies) {
-    std::printf("  %-22s %4d positions: proven within 1 s %4d (%5.1f%%), within %.0f s %4d (%5.1f%%)\n",
-                stage.c_str(), t.Positions, t.WithinOne, 100.0 * t.WithinOne / t.Positions, seconds,
-                t.WithinLimit, 100.0 * t.WithinLimit / t.Positions);
+    std::printf(
+        "  %-22s %4d positions: proven within 1 s %4d (%5.1f%%), within %.0f s %4d (%5.1f%%)\n",
+        stage.c_str(), t.Positions, t.WithinOne, 100.0 * t.WithinOne / t.Positions, seconds,
+        t.WithinLimit, 100.0 * t.WithinLimit / t.Positions);
   }
 }
 
@@ -50,10 +51,16 @@ int TurnOf(const std::string& name) {
   return at == std::string::npos ? 0 : std::atoi(name.c_str() + at + 6);
 }
 
+// A band of turns or days, its first number padded so that the bands sort in their order.
 std::string Band(int value, int width, int last) {
-  if (value >= last) return std::to_string(last) + "+";
-  const int from = value / width * width;
-  return std::to_string(from) + "-" + std::to_string(from + width - 1);
+  char band[32];
+  if (value >= last) {
+    std::snprintf(band, sizeof band, "%3d+", last);
+  } else {
+    const int from = value / width * width;
+    std::snprintf(band, sizeof band, "%3d-%d", from, from + width - 1);
+  }
+  return band;
 }
 
 }  // namespace
@@ -97,7 +104,7 @@ int main(int argc, char** argv) {
     const bool proven = r.Proven && !cancel.load();
     const int days = proven ? r.Days : std::max(r.LowerBound, least);
     for (const auto& [tallies, stage] : {std::pair{&byTurn, Band(TurnOf(p.Name), 40, 160)},
-                                   std::pair{&byDays, Band(days, 45, 135)}}) {
+                                         std::pair{&byDays, Band(days, 45, 135)}}) {
       Tally& t = (*tallies)[stage];
       ++t.Positions;
       t.WithinOne += proven && spent <= 1.0 ? 1 : 0;
@@ -105,8 +112,8 @@ int main(int argc, char** argv) {
     }
     if (proven) provenStates = std::max(provenStates, r.StatesKept);
     if (std::getenv("SHOW_EACH")) {
-      std::printf("%-40s %s %3d days, %.2f s\n", p.Name.c_str(), proven ? "proven" : "  open",
-                  days, spent);
+      std::printf("%-40s %s %3d days, %.2f s\n", p.Name.c_str(), proven ? "proven" : "  open", days,
+                  spent);
     }
   }
   std::printf("positions: %zu (plans, %d random games, %d steered games, every %d-th)\n",
