@@ -103,9 +103,12 @@ SearchLimits ProofLimits(const HintBudget& budget, bool listsOnly) {
   return limits;
 }
 
-ShortestLine Adviser::Prove(const GameState& s, bool listsOnly) {
-  SearchStats stats;
-  ShortestLine line = FindShortest(s, ProofLimits(budget_, listsOnly), stats);
+ShortestLine Adviser::Prove(const GameState& s, bool listsOnly, SearchStats& stats,
+                            const SearchStats* dayBefore, int dayBeforeBelow) {
+  SearchLimits limits = ProofLimits(budget_, listsOnly);
+  limits.DayBefore = dayBefore;
+  limits.DayBeforeBelow = dayBeforeBelow;
+  ShortestLine line = FindShortest(s, limits, stats);
   turns_ += stats.Turns;
   peak_ = std::max(peak_, stats.PeakBytes);
   if (Cancelled(budget_.Cancel)) stopped_ = true;
@@ -116,7 +119,8 @@ FollowedLine Adviser::FollowOf(const GameState& s, bool listsOnly) {
   if (s.GameOver) {
     return Ended(s.Outcome == Outcome::Won ? Followed::Win : Followed::NoVictory);
   }
-  const ShortestLine proof = Prove(s, listsOnly);
+  SearchStats proofStats;
+  const ShortestLine proof = Prove(s, listsOnly, proofStats);
   if (stopped_) return Ended(Followed::Undecided);
   if (proof.Found) {
     FollowedLine f = Won(proof.Moves);
@@ -131,12 +135,18 @@ FollowedLine Adviser::FollowOf(const GameState& s, bool listsOnly) {
   peak_ = std::max(peak_, lost_.size() * kLostBytes);
   if (!won) return Ended(stopped_ ? Followed::Undecided : Followed::NoVictory);
   std::reverse(line.begin(), line.end());
-  // The first day along the castaway's line from which a proof fits takes over from there.
+  // The first day along the castaway's line from which a proof fits takes over from there. Each
+  // day's proof is spared the rounds the day before's answered: its answer is the same.
   GameState w = s;
+  SearchStats before = std::move(proofStats);
+  int below = proof.LowerBound;
   for (std::size_t day = 1; day < line.size(); ++day) {
     Play(w, line[day - 1]);
-    const ShortestLine rest = Prove(w, listsOnly);
+    SearchStats stats;
+    const ShortestLine rest = Prove(w, listsOnly, stats, &before, below);
     if (stopped_) return Ended(Followed::Undecided);
+    before = std::move(stats);
+    below = rest.LowerBound;
     if (!rest.Found) continue;
     line.resize(day);
     line.insert(line.end(), rest.Moves.begin(), rest.Moves.end());

@@ -21,9 +21,9 @@ SearchLimits ProofLimits(const HintBudget& budget, bool listsOnly);
 
 struct FollowedLine {
   Followed Kind = Followed::Undecided;
-  std::vector<Move> Moves;  // Win: every day's move to the victory
-  bool Typed = false;       // Win: some day types a text (no line of listed options wins)
-  bool Proven = false;      // Win: no line of its kind is shorter (its proof fitted the budget)
+  std::vector<Move> Moves;   // Win: every day's move to the victory
+  bool Typed = false;        // Win: some day types a text (no line of listed options wins)
+  bool Proven = false;       // Win: no line of its kind is shorter (its proof fitted the budget)
   int ShortestAtLeast = -1;  // Win: no line of its kind wins in fewer days (proven)
 };
 
@@ -47,8 +47,10 @@ class Adviser {
  private:
   // The advice of one kind from `s` to its end.
   FollowedLine FollowOf(const GameState& s, bool listsOnly);
-  // The shortest victory of one kind from `s`, if its proof fits the budget.
-  ShortestLine Prove(const GameState& s, bool listsOnly);
+  // The shortest victory of one kind from `s`, if its proof fits the budget; `dayBefore`, the
+  // proof one move back along a line that wins, spares the rounds it answers.
+  ShortestLine Prove(const GameState& s, bool listsOnly, SearchStats& stats,
+                     const SearchStats* dayBefore = nullptr, int dayBeforeBelow = -1);
   // The castaway's days in his order from `s`, each line followed until it wins or dies; true
   // with the first line that wins, its days last first in `line`.
   bool Walk(const GameState& s, bool listsOnly, int depth, std::vector<Move>& line);

@@ -183,16 +183,41 @@ class Deepening {
     }
     rootFebruary_ = TurnsToFebruaryFirst(root, kYearAhead);
     int threshold = TurnsToVictoryAtLeast(root, limits_.ListsOnly, rootFebruary_);
+    stats_.FirstRound = threshold;
+    stats_.RoundStates.clear();
+    const long long answered = Answered(threshold);
     while (threshold < kNever) {
       out.LowerBound = threshold;
       if (limits_.Measure.Measured() && threshold > limits_.Measure.MostDays()) {
         out.BeyondDays = true;
         return out;
       }
+      if (threshold < answeredBelow_) {
+        // A round the day before answered: no victory, and no more states than it met.
+        out.LowerBound = ++threshold;
+        continue;
+      }
       seen_.Clear();
       const int next =
           limits_.Threads > 1 ? RoundInThreads(root, threshold, out) : Round(root, threshold, out);
       Note();
+      stats_.RoundStates.push_back(seen_.States());
+      if (out.Found && limits_.Measure.Measured() && answered > stats_.StatesKept &&
+          answered > limits_.Measure.StatesFor(static_cast<int>(out.Moves.size()))) {
+        // An answered round may have met fewer states than the day before's: walk them after
+        // all, so that the answer is the one a search of this day alone gives.
+        SearchLimits whole = limits_;
+        whole.DayBefore = nullptr;
+        SearchStats alone;
+        out = Deepening(whole, alone).Run(root);
+        stats_.Turns += alone.Turns;
+        stats_.StatesKept = alone.StatesKept;
+        stats_.PeakBytes = std::max(stats_.PeakBytes, alone.PeakBytes);
+        stats_.Stopped = alone.Stopped;
+        stats_.FirstRound = alone.FirstRound;
+        stats_.RoundStates = alone.RoundStates;
+        return out;
+      }
       if (out.Found && limits_.Measure.Measured() &&
           stats_.StatesKept > limits_.Measure.StatesFor(static_cast<int>(out.Moves.size()))) {
         // Found, but an earlier round met more states than a victory this long is allowed.
@@ -250,6 +275,31 @@ class Deepening {
     return next;
   }
 
+  // The rounds from `threshold` on that the day before's search answers, one day higher: each
+  // meets only states that round met, as argued beside ProofLimits (Advice.cpp), and finds no
+  // victory where it found none (nor ends every line, as the move leads on along a line that
+  // wins). A round it answers is taken as meeting as many states as that
+  // one, and must fit the measure so; the first that does not, or that it did not walk, is
+  // walked here, and every one after it. Returns the most states an answered round is taken as.
+  long long Answered(int threshold) {
+    long long most = 0;
+    answeredBelow_ = threshold;
+    const SearchStats* before = limits_.DayBefore;
+    if (!before || before->FirstRound < 0) return most;
+    for (int t = threshold; t + 1 < limits_.DayBeforeBelow; ++t) {
+      const int at = t + 1 - before->FirstRound;
+      if (at < 0 || at >= static_cast<int>(before->RoundStates.size())) break;
+      const long long states = before->RoundStates[static_cast<std::size_t>(at)];
+      if (limits_.Measure.Measured() &&
+          (t > limits_.Measure.MostDays() || states > limits_.Measure.StatesFor(t)))
+        break;
+      most = std::max(most, states);
+      stats_.RoundStates.push_back(states);
+      answeredBelow_ = t + 1;
+    }
+    return most;
+  }
+
   void Note() {
     stats_.Turns = budget_.Turns();
     stats_.Stopped = budget_.Stopped();
@@ -259,6 +309,7 @@ class Deepening {
 
   const SearchLimits& limits_;
   SearchStats& stats_;
+  int answeredBelow_ = 0;  // the rounds under it the day before's search answers
   Budget budget_;
   SeenTable seen_;
   int rootFebruary_ = kNever;

@@ -17,12 +17,14 @@ namespace kevolan::solver {
 struct ProofMeasure {
   long long States = -1;  // allowed to a victory of up to WholeUpTo days (-1: no measure)
   int WholeUpTo = 45;
-  int HalvedEvery = 0;  // beyond WholeUpTo, halved every that many days more (0: never)
+  int HalvedEvery = 0;   // beyond WholeUpTo, halved every that many days more (0: never)
   long long Least = 64;  // a victory that would be allowed fewer is not looked for
   long long StatesFor(int days) const;
   int MostDays() const;  // kNever-like large when there is no such limit
   bool Measured() const { return States >= 0; }
 };
+
+struct SearchStats;
 
 struct SearchLimits {
   bool ListsOnly = false;
@@ -34,18 +36,24 @@ struct SearchLimits {
   // after it gets the rest of that line.
   int Threads = 1;
   ProofMeasure Measure;  // none by default: only the turns and the memory limit the search
+  // The search of the day before, one move back, which found no victory in its rounds under
+  // DayBeforeBelow: the rounds it answers are not walked again (see Search.cpp).
+  const SearchStats* DayBefore = nullptr;
+  int DayBeforeBelow = -1;
 };
 
 struct SearchStats {
   long long Turns = 0;
   long long StatesKept = 0;  // the most states one round met
   std::size_t PeakBytes = 0;
-  bool Stopped = false;  // out of turns or round states, or cancelled
+  bool Stopped = false;                // out of turns or round states, or cancelled
+  int FirstRound = -1;                 // the threshold of the first round
+  std::vector<long long> RoundStates;  // the states each round met, from the first on
 };
 
 struct ShortestLine {
   bool Found = false;
-  bool NoVictory = false;  // every line was followed to its end: no victory exists
+  bool NoVictory = false;   // every line was followed to its end: no victory exists
   bool BeyondDays = false;  // no victory the measure looks for (LowerBound says how long at least)
   int LowerBound = -1;      // no victory takes fewer turns
   std::vector<Move> Moves;

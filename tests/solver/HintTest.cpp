@@ -136,7 +136,18 @@ void CheckHint(const Position& p, Tally& tally) {
     const ShortestLine tomorrow = FindShortest(next, ProofLimits(HintBudget{}, true), stats);
     EXPECT_TRUE(tomorrow.Found) << p.Name;
     EXPECT_TRUE(after.Proven) << p.Name;
+    return;
   }
+  // Spared the rounds today's proof answered, tomorrow's proof answers as one of its own.
+  SearchLimits spared = ProofLimits(HintBudget{}, true);
+  spared.DayBefore = &stats;
+  spared.DayBeforeBelow = proof.LowerBound;
+  SearchStats alone, sparedStats;
+  const ShortestLine a = FindShortest(next, ProofLimits(HintBudget{}, true), alone);
+  const ShortestLine b = FindShortest(next, spared, sparedStats);
+  EXPECT_EQ(b.Found, a.Found) << p.Name;
+  EXPECT_EQ(b.LowerBound, a.LowerBound) << p.Name;
+  EXPECT_EQ(ScriptOf(next, b.Moves), ScriptOf(next, a.Moves)) << p.Name;
 }
 
 // Positions all through the plans, random games and games that reach the boat's last days by
