@@ -12,10 +12,6 @@ namespace {
 // What one state remembered as lost costs: its key and the set's node.
 constexpr std::size_t kLostBytes = sizeof(StateKey) + 32;
 
-bool Cancelled(const std::atomic<bool>* cancel) {
-  return cancel != nullptr && cancel->load(std::memory_order_relaxed);
-}
-
 FollowedLine Won(std::vector<Move> moves) {
   FollowedLine f;
   f.Kind = Followed::Win;
@@ -58,7 +54,7 @@ bool Adviser::Walk(const GameState& s, bool listsOnly, int depth, std::vector<Mo
     const long long before = castaway.Plays();
     const bool more = castaway.Next(m, after);
     turns_ += castaway.Plays() - before;
-    if ((budget_.MaxTurns >= 0 && turns_ > budget_.MaxTurns) || Cancelled(budget_.Cancel)) {
+    if ((budget_.MaxTurns >= 0 && turns_ > budget_.MaxTurns) || Cancelled(budget_)) {
       stopped_ = true;
       return false;
     }
@@ -111,7 +107,7 @@ ShortestLine Adviser::Prove(const GameState& s, bool listsOnly, SearchStats& sta
   ShortestLine line = FindShortest(s, limits, stats);
   turns_ += stats.Turns;
   peak_ = std::max(peak_, stats.PeakBytes);
-  if (Cancelled(budget_.Cancel)) stopped_ = true;
+  if (Cancelled(budget_)) stopped_ = true;
   return line;
 }
 

@@ -44,9 +44,9 @@ std::string WinText(const GameState& s, const HintResult& r) {
   if (r.DaysToVictory == 1) {
     text += "\nЛодка будет готова уже сегодня.";
   } else if (r.DaysToVictory > 1) {
-    text += "\nЕсли делать, как советует подсказка, вы уплывёте " + std::to_string(r.VictoryDay) +
-            " " + std::string(NameOf(r.VictoryMonth)) + ", через " +
-            std::to_string(r.DaysToVictory) + " " + DaysWord(r.DaysToVictory) + ".";
+    text += "\nЕсли делать, как советует подсказка, вы уплывёте " +
+            DateShown(r.VictoryDay, r.VictoryMonth) + ", через " + std::to_string(r.DaysToVictory) +
+            " " + DaysWord(r.DaysToVictory) + ".";
     // How far from the best the advice may be: said apart from its promise, so that the bound is
     // never read as the day the advice leads to.
     if (r.Proven) {
@@ -64,7 +64,7 @@ std::string LostText(const HintResult& r) {
   std::string text =
       "Спастись с острова уже нельзя: что бы вы ни делали, " + std::string(DeathWords(r.Death));
   if (r.DeathDay > 0) {
-    const std::string date = std::to_string(r.DeathDay) + " " + std::string(NameOf(r.DeathMonth));
+    const std::string date = DateShown(r.DeathDay, r.DeathMonth);
     if (r.DeathInDays == 1) {
       text += " уже сегодня, " + date;
     } else {

@@ -55,7 +55,7 @@ class Spending {
  public:
   explicit Spending(const HintBudget& budget) : budget_(budget), left_(budget.MaxTurns) {}
   bool Spent() const { return left_ <= 0; }
-  bool Cancelled() const { return budget_.Cancel != nullptr && budget_.Cancel->load(); }
+  bool Cancelled() const { return solver::Cancelled(budget_); }
   HintBudget ForHint() const {
     HintBudget b = budget_;
     b.MaxTurns = left_;
@@ -112,7 +112,7 @@ void ReviewVictory(const GameRecord& record, const HintBudget& budget, ReviewRes
     SearchStats stats;
     const ShortestLine shortest = FindShortest(start, limits, stats);
     r.TurnsPlayed += stats.Turns;
-    if (budget.Cancel != nullptr && budget.Cancel->load()) {
+    if (Cancelled(budget)) {
       r.Cancelled = true;
       return;
     }
@@ -157,15 +157,7 @@ void GameRecord::Ended(const GameState& after) {
 }
 
 std::string GameRecord::DroppedDate() const {
-  if (droppedDay_ == 0) return {};
-  GameState date;
-  date.Day = droppedDay_;
-  date.Month = droppedMonth_;
-  return DateShown(date);
-}
-
-std::string DateShown(const GameState& s) {
-  return std::to_string(s.Day) + " " + std::string(NameOf(s.Month));
+  return droppedDay_ == 0 ? std::string() : DateShown(droppedDay_, droppedMonth_);
 }
 
 ReviewResult Review(const GameRecord& record, const HintBudget& budget) {

@@ -103,6 +103,6 @@ struct ReviewResult {
 ReviewResult Review(const GameRecord& record, const HintBudget& budget = {});
 
 // "17 Января": the date the window shows in `s`.
-std::string DateShown(const GameState& s);
+inline std::string DateShown(const GameState& s) { return DateShown(s.Day, s.Month); }
 
 }  // namespace kevolan::solver

@@ -16,10 +16,6 @@ namespace {
 // for once more, deeper.
 constexpr int kLifeDepths[] = {40, 160};
 
-bool Cancelled(const HintBudget& b) {
-  return b.Cancel != nullptr && b.Cancel->load(std::memory_order_relaxed);
-}
-
 // The death no line escapes, and the latest turn it comes on.
 void Doom(const GameState& s, const HintBudget& budget, HintResult& r) {
   SearchLimits limits;
@@ -122,6 +118,14 @@ ShortestResult Shortest(const GameState& state, const ShortestLimits& limits) {
 
 std::string_view VerdictKey(Verdict verdict) {
   return verdict == Verdict::Win ? "win" : verdict == Verdict::Lost ? "lost" : "unknown";
+}
+
+bool Cancelled(const HintBudget& b) {
+  return b.Cancel != nullptr && b.Cancel->load(std::memory_order_relaxed);
+}
+
+std::string DateShown(int day, Month month) {
+  return std::to_string(day) + " " + std::string(NameOf(month));
 }
 
 }  // namespace kevolan::solver

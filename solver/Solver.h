@@ -50,7 +50,7 @@ struct HintResult {
   int DaysToVictory = -1;
   int VictoryDay = 0;
   Month VictoryMonth = Month::January;
-  bool Typed = false;  // Win: no line of listed options wins; the advice types a text some day
+  bool Typed = false;   // Win: no line of listed options wins; the advice types a text some day
   bool Proven = false;  // Win: no line of the advice's kind wins sooner
   // Win, not proven: no line of the advice's kind wins in fewer days than this (-1: unknown).
   int ShortestAtLeast = -1;
@@ -68,6 +68,10 @@ struct HintResult {
 HintResult Hint(const GameState& state, const HintBudget& budget = {});
 // The verdict as the driver and the page's worker write it: "win", "lost" or "unknown".
 std::string_view VerdictKey(Verdict verdict);
+// Whether the player has called the search off (the budget's flag set).
+bool Cancelled(const HintBudget& budget);
+// "17 Января": a date as the window shows it.
+std::string DateShown(int day, Month month);
 
 struct ShortestLimits {
   bool ListsOnly = false;                       // only options the lists offer: no typed texts

@@ -20,7 +20,7 @@ std::string HintJson(const GameState& state) {
   AppendNumberOrNull(out, r.DaysToVictory, r.DaysToVictory >= 0);
   out += ", \"VictoryDate\": ";
   if (r.DaysToVictory > 0) {
-    AppendJsonString(out, std::to_string(r.VictoryDay) + " " + std::string(NameOf(r.VictoryMonth)));
+    AppendJsonString(out, solver::DateShown(r.VictoryDay, r.VictoryMonth));
   } else {
     out += "null";
   }
@@ -39,7 +39,7 @@ std::string HintJson(const GameState& state) {
   AppendNumberOrNull(out, r.DeathInDays, lost);
   out += ", \"DeathDate\": ";
   if (lost) {
-    AppendJsonString(out, std::to_string(r.DeathDay) + " " + std::string(NameOf(r.DeathMonth)));
+    AppendJsonString(out, solver::DateShown(r.DeathDay, r.DeathMonth));
   } else {
     out += "null";
   }
