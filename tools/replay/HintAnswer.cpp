@@ -11,12 +11,9 @@ std::string HintJson(const GameState& state) {
   const bool lost = r.Verdict == solver::Verdict::Lost;
   std::string out = "{\"Hint\": {\"Verdict\": \"";
   out += solver::VerdictKey(r.Verdict);
-  out += "\", \"Move\": [";
-  for (std::size_t i = 0; i < r.FirstMoveCommands.size(); ++i) {
-    if (i > 0) out += ", ";
-    AppendJsonString(out, r.FirstMoveCommands[i]);
-  }
-  out += "], \"DaysToVictory\": ";
+  out += "\", \"Move\": ";
+  AppendCommands(out, r.FirstMoveCommands);
+  out += ", \"DaysToVictory\": ";
   AppendNumberOrNull(out, r.DaysToVictory, r.DaysToVictory >= 0);
   out += ", \"VictoryDate\": ";
   if (r.DaysToVictory > 0) {

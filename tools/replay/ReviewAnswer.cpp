@@ -17,16 +17,11 @@ void AppendTextOrNull(std::string& out, const std::string& text) {
 }
 
 void AppendCommandsOrNull(std::string& out, const std::vector<std::string>& commands, bool known) {
-  if (!known) {
+  if (known) {
+    AppendCommands(out, commands);
+  } else {
     out += "null";
-    return;
   }
-  out += '[';
-  for (std::size_t i = 0; i < commands.size(); ++i) {
-    if (i > 0) out += ", ";
-    AppendJsonString(out, commands[i]);
-  }
-  out += ']';
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "AnswerJson.h"
 #include "HintText.h"
 #include "ReplayCommand.h"
 #include "ReplaySession.h"
@@ -33,15 +33,6 @@ std::unique_ptr<Game>& Current() {
 }
 
 std::string answer;
-
-void AppendCommands(const std::vector<std::string>& commands) {
-  answer += '[';
-  for (std::size_t i = 0; i < commands.size(); ++i) {
-    if (i > 0) answer += ", ";
-    kevolan::replay::AppendJsonString(answer, commands[i]);
-  }
-  answer += ']';
-}
 
 // After the end «Подсказка» reviews the game: its words, and the driver's answer to "review".
 const char* ReviewAnswer(const kevolan::solver::HintBudget& budget) {
@@ -94,7 +85,7 @@ const char* kevolan_hint_answer(double max_turns) {
   answer += ", \"Text\": ";
   kevolan::replay::AppendJsonString(answer, kevolan::solver::HintText(state, result));
   answer += ", \"Commands\": ";
-  AppendCommands(result.FirstMoveCommands);
+  kevolan::replay::AppendCommands(answer, result.FirstMoveCommands);
   answer += ", \"DaysToVictory\": " + std::to_string(result.DaysToVictory);
   answer += std::string(", \"Proven\": ") + (result.Proven ? "true" : "false");
   answer += ", \"ShortestAtLeast\": " + std::to_string(result.ShortestAtLeast);
